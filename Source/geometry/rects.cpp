@@ -1,0 +1,222 @@
+// Rectangles and hit testing exported to the application.
+#include "geometry/columns.h"
+#include "geometry/hscroll.h"
+#include "geometry/layout.h"
+#include "geometry/metrics.h"
+#include "items/items.h"
+#include "list/dropdown.h"
+
+namespace {
+
+void Empty(RECT* rect) {
+    if (rect) SetRectEmpty(rect);
+}
+
+} // namespace
+
+extern "C" {
+
+int WINAPI QelBox_GetItemRect(HWND control, int index, RECT* rect) {
+    ControlRecord* rec = RecordOf(control);
+    Empty(rect);
+    if (index < -1 || index >= rec->itemCount) return -1;
+    if (index == -1) {
+        RECT display = ClosedDisplayRect(rec);
+        if (rect) *rect = display;
+        return 0;
+    }
+    if (!rec->hwndDropDown || index < rec->topIndex) return -1;
+    RECT r = ListRect(rec);
+    int height = 0;
+    int top = RowTopInList(rec, index, &height);
+    if (top < 0) return -1;
+    if (rect) SetRect(rect, r.left, top, r.right, top + height);
+    return 0;
+}
+
+RECT* WINAPI QelBox_GetCellRect(HWND control, int index, int column) {
+    ControlRecord* rec = RecordOf(control);
+    if (index < 0) index = rec->committedSel;
+    if (column < 0) column = rec->caretColumn;
+    if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return nullptr;
+    RECT row;
+    if (QelBox_GetItemRect(control, index, &row) != 0) return nullptr;
+    int level = ItemLevel(rec, index);
+    int position = rec->columns[column].displayPosition;
+    int left = rec->rowHeaderWidth - rec->horizontalOffset + ColumnX(rec, position, level);
+    int right = left + CellWidth(rec, ListWidth(rec), column, level);
+    SetRect(&rec->cellRect, left, row.top, right, row.bottom);
+    return &rec->cellRect;
+}
+
+void WINAPI QelBox_GetHeaderRect(HWND control, int column, RECT* rect) {
+    ControlRecord* rec = RecordOf(control);
+    Empty(rect);
+    if (column < -1 || column >= rec->columnCount || !rect) return;
+    RECT r = HeaderStripRect(rec);
+    if (IsRectEmpty(&r) || column == -1) {
+        *rect = r;
+        return;
+    }
+    int position = rec->columns[column].displayPosition;
+    int left = r.left - rec->horizontalOffset + ColumnX(rec, position, -1);
+    int right = left + CellWidth(rec, HeaderAvailableWidth(rec), column, -1);
+    SetRect(rect, left, r.top, right, r.bottom);
+}
+
+void WINAPI QelBox_GetRowHeaderRect(HWND control, int index, RECT* rect) {
+    ControlRecord* rec = RecordOf(control);
+    Empty(rect);
+    if (!rect || index < -1 || index >= rec->itemCount || !rec->rowHeaderWidth) return;
+    RECT r;
+    if (index == -1) {
+        GetClientRect(control, &r);
+        if (rec->showHeader) r.top += HeaderHeight(rec);
+        r.right = r.left + rec->rowHeaderWidth;
+        r.bottom = r.top + EditAreaHeight(rec);
+        *rect = r;
+        return;
+    }
+    if (!rec->hwndDropDown) return;
+    GetClientRect(rec->hwndDropDown, &r);
+    r.right = r.left + rec->rowHeaderWidth;
+    RECT row;
+    if (QelBox_GetItemRect(control, index, &row) == 0) {
+        r.top = row.top;
+        r.bottom = row.bottom;
+    }
+    *rect = r;
+}
+
+void WINAPI QelBox_GetRowColHeaderRect(HWND control, RECT* rect) {
+    ControlRecord* rec = RecordOf(control);
+    Empty(rect);
+    if (!rect || !rec->showHeader || !rec->rowHeaderWidth) return;
+    RECT client;
+    GetClientRect(control, &client);
+    SetRect(rect, client.left, client.top, client.left + rec->rowHeaderWidth,
+            client.top + HeaderHeight(rec));
+}
+
+void WINAPI QelBox_GetDropDownButtonRect(HWND control, RECT* rect) {
+    ControlRecord* rec = RecordOf(control);
+    Empty(rect);
+    if (!rect || rec->isSimple) return;
+    RECT client;
+    GetClientRect(control, &client);
+    SetRect(rect, client.right - GetSystemMetrics(SM_CXVSCROLL), client.top, client.right,
+            client.top + HeaderHeight(rec) + EditAreaHeight(rec));
+}
+
+int WINAPI QelBox_GetDroppedControlRect(HWND control, RECT* rect) {
+    ControlRecord* rec = RecordOf(control);
+    Empty(rect);
+    if (!rec->hwndDropDown) return -1;
+    if (rect) GetWindowRect(rec->hwndDropDown, rect);
+    return 0;
+}
+
+int WINAPI QelBox_CalcIndexFromPoint(HWND control, POINT* point, int* area) {
+    ControlRecord* rec = RecordOf(control);
+    if (area) *area = 0;
+    if (!point) return -1;
+    if (rec->hwndDropDown) {
+        POINT pt = *point;
+        MapWindowPoints(control, rec->hwndDropDown, &pt, 1);
+        RECT r = ListRect(rec);
+        r.left = 0;
+        if (PtInRect(&r, pt)) {
+            int found = -1;
+            int top = r.top;
+            for (int i = rec->topIndex; i < rec->itemCount && top < r.bottom; ++i) {
+                int height = RowHeight(rec, i);
+                if (pt.y >= top && pt.y < top + height) {
+                    found = i;
+                    break;
+                }
+                top += height;
+            }
+            return found;
+        }
+    }
+    RECT display = ClosedDisplayRect(rec);
+    display.left = 0;
+    if (PtInRect(&display, *point)) {
+        if (area) *area = 1;
+        return rec->committedSel;
+    }
+    return -1;
+}
+
+int WINAPI QelBox_GetItemHeight(HWND control, int index) {
+    ControlRecord* rec = RecordOf(control);
+    if (index < -1 || index >= rec->itemCount) return -1;
+    return index == -1 ? EditAreaHeight(rec) : RowHeight(rec, index);
+}
+
+int WINAPI QelBox_SetItemLines(HWND control, int lines) {
+    ControlRecord* rec = RecordOf(control);
+    if (lines < 1) return 0;
+    if (lines == rec->itemLines) return 1;
+    rec->itemLines = lines;
+    RecalcLayout(rec);
+    InvalidateItem(rec, 0, true);
+    return 1;
+}
+
+void WINAPI QelBox_MakeColumnVisible(HWND control, int column) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsValidColumn(rec, column)) return;
+    if (rec->itemCount == 0) {
+        SetHorizontalOffsetNotify(rec, 0);
+        return;
+    }
+    RECT* cell = QelBox_GetCellRect(control, 0, column);
+    if (!cell) return;
+    RECT c = *cell;
+    int position = rec->columns[column].displayPosition;
+    int offset;
+    if (position == FirstVisiblePosition(rec)) {
+        offset = 0;
+    } else if (position == LastVisiblePosition(rec)) {
+        offset = -1;
+    } else {
+        RECT r;
+        QelBox_GetItemRect(control, 0, &r);
+        offset = rec->horizontalOffset;
+        if (c.left < r.left)
+            offset += c.left - r.left;
+        else if (c.right > r.right)
+            offset += c.right - r.right;
+    }
+    SetHorizontalOffsetNotify(rec, offset);
+}
+
+int WINAPI QelBox_GetDropDownPosition(HWND control) {
+    return RecordOf(control)->dropDownPosition;
+}
+
+void WINAPI QelBox_SetDropDownPosition(HWND control, int position) {
+    ControlRecord* rec = RecordOf(control);
+    CloseUp(rec, false);
+    if ((ControlStyle(rec) & QELBOXSTYLE_TYPEMASK) == QELBOXSTYLE_DROPDOWNLIST)
+        rec->dropDownPosition = position;
+}
+
+int WINAPI QelBox_GetDisableNoScroll(HWND control) {
+    return (GetWindowLongA(control, GWL_STYLE) >> 14) & 1;
+}
+
+void WINAPI QelBox_SetDisableNoScroll(HWND control, BOOL disable) {
+    ControlRecord* rec = RecordOf(control);
+    CloseUp(rec, false);
+    LONG style = GetWindowLongA(control, GWL_STYLE);
+    bool current = (style & QELBOXSTYLE_DISABLENOSCROLL) != 0;
+    if (current == (disable != 0)) return;
+    SetWindowLongA(control, GWL_STYLE,
+                   disable ? (style | QELBOXSTYLE_DISABLENOSCROLL)
+                           : (style & ~QELBOXSTYLE_DISABLENOSCROLL));
+    RecalcLayout(rec);
+}
+
+} // extern "C"

@@ -1,0 +1,100 @@
+// The list window's scroll bars, kept in step with the top index and the
+// horizontal offset. Uses SetScrollInfo where the system has it.
+#include "core/record.h"
+#include "geometry/layout.h"
+#include "geometry/metrics.h"
+
+namespace {
+
+bool DisableNoScroll(const ControlRecord* rec) {
+    return (ControlStyle(rec) & QELBOXSTYLE_DISABLENOSCROLL) != 0;
+}
+
+UINT InfoMask(const ControlRecord* rec) {
+    UINT mask = SIF_PAGE | SIF_POS;
+    if (DisableNoScroll(rec)) mask |= SIF_DISABLENOSCROLL;
+    if (!rec->scrollTracking) mask |= SIF_RANGE;
+    return mask;
+}
+
+// Range and position through the older scroll-bar calls, disabling the bar
+// instead of hiding it when the style asks for that.
+void UpdateBarClassic(ControlRecord* rec, int bar, int rangeMax, int pos, bool disableBranch,
+                      int& enabledMark) {
+    HWND list = rec->hwndDropDown;
+    if (disableBranch && DisableNoScroll(rec)) {
+        if (enabledMark) {
+            if (!rec->scrollTracking) {
+                EnableScrollBar(list, bar, ESB_DISABLE_BOTH);
+                SetScrollRange(list, bar, 0, 1, FALSE);
+                enabledMark = 0;
+            }
+            SetScrollPos(list, bar, 0, TRUE);
+        }
+        return;
+    }
+    if (enabledMark) {
+        int minPos = 0, maxPos = 0;
+        GetScrollRange(list, bar, &minPos, &maxPos);
+        int current = GetScrollPos(list, bar);
+        if (maxPos != rangeMax) {
+            if (pos == current) {
+                SetScrollRange(list, bar, 0, rangeMax, TRUE);
+                return;
+            }
+            if (!rec->scrollTracking) SetScrollRange(list, bar, 0, rangeMax, FALSE);
+            SetScrollPos(list, bar, pos, TRUE);
+        } else if (pos != current) {
+            SetScrollPos(list, bar, pos, TRUE);
+        }
+        return;
+    }
+    if (!rec->scrollTracking) {
+        EnableScrollBar(list, bar, ESB_ENABLE_BOTH);
+        SetScrollRange(list, bar, 0, rangeMax, FALSE);
+        enabledMark = 1;
+    }
+    SetScrollPos(list, bar, pos, TRUE);
+}
+
+} // namespace
+
+void UpdateVScrollBar(ControlRecord* rec) {
+    if (!rec->hwndDropDown || !CanDraw(rec) || !rec->vScrollWanted) return;
+    int shown = QelBox_GetItemsShown(rec->hwndControl);
+    int pos = rec->itemCount < 1 ? 0 : rec->topIndex;
+    if (rec->pfnSetScrollInfo) {
+        SCROLLINFO info = {};
+        info.cbSize = sizeof(SCROLLINFO);
+        info.fMask = InfoMask(rec);
+        info.nMin = 0;
+        info.nMax = max(rec->itemCount - 1, pos + shown - 1);
+        info.nPage = static_cast<UINT>(shown);
+        info.nPos = pos;
+        rec->pfnSetScrollInfo(rec->hwndDropDown, SB_VERT, &info, TRUE);
+        return;
+    }
+    int maxPos = rec->itemCount - shown;
+    int rangeMax = pos > maxPos ? pos : max(maxPos, 0);
+    UpdateBarClassic(rec, SB_VERT, rangeMax, pos, rangeMax == 0, rec->vScrollEnabled);
+}
+
+void UpdateHScrollBar(ControlRecord* rec) {
+    if (!rec->hwndDropDown || !CanDraw(rec) || !rec->hScrollWanted) return;
+    int w = ListWidth(rec);
+    int ext = rec->horizontalExtent;
+    int pos = rec->horizontalOffset;
+    if (rec->pfnSetScrollInfo) {
+        int page = w / 3;
+        SCROLLINFO info = {};
+        info.cbSize = sizeof(SCROLLINFO);
+        info.fMask = InfoMask(rec);
+        info.nMin = 0;
+        info.nMax = ext - w + page - 1;
+        info.nPage = static_cast<UINT>(page);
+        info.nPos = pos;
+        rec->pfnSetScrollInfo(rec->hwndDropDown, SB_HORZ, &info, TRUE);
+        return;
+    }
+    UpdateBarClassic(rec, SB_HORZ, max(0, ext - w), pos, w >= ext, rec->hScrollEnabled);
+}

@@ -1,0 +1,248 @@
+// Per-item accessors: data, enabled state, label and bitmap, cell texts,
+// row-header text and row info.
+#include <string.h>
+
+#include "core/memory.h"
+#include "geometry/columns.h"
+#include "geometry/layout.h"
+#include "items/items.h"
+
+namespace {
+
+// Index -1 stands for the committed item in the text getters.
+int ResolveTextIndex(const ControlRecord* rec, int index) {
+    return index == -1 ? rec->committedSel : index;
+}
+
+// A non-zero handle must describe a GDI bitmap.
+bool DescribeBitmap(HBITMAP bitmap, BITMAP* info) {
+    BITMAP scratch;
+    if (!info) info = &scratch;
+    memset(info, 0, sizeof(BITMAP));
+    if (!bitmap) return true;
+    return GetObjectA(bitmap, sizeof(BITMAP), info) != 0;
+}
+
+// Shared rules of QelBox_SetItemLabel / QelBox_SetItemBitmap.
+int SetItemPicture(HWND control, int index, HBITMAP bitmap, bool label) {
+    ControlRecord* rec = RecordOf(control);
+    if (index < -1 || index >= rec->itemCount) return 0;
+    BITMAP info;
+    if (!DescribeBitmap(bitmap, &info)) return 0;
+    if (index == -1) {
+        (label ? rec->prototypeLabel : rec->prototypeBitmap) = info;
+        (label ? rec->showLabels : rec->showBitmaps) = bitmap ? 1 : 0;
+        RecalcLayout(rec);
+        RepaintAll(rec);
+        return 1;
+    }
+    if (IsVirtual(rec)) return 0;
+    ItemRecord* item = GetItem(rec, index);
+    (label ? item->label : item->bitmap) = bitmap;
+    ReleaseItem(rec);
+    InvalidateItem(rec, index, false);
+    return 1;
+}
+
+RowInfoBlock DefaultRowInfo() {
+    RowInfoBlock block = {};
+    block.colorBackground = block.colorText = QELBOX_COLOR_NONE;
+    block.colorSelBackground = block.colorSelText = QELBOX_COLOR_NONE;
+    return block;
+}
+
+} // namespace
+
+extern "C" {
+
+DWORD WINAPI QelBox_GetItemData(HWND control, int index) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsValidIndex(rec, index)) return 0xFFFFFFFF;
+    DWORD data = GetItem(rec, index)->itemData;
+    ReleaseItem(rec);
+    return data;
+}
+
+int WINAPI QelBox_SetItemData(HWND control, int index, DWORD value) {
+    ControlRecord* rec = RecordOf(control);
+    if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
+    GetItem(rec, index)->itemData = value;
+    ReleaseItem(rec);
+    return 0;
+}
+
+int WINAPI QelBox_GetItemStatus(HWND control, int index) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsValidIndex(rec, index)) return 0;
+    int enabled = (GetItem(rec, index)->flags & QELBOX_ITEM_ENABLED) ? 1 : 0;
+    ReleaseItem(rec);
+    return enabled;
+}
+
+int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled) {
+    ControlRecord* rec = RecordOf(control);
+    if (IsVirtual(rec) || !IsValidIndex(rec, index)) return 0;
+    ItemRecord* item = GetItem(rec, index);
+    DWORD flags =
+        enabled ? (item->flags | QELBOX_ITEM_ENABLED) : (item->flags & ~QELBOX_ITEM_ENABLED);
+    bool changed = flags != item->flags;
+    item->flags = flags;
+    ReleaseItem(rec);
+    if (changed) InvalidateItem(rec, index, false);
+    return 1;
+}
+
+HBITMAP WINAPI QelBox_GetItemLabel(HWND control, int index) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsValidIndex(rec, index)) return nullptr;
+    HBITMAP label = GetItem(rec, index)->label;
+    ReleaseItem(rec);
+    return label;
+}
+
+int WINAPI QelBox_SetItemLabel(HWND control, int index, HBITMAP bitmap) {
+    return SetItemPicture(control, index, bitmap, true);
+}
+
+HBITMAP WINAPI QelBox_GetItemBitmap(HWND control, int index) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsValidIndex(rec, index)) return nullptr;
+    HBITMAP bitmap = GetItem(rec, index)->bitmap;
+    ReleaseItem(rec);
+    return bitmap;
+}
+
+int WINAPI QelBox_SetItemBitmap(HWND control, int index, HBITMAP bitmap) {
+    return SetItemPicture(control, index, bitmap, false);
+}
+
+int WINAPI QelBox_GetTextLength(HWND control, int index, int column) {
+    ControlRecord* rec = RecordOf(control);
+    index = ResolveTextIndex(rec, index);
+    if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return -1;
+    const char* text = GetItem(rec, index)->cells[column];
+    int length = text ? lstrlenA(text) : 0;
+    ReleaseItem(rec);
+    return length;
+}
+
+int WINAPI QelBox_GetText_A(HWND control, int index, int column, char* buffer) {
+    ControlRecord* rec = RecordOf(control);
+    if (buffer) buffer[0] = 0;
+    index = ResolveTextIndex(rec, index);
+    if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column) || !buffer) return -1;
+    const char* text = GetItem(rec, index)->cells[column];
+    int length = 0;
+    if (text) {
+        lstrcpyA(buffer, text);
+        length = lstrlenA(buffer);
+    }
+    ReleaseItem(rec);
+    return length;
+}
+
+int WINAPI QelBox_SetText_A(HWND control, int index, int column, const char* text) {
+    ControlRecord* rec = RecordOf(control);
+    if (IsVirtual(rec) || !IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return 0;
+    char* copy = nullptr;
+    if (text) {
+        copy = QelStrDup(text);
+        if (!copy) return 0;
+    }
+    ItemRecord* item = GetItem(rec, index);
+    QelFree(item->cells[column]);
+    item->cells[column] = copy;
+    ReleaseItem(rec);
+    InvalidateItemCells(rec, index, false);
+    return 1;
+}
+
+int WINAPI QelBox_GetRowTextLength(HWND control, int index) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsValidIndex(rec, index)) return -1;
+    const char* text = GetItem(rec, index)->rowText;
+    int length = text ? lstrlenA(text) : 0;
+    ReleaseItem(rec);
+    return length;
+}
+
+int WINAPI QelBox_GetRowText_A(HWND control, int index, char* buffer) {
+    ControlRecord* rec = RecordOf(control);
+    if (buffer) buffer[0] = 0;
+    if (!IsValidIndex(rec, index) || !buffer) return -1;
+    const char* text = GetItem(rec, index)->rowText;
+    int length = 0;
+    if (text) {
+        lstrcpyA(buffer, text);
+        length = lstrlenA(buffer);
+    }
+    ReleaseItem(rec);
+    return length;
+}
+
+int WINAPI QelBox_SetRowText_A(HWND control, int index, const char* text) {
+    ControlRecord* rec = RecordOf(control);
+    if (IsVirtual(rec) || !IsValidIndex(rec, index)) return 0;
+    char* copy = nullptr;
+    if (text) {
+        copy = QelStrDup(text);
+        if (!copy) return 0;
+    }
+    ItemRecord* item = GetItem(rec, index);
+    QelFree(item->rowText);
+    item->rowText = copy;
+    ReleaseItem(rec);
+    InvalidateRowHeaders(rec, index, false);
+    return 1;
+}
+
+int WINAPI QelBox_GetRowInfo(HWND control, RowInfo* info) {
+    ControlRecord* rec = RecordOf(control);
+    if (!info || info->version != 1 || !IsValidIndex(rec, info->index)) return 0;
+    const RowInfoBlock* block = GetItem(rec, info->index)->rowInfo;
+    RowInfoBlock values = block ? *block : DefaultRowInfo();
+    ReleaseItem(rec);
+    info->colorBackground = values.colorBackground;
+    info->colorText = values.colorText;
+    info->colorSelBackground = values.colorSelBackground;
+    info->colorSelText = values.colorSelText;
+    info->bitmap = values.bitmap;
+    info->bitmapStyle = values.bitmapStyle;
+    return 1;
+}
+
+int WINAPI QelBox_SetRowInfo(HWND control, const RowInfo* info) {
+    ControlRecord* rec = RecordOf(control);
+    if (!info || info->version != 1 || info->index < -1 || info->index >= rec->itemCount) return 0;
+    BITMAP described;
+    if (!DescribeBitmap(info->bitmap, &described)) return 0;
+    if (info->index == -1) {
+        LONG oldHeight = rec->rowHeaderBitmapPrototype.bmHeight;
+        rec->rowHeaderBitmapPrototype = described;
+        RecalcLayout(rec);
+        if (oldHeight != described.bmHeight) InvalidateItem(rec, 0, true);
+        return 1;
+    }
+    if (IsVirtual(rec)) return 0;
+    ItemRecord* item = GetItem(rec, info->index);
+    if (!item->rowInfo) {
+        RowInfoBlock* block = static_cast<RowInfoBlock*>(QelMalloc(sizeof(RowInfoBlock)));
+        if (!block) {
+            ReleaseItem(rec);
+            return 0;
+        }
+        *block = DefaultRowInfo();
+        item->rowInfo = block;
+    }
+    item->rowInfo->colorBackground = info->colorBackground;
+    item->rowInfo->colorText = info->colorText;
+    item->rowInfo->colorSelBackground = info->colorSelBackground;
+    item->rowInfo->colorSelText = info->colorSelText;
+    item->rowInfo->bitmap = info->bitmap;
+    item->rowInfo->bitmapStyle = info->bitmapStyle;
+    ReleaseItem(rec);
+    InvalidateItem(rec, info->index, false);
+    return 1;
+}
+
+} // extern "C"

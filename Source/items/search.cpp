@@ -1,0 +1,63 @@
+// Searching rows by item data and by the text of one column.
+#include "items/search.h"
+
+#include <string.h>
+
+#include "geometry/columns.h"
+#include "items/items.h"
+
+int FindText(ControlRecord* rec, int start, int column, const char* text, BOOL wrap, bool exact) {
+    size_t length = text ? strlen(text) : 0;
+    if (!text) text = "";
+    const int count = rec->itemCount;
+    if (count < 1 || start < -1 || start >= count || !IsValidColumn(rec, column)) return -1;
+    const int stop = (start >= 0 && wrap) ? start : count - 1;
+    for (int i = start + 1;; ++i) {
+        int index = i % count;
+        const char* cell = GetItem(rec, index)->cells[column];
+        bool match =
+            cell && (exact ? _stricmp(text, cell) == 0 : _strnicmp(text, cell, length) == 0);
+        ReleaseItem(rec);
+        if (match) return index;
+        if (index == stop) return -1;
+    }
+}
+
+extern "C" {
+
+int WINAPI QelBox_FindItem(HWND control, int start, DWORD data) {
+    ControlRecord* rec = RecordOf(control);
+    if (start < 0) return -1;
+    for (int i = start; i < rec->itemCount; ++i) {
+        bool match = GetItem(rec, i)->itemData == data;
+        ReleaseItem(rec);
+        if (match) return i;
+    }
+    return -1;
+}
+
+int WINAPI QelBox_FindString_A(HWND control, int start, int column, const char* text, BOOL wrap) {
+    return FindText(RecordOf(control), start, column, text, wrap, false);
+}
+
+int WINAPI QelBox_FindStringExact_A(HWND control, int start, int column, const char* text,
+                                    BOOL wrap) {
+    return FindText(RecordOf(control), start, column, text, wrap, true);
+}
+
+int WINAPI QelBox_SelectString_A(HWND control, int start, int column, const char* text, BOOL wrap) {
+    int found = QelBox_FindString_A(control, start, column, text, wrap);
+    QelBox_SetCurSel(control, found);
+    if (found >= 0) QelBox_MakeRowVisible(control, found);
+    return found;
+}
+
+int WINAPI QelBox_SelectStringExact_A(HWND control, int start, int column, const char* text,
+                                      BOOL wrap) {
+    int found = QelBox_FindStringExact_A(control, start, column, text, wrap);
+    QelBox_SetCurSel(control, found);
+    if (found >= 0) QelBox_MakeRowVisible(control, found);
+    return found;
+}
+
+} // extern "C"

@@ -1,0 +1,21 @@
+// Mouse interaction on the closed control and in the list.
+#pragma once
+
+#include "core/record.h"
+
+struct MouseEvent {
+    bool onControl; // the control window received it (else the list)
+    bool doubleClick;
+    int x, y; // client coordinates of the receiving window
+    bool shift, ctrl;
+    int buttonCode; // QELBOXN_LBUTTON, QELBOXN_MBUTTON or QELBOXN_RBUTTON
+};
+
+void MouseButtonDown(ControlRecord* rec, const MouseEvent& event);
+void MouseButtonUp(ControlRecord* rec, const MouseEvent& event);
+void MouseMove(ControlRecord* rec, const MouseEvent& event);
+// Sets the cursor over column dividers; true when it set one.
+bool SetHeaderCursor(ControlRecord* rec);
+// Clears what the mouse operation in progress left pressed (part of the
+// WM_CANCELMODE processing).
+void EndMouseOperation(ControlRecord* rec);

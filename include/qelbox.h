@@ -1,0 +1,559 @@
+/*
+ * qelbox.h - public interface of QelBox (qelbox32.dll).
+ *
+ * QelBox provides the window class "RqCombo": a multi-column, hierarchical
+ * combo box in three types (simple, drop-down, drop-down list). Create it as
+ * a child window with CreateWindowExA("RqCombo", ...) or from a dialog
+ * template, then drive it through the QelBox_* functions below. Every
+ * function takes the control's window handle first; the handle is not
+ * validated. The control reports user actions to its parent as WM_COMMAND
+ * with wParam = MAKEWPARAM(control id, QELBOXN_* code), lParam = control.
+ *
+ * Usable from C and C++. All functions use the __stdcall convention and are
+ * exported under their plain names.
+ *
+ * Item levels: an item's level is 0..63. QelBox_SetItemLevel stores a level
+ * above 63 as 63 (and a negative level as 0); the deepest level recorded for
+ * the tree area is then 63 as well.
+ */
+#ifndef QELBOX_H
+#define QELBOX_H
+
+#include <stddef.h>
+#include <windows.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#ifdef QELBOX_BUILDING_DLL
+#define QELBOXAPI
+#else
+#define QELBOXAPI __declspec(dllimport)
+#endif
+
+/* Compile-time layout checks that work in C89, C11 and C++. */
+#define QELBOX_CONCAT_(a, b) a##b
+#define QELBOX_CONCAT(a, b) QELBOX_CONCAT_(a, b)
+#define QELBOX_STATIC_ASSERT(cond, tag)                                                            \
+    typedef char QELBOX_CONCAT(qelbox_static_assert_, tag)[(cond) ? 1 : -1]
+#define QELBOX_OFFSETOF(type, field) offsetof(type, field)
+
+/* ------------------------------------------------------------------ */
+/* Window class names                                                  */
+/* ------------------------------------------------------------------ */
+#define QELBOX_CLASSNAME "RqCombo"
+#define QELBOX_APPCLASSNAME "QelBoxControl"
+#define QELBOX_DROPDOWNCLASSNAME "QelBoxDropDown"
+#define QELBOX_EDITCLASSNAME "QelBoxCtl"
+
+/* Control ids of the child windows */
+#define QELBOX_EDIT_ID 100
+#define QELBOX_LIST_ID 101
+
+/* ------------------------------------------------------------------ */
+/* Window styles                                                       */
+/* ------------------------------------------------------------------ */
+#define QELBOXSTYLE_SIMPLE 0x0000L
+#define QELBOXSTYLE_DROPDOWN 0x0001L
+#define QELBOXSTYLE_DROPDOWNLIST 0x0002L
+#define QELBOXSTYLE_TYPEMASK 0x0003L
+#define QELBOXSTYLE_ALIGNBOTTOM 0x0010L
+#define QELBOXSTYLE_ALIGNCENTER 0x0020L
+#define QELBOXSTYLE_ALIGNMASK 0x0070L
+#define QELBOXSTYLE_VARIABLE 0x0800L
+#define QELBOXSTYLE_AUTOHSCROLL 0x1000L
+#define QELBOXSTYLE_LEFTBUTTONONLY 0x2000L
+#define QELBOXSTYLE_DISABLENOSCROLL 0x4000L
+
+/* ------------------------------------------------------------------ */
+/* Notification codes (HIWORD of wParam of WM_COMMAND)                 */
+/* ------------------------------------------------------------------ */
+#define QELBOXN_KILLFOCUS 2
+#define QELBOXN_SETFOCUS 3
+#define QELBOXN_SELCHANGE 5
+#define QELBOXN_TOPINDEXCHANGE 6
+#define QELBOXN_COLUMNRESIZED 8
+#define QELBOXN_COLUMNSREORDERED 9
+#define QELBOXN_HSCROLLCHANGE 10
+#define QELBOXN_MOUSEMOVE 11
+#define QELBOXN_OVERHEADWIDTHCHANGE 12
+#define QELBOXN_SIZE 14
+#define QELBOXN_EDITUPDATE 15
+#define QELBOXN_EDITCHANGE 16
+#define QELBOXN_DROPDOWNOPEN 17
+#define QELBOXN_DROPDOWNDESTROY 18
+#define QELBOXN_DROPDOWN 19
+#define QELBOXN_CLOSEUPOK 20
+#define QELBOXN_CLOSEUPCANCEL 21
+#define QELBOXN_RBUTTONUP 22
+
+/* Mouse click codes are sums: button + optional DBLCLK + optional
+   ONCONTROL + zone. Example: 35 = left click on a row. */
+#define QELBOXN_LBUTTON 30
+#define QELBOXN_MBUTTON 50
+#define QELBOXN_RBUTTON 70
+#define QELBOXN_DBLCLK 10
+#define QELBOXN_ONCONTROL 70
+#define QELBOXN_ZONE_LABEL 0
+#define QELBOXN_ZONE_TREE 2
+#define QELBOXN_ZONE_BITMAP 4
+#define QELBOXN_ZONE_ITEM 5
+#define QELBOXN_ZONE_HEADER 6
+#define QELBOXN_ZONE_ROWCOLHEADER 7
+#define QELBOXN_ZONE_ROWHEADER 8
+
+/* Private message posted by the hooks: close the drop-down, cancelling. */
+#define QELBOX_WM_CLOSEDROPDOWN (WM_USER + 100)
+
+/* Codes of QelBox_GetDependent / QelBox_GetSibling */
+#define QELBOX_FIRST 1
+#define QELBOX_LAST 2
+#define QELBOX_PREVIOUS 3
+#define QELBOX_NEXT 4
+
+/* ColorRef: an RGB value, or 0x80000000 + COLOR_xxx for a system colour;
+   QELBOX_COLOR_NONE means "not set" where a fallback exists. */
+typedef DWORD QelColorRef;
+#define QELBOX_SYSCOLOR(index) (0x80000000UL | (DWORD)(index))
+#define QELBOX_COLOR_NONE 0xFFFFFFFFUL
+
+/* Cell style bits (ColumnRecord.style, row-header and corner styles) */
+#define QELBOX_ALIGN_LEFT 0x0
+#define QELBOX_ALIGN_CENTER 0x1
+#define QELBOX_ALIGN_RIGHT 0x2
+#define QELBOX_MULTILINE 0x4
+/* Header style bits (ColumnRecord.headerStyle, row-header, corner) */
+#define QELBOX_HEADER_PUSHBUTTON 0x40
+#define QELBOX_HEADER_DISABLED 0x80
+/* Bitmap placement bits (bitmapStyle fields) */
+#define QELBOX_BITMAP_CENTER 0x1
+#define QELBOX_BITMAP_RIGHT 0x2
+/* ColumnRecord.columnFlags */
+#define QELBOX_COLUMN_FIXEDWIDTH 0x1
+#define QELBOX_COLUMN_FIXEDPOSITION 0x2
+
+/* Item flags: bit 0 enabled, bits 1-6 level */
+#define QELBOX_ITEM_ENABLED 0x1UL
+#define QELBOX_ITEM_LEVELSHIFT 1
+#define QELBOX_ITEM_LEVELMASK 0x7EUL
+#define QELBOX_MAXLEVEL 63
+
+/* ------------------------------------------------------------------ */
+/* Structures exchanged with the application                           */
+/* ------------------------------------------------------------------ */
+
+/* Per-cell display overrides; 30 bytes, packed (an array of them per item). */
+#pragma pack(push, 2)
+typedef struct CellInfoRecord {
+    QelColorRef colorBackground;
+    QelColorRef colorText;
+    QelColorRef colorSelBackground;
+    QelColorRef colorSelText;
+    DWORD cellData;
+    HFONT font;
+    HBITMAP bitmap;
+    WORD bitmapStyle;
+} CellInfoRecord;
+
+/* QelBox_GetCellInfo / QelBox_SetCellInfo: address + the cell record. */
+typedef struct CellInfo {
+    DWORD version; /* must be 1 */
+    int index;     /* item; -1 in QelBox_SetCellInfo: list-wide cell bitmap */
+    int column;
+    QelColorRef colorBackground;
+    QelColorRef colorText;
+    QelColorRef colorSelBackground;
+    QelColorRef colorSelText;
+    DWORD cellData;
+    HFONT font;
+    HBITMAP bitmap;
+    WORD bitmapStyle;
+} CellInfo;
+#pragma pack(pop)
+
+/* Per-row overrides of the row header, owned by the item. */
+typedef struct RowInfoBlock {
+    QelColorRef colorBackground;
+    QelColorRef colorText;
+    QelColorRef colorSelBackground;
+    QelColorRef colorSelText;
+    HBITMAP bitmap;
+    WORD bitmapStyle;
+} RowInfoBlock;
+
+/* QelBox_GetRowInfo / QelBox_SetRowInfo */
+typedef struct RowInfo {
+    DWORD version; /* must be 1 */
+    int index;     /* row; -1 in QelBox_SetRowInfo: list-wide row-header bitmap */
+    QelColorRef colorBackground;
+    QelColorRef colorText;
+    QelColorRef colorSelBackground;
+    QelColorRef colorSelText;
+    HBITMAP bitmap;
+    WORD bitmapStyle;
+} RowInfo;
+
+/* One row. In virtual mode the application supplies records of this layout. */
+typedef struct ItemRecord {
+    DWORD itemData;
+    HBITMAP label;
+    HBITMAP bitmap;
+    RowInfoBlock* rowInfo;
+    char* rowText;
+    CellInfoRecord* cellInfo; /* columnCount records, or NULL */
+    char** cells;             /* columnCount strings (NULL = empty cell) */
+    DWORD flags;              /* bit 0 enabled, bits 1-6 level */
+} ItemRecord;
+
+/* One column definition; 108 bytes. */
+typedef struct ColumnRecord {
+    DWORD reserved0;
+    DWORD reserved1;
+    DWORD reserved2;
+    int width; /* pixels; 0 = hidden */
+    QelColorRef colorBackground;
+    QelColorRef colorText;
+    QelColorRef colorSelBackground;
+    QelColorRef colorSelText;
+    DWORD style;       /* alignment bits 0-1, QELBOX_MULTILINE */
+    DWORD headerStyle; /* alignment bits 0-1, QELBOX_HEADER_PUSHBUTTON, QELBOX_HEADER_DISABLED */
+    char* headerText;
+    char* headerTextOwned;
+    HBITMAP headerBitmap;
+    WORD headerBitmapStyle;
+    WORD padding;
+    DWORD reserved3;
+    int columnAtPosition;
+    int displayPosition;
+    WORD columnFlags;
+    BYTE reserved4[38];
+} ColumnRecord;
+
+/* The control's 37 colours (QelBox_GetCtlColors / QelBox_SetCtlColors). */
+typedef struct CtlColors {
+    QelColorRef colorBackground;
+    QelColorRef colorText;
+    QelColorRef colorDisabledText;
+    QelColorRef colorAltBackground;
+    QelColorRef colorAltText;
+    QelColorRef colorSelBackground;
+    QelColorRef colorSelText;
+    QelColorRef color3DShadow;
+    QelColorRef color3DHighlight;
+    QelColorRef colorHeaderFace;
+    QelColorRef colorHeaderText;
+    QelColorRef colorHeaderDisabledText;
+    QelColorRef colorHeaderShadow;
+    QelColorRef colorHeaderHighlight;
+    QelColorRef colorRowHeaderFace;
+    QelColorRef colorRowHeaderText;
+    QelColorRef colorRowHeaderSelFace;
+    QelColorRef colorRowHeaderSelText;
+    QelColorRef colorRowHeaderDisabledText;
+    QelColorRef colorRowHeaderShadow;
+    QelColorRef colorRowHeaderHighlight;
+    QelColorRef colorCornerFace;
+    QelColorRef colorCornerText;
+    QelColorRef colorCornerDisabledText;
+    QelColorRef colorCornerShadow;
+    QelColorRef colorCornerHighlight;
+    QelColorRef colorButtonFace;
+    QelColorRef colorButtonArrow;
+    QelColorRef colorButtonDisabledArrow;
+    QelColorRef colorButtonLight;
+    QelColorRef colorButtonShadow;
+    QelColorRef colorButtonDarkShadow;
+    QelColorRef colorButtonHighlight;
+    QelColorRef colorGridVertical;
+    QelColorRef colorGridHorizontal;
+    QelColorRef colorTreeLines;
+    QelColorRef colorTreeLinesDisabled;
+} CtlColors;
+
+/* Handed to the draw-info callback before each row is painted. */
+typedef struct DrawInfo {
+    int controlId;
+    HWND hwnd;
+    int index;
+    BOOL selected;
+    int columnCount;
+    QelColorRef rowText;
+    QelColorRef rowBackground;
+    QelColorRef cellText;
+    QelColorRef cellBackground;
+    HFONT font;
+    HBITMAP label;
+    HBITMAP bitmap;
+    BOOL enabled;
+} DrawInfo;
+
+/* ------------------------------------------------------------------ */
+/* Callbacks                                                           */
+/* ------------------------------------------------------------------ */
+typedef void(CALLBACK* QELBOX_DELETEPROC)(HWND control, int index, DWORD itemData, DWORD value);
+typedef void(CALLBACK* QELBOX_FETCHPROC)(HWND control, DWORD userData, int index,
+                                         ItemRecord** buffer);
+typedef void(CALLBACK* QELBOX_RELEASEPROC)(HWND control, DWORD userData, int index,
+                                           ItemRecord* item);
+typedef int(CALLBACK* QELBOX_COMPAREPROC)(HWND control, const char* text1, const char* text2,
+                                          DWORD data1, DWORD data2);
+typedef int(CALLBACK* QELBOX_COMPAREEXPROC)(HWND control, const char* text1, const char* text2,
+                                            DWORD data1, DWORD data2, DWORD cellData1,
+                                            DWORD cellData2);
+typedef void(CALLBACK* QELBOX_DRAWINFOPROC)(HWND control, DrawInfo* info, DWORD value);
+
+typedef struct DeleteCallbackInfo {
+    QELBOX_DELETEPROC callback;
+    DWORD value;
+} DeleteCallbackInfo;
+
+typedef struct DrawInfoCallbackInfo {
+    QELBOX_DRAWINFOPROC callback;
+    DWORD value;
+} DrawInfoCallbackInfo;
+
+/* ------------------------------------------------------------------ */
+/* Layout checks of the exchanged structures (32-bit)                  */
+/* ------------------------------------------------------------------ */
+#if !defined(_WIN64)
+QELBOX_STATIC_ASSERT(sizeof(ItemRecord) == 32, item_record_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ItemRecord, cells) == 24, item_record_cells);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ItemRecord, flags) == 28, item_record_flags);
+QELBOX_STATIC_ASSERT(sizeof(ColumnRecord) == 108, column_record_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, width) == 12, column_width);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, style) == 32, column_style);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, headerText) == 40, column_header_text);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, headerBitmap) == 48, column_header_bitmap);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, headerBitmapStyle) == 52, column_hbm_style);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, reserved3) == 56, column_reserved3);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, columnAtPosition) == 60, column_at_position);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, displayPosition) == 64, column_display_pos);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, columnFlags) == 68, column_flags);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, reserved4) == 70, column_reserved4);
+QELBOX_STATIC_ASSERT(sizeof(CellInfoRecord) == 30, cell_info_record_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(CellInfoRecord, cellData) == 16, cell_info_data);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(CellInfoRecord, bitmapStyle) == 28, cell_info_bm_style);
+QELBOX_STATIC_ASSERT(sizeof(CellInfo) == 42, cell_info_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(CellInfo, colorBackground) == 12, cell_info_cell);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(CellInfo, bitmap) == 36, cell_info_bitmap);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(CellInfo, bitmapStyle) == 40, cell_info_bitmap_style);
+QELBOX_STATIC_ASSERT(sizeof(CtlColors) == 148, ctl_colors_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(CtlColors, colorTreeLinesDisabled) == 144, ctl_colors_last);
+QELBOX_STATIC_ASSERT(sizeof(DrawInfo) == 52, draw_info_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(RowInfo, bitmap) == 24, row_info_bitmap);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(RowInfo, bitmapStyle) == 28, row_info_bitmap_style);
+QELBOX_STATIC_ASSERT(sizeof(DeleteCallbackInfo) == 8, delete_callback_info_size);
+QELBOX_STATIC_ASSERT(sizeof(DrawInfoCallbackInfo) == 8, draw_info_callback_size);
+#endif
+
+/* ------------------------------------------------------------------ */
+/* Control record frame                                                */
+/* ------------------------------------------------------------------ */
+QELBOXAPI int WINAPI QelBox_GetOpenEnded(HWND control);
+QELBOXAPI void WINAPI QelBox_SetOpenEnded(HWND control, int enable);
+
+/* ------------------------------------------------------------------ */
+/* Module, application registration and hooks                         */
+/* ------------------------------------------------------------------ */
+QELBOXAPI BOOL WINAPI QelBox_RegisterApp(HINSTANCE instance);
+QELBOXAPI void WINAPI QelBox_UnregisterApp(HINSTANCE instance);
+QELBOXAPI LRESULT WINAPI QelBox_MouseFilterHook(int code, WPARAM message, LPARAM info);
+QELBOXAPI LRESULT WINAPI QelBox_KeyboardFilterHook(int code, WPARAM key, LPARAM data);
+
+/* ------------------------------------------------------------------ */
+/* Window procedures                                                   */
+/* ------------------------------------------------------------------ */
+QELBOXAPI LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+QELBOXAPI LRESULT WINAPI QelCtl_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+QELBOXAPI LRESULT WINAPI QelDropDown_WndProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam);
+
+/* ------------------------------------------------------------------ */
+/* Edit field                                                          */
+/* ------------------------------------------------------------------ */
+QELBOXAPI HWND WINAPI QelBox_GetHWNDEdit(HWND control);
+QELBOXAPI int WINAPI QelBox_LimitText(HWND control, int length);
+QELBOXAPI int WINAPI QelBox_GetEditSel(HWND control, DWORD* start, DWORD* end);
+QELBOXAPI int WINAPI QelBox_SetEditSel(HWND control, int start, int end);
+QELBOXAPI HFONT WINAPI QelBox_GetEditCtlFont(HWND control);
+QELBOXAPI void WINAPI QelBox_SetEditCtlFont(HWND control, HFONT font, BOOL redraw);
+QELBOXAPI int WINAPI QelBox_GetExtendedUI(HWND control);
+QELBOXAPI int WINAPI QelBox_SetExtendedUI(HWND control, int on);
+QELBOXAPI int WINAPI QelBox_GetCaretColumn(HWND control);
+
+/* ------------------------------------------------------------------ */
+/* Items                                                               */
+/* ------------------------------------------------------------------ */
+QELBOXAPI int WINAPI QelBox_AddString_A(HWND control, const char* text);
+QELBOXAPI int WINAPI QelBox_InsertString_A(HWND control, int index, const char* text);
+QELBOXAPI int WINAPI QelBox_DeleteString(HWND control, int index);
+QELBOXAPI void WINAPI QelBox_ResetContent(HWND control);
+QELBOXAPI int WINAPI QelBox_GetCount(HWND control);
+QELBOXAPI int WINAPI QelBox_SetDeleteCallback(HWND control, const DeleteCallbackInfo* info);
+QELBOXAPI DWORD WINAPI QelBox_GetItemData(HWND control, int index);
+QELBOXAPI int WINAPI QelBox_SetItemData(HWND control, int index, DWORD value);
+QELBOXAPI int WINAPI QelBox_GetItemStatus(HWND control, int index);
+QELBOXAPI int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled);
+QELBOXAPI HBITMAP WINAPI QelBox_GetItemLabel(HWND control, int index);
+QELBOXAPI int WINAPI QelBox_SetItemLabel(HWND control, int index, HBITMAP bitmap);
+QELBOXAPI HBITMAP WINAPI QelBox_GetItemBitmap(HWND control, int index);
+QELBOXAPI int WINAPI QelBox_SetItemBitmap(HWND control, int index, HBITMAP bitmap);
+QELBOXAPI int WINAPI QelBox_GetText_A(HWND control, int index, int column, char* buffer);
+QELBOXAPI int WINAPI QelBox_GetTextLength(HWND control, int index, int column);
+QELBOXAPI int WINAPI QelBox_SetText_A(HWND control, int index, int column, const char* text);
+QELBOXAPI int WINAPI QelBox_GetRowText_A(HWND control, int index, char* buffer);
+QELBOXAPI int WINAPI QelBox_GetRowTextLength(HWND control, int index);
+QELBOXAPI int WINAPI QelBox_SetRowText_A(HWND control, int index, const char* text);
+QELBOXAPI int WINAPI QelBox_GetRowInfo(HWND control, RowInfo* info);
+QELBOXAPI int WINAPI QelBox_SetRowInfo(HWND control, const RowInfo* info);
+
+/* ------------------------------------------------------------------ */
+/* Hierarchy                                                           */
+/* ------------------------------------------------------------------ */
+QELBOXAPI int WINAPI QelBox_GetItemLevel(HWND control, int index);
+QELBOXAPI int WINAPI QelBox_SetItemLevel(HWND control, int index, int level);
+QELBOXAPI int WINAPI QelBox_GetParent(HWND control, int index);
+QELBOXAPI int WINAPI QelBox_GetTopParent(HWND control, int index);
+QELBOXAPI int WINAPI QelBox_GetDependent(HWND control, int index, int code);
+QELBOXAPI int WINAPI QelBox_GetDependentCount(HWND control, int index, BOOL all);
+QELBOXAPI int WINAPI QelBox_GetSibling(HWND control, int index, int code);
+QELBOXAPI int WINAPI QelBox_DeleteDependents(HWND control, int index);
+QELBOXAPI int WINAPI QelBox_CopyItem(HWND control, int from, int to);
+QELBOXAPI int WINAPI QelBox_MoveItem(HWND control, int from, int to);
+
+/* ------------------------------------------------------------------ */
+/* Searching and selection                                             */
+/* ------------------------------------------------------------------ */
+QELBOXAPI int WINAPI QelBox_GetCurSel(HWND control);
+QELBOXAPI int WINAPI QelBox_SetCurSel(HWND control, int index);
+QELBOXAPI int WINAPI QelBox_GetCursorSelect(HWND control);
+QELBOXAPI void WINAPI QelBox_SetCursorSelect(HWND control, BOOL value);
+QELBOXAPI int WINAPI QelBox_FindItem(HWND control, int start, DWORD data);
+QELBOXAPI int WINAPI QelBox_FindString_A(HWND control, int start, int column, const char* text,
+                                         BOOL wrap);
+QELBOXAPI int WINAPI QelBox_FindStringExact_A(HWND control, int start, int column, const char* text,
+                                              BOOL wrap);
+QELBOXAPI int WINAPI QelBox_SelectString_A(HWND control, int start, int column, const char* text,
+                                           BOOL wrap);
+QELBOXAPI int WINAPI QelBox_SelectStringExact_A(HWND control, int start, int column,
+                                                const char* text, BOOL wrap);
+
+/* ------------------------------------------------------------------ */
+/* Columns, column headers and cell information                        */
+/* ------------------------------------------------------------------ */
+QELBOXAPI int WINAPI QelBox_SetColumns(HWND control, int count, const ColumnRecord* columns);
+QELBOXAPI int WINAPI QelBox_GetColumns(HWND control, ColumnRecord** out);
+QELBOXAPI int WINAPI QelBox_SetHeader_A(HWND control, int column, const char* text);
+QELBOXAPI int WINAPI QelBox_GetHeader_A(HWND control, int column, char* buffer, int size);
+QELBOXAPI int WINAPI QelBox_GetHeaderLength(HWND control, int column);
+QELBOXAPI int WINAPI QelBox_SetHeaderButton(HWND control, int column);
+QELBOXAPI int WINAPI QelBox_GetHeaderButton(HWND control);
+QELBOXAPI void WINAPI QelBox_SetShowHeader(HWND control, int mode);
+QELBOXAPI int WINAPI QelBox_GetShowHeader(HWND control);
+QELBOXAPI void WINAPI QelBox_SetColHeaderFont(HWND control, HFONT font, BOOL redraw);
+QELBOXAPI HFONT WINAPI QelBox_GetColHeaderFont(HWND control);
+QELBOXAPI int WINAPI QelBox_GetCellInfo(HWND control, CellInfo* info);
+QELBOXAPI int WINAPI QelBox_SetCellInfo(HWND control, const CellInfo* info);
+
+/* ------------------------------------------------------------------ */
+/* Row headers                                                         */
+/* ------------------------------------------------------------------ */
+QELBOXAPI void WINAPI QelBox_SetShowRowHeader(HWND control, int mode);
+QELBOXAPI int WINAPI QelBox_GetShowRowHeader(HWND control);
+QELBOXAPI void WINAPI QelBox_SetRowHeaderWidth(HWND control, int width);
+QELBOXAPI int WINAPI QelBox_GetRowHeaderWidth(HWND control);
+QELBOXAPI void WINAPI QelBox_SetRowHeaderFont(HWND control, HFONT font, BOOL redraw);
+QELBOXAPI HFONT WINAPI QelBox_GetRowHeaderFont(HWND control);
+
+/* ------------------------------------------------------------------ */
+/* Layout, rectangles, top index, drop-down size and position          */
+/* ------------------------------------------------------------------ */
+QELBOXAPI int WINAPI QelBox_GetItemHeight(HWND control, int index);
+QELBOXAPI int WINAPI QelBox_GetItemLines(HWND control);
+QELBOXAPI int WINAPI QelBox_SetItemLines(HWND control, int lines);
+QELBOXAPI int WINAPI QelBox_GetOverheadWidth(HWND control);
+QELBOXAPI int WINAPI QelBox_GetItemRect(HWND control, int index, RECT* rect);
+QELBOXAPI RECT* WINAPI QelBox_GetCellRect(HWND control, int index, int column);
+QELBOXAPI void WINAPI QelBox_GetHeaderRect(HWND control, int column, RECT* rect);
+QELBOXAPI void WINAPI QelBox_GetRowHeaderRect(HWND control, int index, RECT* rect);
+QELBOXAPI void WINAPI QelBox_GetRowColHeaderRect(HWND control, RECT* rect);
+QELBOXAPI void WINAPI QelBox_GetDropDownButtonRect(HWND control, RECT* rect);
+QELBOXAPI int WINAPI QelBox_GetDroppedControlRect(HWND control, RECT* rect);
+QELBOXAPI int WINAPI QelBox_CalcIndexFromPoint(HWND control, POINT* point, int* area);
+QELBOXAPI int WINAPI QelBox_GetItemsShown(HWND control);
+QELBOXAPI int WINAPI QelBox_GetTopIndex(HWND control);
+QELBOXAPI int WINAPI QelBox_SetTopIndex(HWND control, int index);
+QELBOXAPI void WINAPI QelBox_MakeRowVisible(HWND control, int index);
+QELBOXAPI void WINAPI QelBox_MakeColumnVisible(HWND control, int column);
+QELBOXAPI int WINAPI QelBox_GetDroppedHeight(HWND control);
+QELBOXAPI int WINAPI QelBox_SetDroppedHeight(HWND control, int height);
+QELBOXAPI int WINAPI QelBox_GetDroppedWidth(HWND control);
+QELBOXAPI int WINAPI QelBox_SetDroppedWidth(HWND control, int width);
+QELBOXAPI int WINAPI QelBox_GetDropDownPosition(HWND control);
+QELBOXAPI void WINAPI QelBox_SetDropDownPosition(HWND control, int position);
+QELBOXAPI int WINAPI QelBox_GetDisableNoScroll(HWND control);
+QELBOXAPI void WINAPI QelBox_SetDisableNoScroll(HWND control, BOOL disable);
+
+/* ------------------------------------------------------------------ */
+/* Optimal widths and horizontal scrolling                             */
+/* ------------------------------------------------------------------ */
+QELBOXAPI int WINAPI QelBox_SetHorizontalExtent(HWND control, int extent);
+QELBOXAPI int WINAPI QelBox_GetHorizontalExtent(HWND control);
+QELBOXAPI int WINAPI QelBox_SetHorizontalOffset(HWND control, int offset);
+QELBOXAPI int WINAPI QelBox_GetHorizontalOffset(HWND control);
+
+/* ------------------------------------------------------------------ */
+/* Drawing properties and the draw-info callback                       */
+/* ------------------------------------------------------------------ */
+QELBOXAPI int WINAPI QelBox_SetDrawInfoCallback(HWND control, const DrawInfoCallbackInfo* info);
+QELBOXAPI int WINAPI QelBox_GetShowGrid(HWND control);
+QELBOXAPI void WINAPI QelBox_SetShowGrid(HWND control, BOOL show);
+QELBOXAPI int WINAPI QelBox_GetGridStyle(HWND control);
+QELBOXAPI void WINAPI QelBox_SetGridStyle(HWND control, int style);
+QELBOXAPI int WINAPI QelBox_GetShow3D(HWND control);
+QELBOXAPI void WINAPI QelBox_SetShow3D(HWND control, BOOL show);
+QELBOXAPI int WINAPI QelBox_GetShowTreeLines(HWND control);
+QELBOXAPI void WINAPI QelBox_SetShowTreeLines(HWND control, BOOL show);
+QELBOXAPI int WINAPI QelBox_GetShowTruncated(HWND control);
+QELBOXAPI void WINAPI QelBox_SetShowTruncated(HWND control, BOOL show);
+QELBOXAPI int WINAPI QelBox_GetSelectionStyle(HWND control);
+QELBOXAPI void WINAPI QelBox_SetSelectionStyle(HWND control, int style);
+QELBOXAPI int WINAPI QelBox_GetShowBitmaps(HWND control);
+QELBOXAPI int WINAPI QelBox_GetShowLabels(HWND control);
+
+/* ------------------------------------------------------------------ */
+/* Colours                                                             */
+/* ------------------------------------------------------------------ */
+QELBOXAPI void WINAPI QelBox_GetCtlColors(HWND control, CtlColors* colors);
+QELBOXAPI void WINAPI QelBox_SetCtlColors(HWND control, const CtlColors* colors);
+
+/* ------------------------------------------------------------------ */
+/* Drop-down window                                                    */
+/* ------------------------------------------------------------------ */
+QELBOXAPI int WINAPI QelBox_ShowDropDown(HWND control, BOOL show);
+QELBOXAPI int WINAPI QelBox_GetDroppedState(HWND control);
+QELBOXAPI HWND WINAPI QelBox_GetHWNDDropDown(HWND control);
+
+/* ------------------------------------------------------------------ */
+/* Mouse timers                                                        */
+/* ------------------------------------------------------------------ */
+QELBOXAPI void CALLBACK QelBox_VScrollTimerProc(HWND control, UINT message, UINT_PTR id,
+                                                DWORD time);
+
+/* ------------------------------------------------------------------ */
+/* Diagnostics for test programs (not needed by applications)          */
+/* ------------------------------------------------------------------ */
+/* Makes the library's heap allocations fail: after `successes` more
+   successful allocations every further one fails; -1 turns this off. */
+QELBOXAPI void WINAPI QelBoxDiag_FailAllocationsAfter(int successes);
+/* Number of heap blocks the library holds at the moment. */
+QELBOXAPI int WINAPI QelBoxDiag_LiveAllocations(void);
+/* Number of GDI objects and DCs the library has created and not deleted. */
+QELBOXAPI int WINAPI QelBoxDiag_LiveGdiObjects(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* QELBOX_H */

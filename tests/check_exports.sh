@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Checks that every function declared in the public header is exported by
+# the DLL under its plain name, and that the DLL exports nothing undeclared.
+set -euo pipefail
+header=$1
+dll=$2
+declared=$(grep -oE '(WINAPI|CALLBACK) Qel[A-Za-z_]+\(' "$header" | sed -E 's/.* (Qel[A-Za-z_]+)\(/\1/' | sort -u)
+exported=$(i686-w64-mingw32-objdump -p "$dll" |
+    sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
+    grep -oE '\] [A-Za-z_@0-9]+' | sed 's/^\] //' | sort -u)
+status=0
+if grep -q '@' <<<"$exported"; then
+    echo "decorated export names:"; grep '@' <<<"$exported"; status=1
+fi
+missing=$(comm -23 <(echo "$declared") <(echo "$exported"))
+extra=$(comm -13 <(echo "$declared") <(echo "$exported") | grep -v '^DllMain$' || true)
+[ -z "$missing" ] || { echo "declared but not exported:"; echo "$missing"; status=1; }
+[ -z "$extra" ] || { echo "exported but not declared:"; echo "$extra"; status=1; }
+echo "$(wc -l <<<"$declared") functions declared and exported"
+exit $status

@@ -1,0 +1,143 @@
+#include "harness.h"
+
+#include <stdio.h>
+
+std::function<void(const Note&)> g_onNotify;
+
+namespace {
+
+std::vector<Note> g_notes;
+HWND g_parent;
+
+LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && lParam) {
+        Note note = {LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)};
+        if (g_onNotify) g_onNotify(note);
+        g_notes.push_back(note);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LONG WINAPI CrashFilter(EXCEPTION_POINTERS* info) {
+    fprintf(stderr, "unhandled exception 0x%08lx at %p\n", info->ExceptionRecord->ExceptionCode,
+            info->ExceptionRecord->ExceptionAddress);
+    fflush(stderr);
+    ExitProcess(3);
+}
+
+} // namespace
+
+HWND TestParent() {
+    if (g_parent) return g_parent;
+    WNDCLASSA cls = {};
+    cls.lpfnWndProc = ParentProc;
+    cls.hInstance = GetModuleHandleA(nullptr);
+    cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    cls.lpszClassName = "QelBoxTestParent";
+    RegisterClassA(&cls);
+    g_parent = CreateWindowExA(0, "QelBoxTestParent", "QelBox tests",
+                               WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 800, 600,
+                               nullptr, nullptr, cls.hInstance, nullptr);
+    SetForegroundWindow(g_parent);
+    Pump();
+    return g_parent;
+}
+
+const std::vector<Note>& Notes() {
+    return g_notes;
+}
+
+void ClearNotes() {
+    g_notes.clear();
+}
+
+std::vector<int> Codes(HWND from, bool all) {
+    std::vector<int> codes;
+    for (const Note& note : g_notes) {
+        if (from && note.sender != from) continue;
+        if (!all && (note.code == QELBOXN_MOUSEMOVE || note.code == QELBOXN_SIZE ||
+                     note.code == QELBOXN_OVERHEADWIDTHCHANGE))
+            continue;
+        codes.push_back(note.code);
+    }
+    return codes;
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+HWND CreateControl(DWORD type, DWORD extraStyle, int id, int x, int y, int width, int height) {
+    return CreateWindowExA(0, QELBOX_CLASSNAME, "",
+                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | type | extraStyle, x, y, width,
+                           height, TestParent(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+void ControlTest::SetUp() {
+    TestParent();
+    SetFocus(TestParent());
+    g_onNotify = nullptr;
+    QelBoxDiag_FailAllocationsAfter(-1);
+    Pump();
+    ClearNotes();
+}
+
+void ControlTest::TearDown() {
+    g_onNotify = nullptr;
+    QelBoxDiag_FailAllocationsAfter(-1);
+    for (HWND control : created_) {
+        if (IsWindow(control)) DestroyWindow(control);
+    }
+    created_.clear();
+    Pump();
+    // Every control is gone: the library holds no memory and no GDI object.
+    EXPECT_EQ(QelBoxDiag_LiveAllocations(), 0);
+    EXPECT_EQ(QelBoxDiag_LiveGdiObjects(), 0);
+}
+
+HWND ControlTest::Create(DWORD type, DWORD extraStyle, int id, int height) {
+    HWND control = CreateControl(type, extraStyle, id, 10, 10, 200, height);
+    EXPECT_NE(control, nullptr);
+    if (control) created_.push_back(control);
+    Pump();
+    ClearNotes();
+    return control;
+}
+
+void ControlTest::AddRows(HWND control, int n) {
+    char text[32];
+    for (int i = 0; i < n; ++i) {
+        wsprintfA(text, "Row %d", i);
+        QelBox_AddString_A(control, text);
+    }
+}
+
+std::string ControlTest::Text(HWND control, int index, int column) {
+    int length = QelBox_GetTextLength(control, index, column);
+    if (length < 0) return "<error>";
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    QelBox_GetText_A(control, index, column, &text[0]);
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+std::string ControlTest::WindowText(HWND window) {
+    char text[600] = {0};
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+int main(int argc, char** argv) {
+    SetUnhandledExceptionFilter(CrashFilter);
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    ::testing::InitGoogleTest(&argc, argv);
+    TestParent();
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,54 @@
+// Test harness: a visible top-level parent window that records every
+// WM_COMMAND notification in order, and a fixture that creates controls of
+// each type as its children and checks that nothing leaks when they go.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "qelbox.h"
+
+struct Note {
+    int id;
+    int code;
+    HWND sender;
+};
+
+// The parent window shared by all tests of a program.
+HWND TestParent();
+// Notifications received by the parent since the last ClearNotes().
+const std::vector<Note>& Notes();
+void ClearNotes();
+// Codes of the recorded notifications (optionally only those of `from`),
+// leaving out QELBOXN_MOUSEMOVE, QELBOXN_SIZE and the layout's
+// QELBOXN_OVERHEADWIDTHCHANGE unless `all` is set.
+std::vector<int> Codes(HWND from = nullptr, bool all = false);
+// Called for each notification as it arrives (before it is recorded).
+extern std::function<void(const Note&)> g_onNotify;
+// Dispatches every pending message of this thread.
+void Pump();
+
+// Creates a control of class RqCombo as a child of the test parent.
+HWND CreateControl(DWORD type, DWORD extraStyle = 0, int id = 1, int x = 10, int y = 10,
+                   int width = 200, int height = 120);
+
+class ControlTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Creates a control; it is destroyed after the test.
+    HWND Create(DWORD type, DWORD extraStyle = 0, int id = 1, int height = 120);
+    // Adds rows "Row 0".."Row n-1".
+    static void AddRows(HWND control, int n);
+    static std::string Text(HWND control, int index, int column = 0);
+    static std::string WindowText(HWND window);
+
+    std::vector<HWND> created_;
+};
+
+#define EXPECT_CODES(control, ...) EXPECT_EQ(Codes(control), (std::vector<int>{__VA_ARGS__}))

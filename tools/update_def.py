@@ -1,0 +1,50 @@
+#!/usr/bin/env python3
+"""Regenerates Source/core/qelbox32.def from the sources and a build tree.
+
+Every function defined as `WINAPI Qel...(` or `CALLBACK Qel...(` in Source/
+is exported. The .def lists each under its stdcall-decorated name (Name@N,
+read from the compiled objects); the linker's --kill-at exports it under its
+plain name while the import library keeps the decorated one, so that C and
+C++ callers of include/qelbox.h link against it.
+
+Usage: tools/update_def.py BUILD_DIR
+"""
+import re
+import subprocess
+import sys
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+
+
+def main(build_dir):
+    objects = list(Path(build_dir).glob('CMakeFiles/qelbox32.dir/Source/**/*.obj'))
+    if not objects:
+        sys.exit('no objects found under ' + build_dir + ': build the library first')
+    nm = subprocess.run(['i686-w64-mingw32-nm', '-g', '--defined-only'] + [str(o) for o in objects],
+                        check=True, capture_output=True, text=True).stdout
+    decorated = {}
+    for m in re.finditer(r' T _(Qel\w+)@(\d+)$', nm, re.M):
+        decorated[m.group(1)] = m.group(1) + '@' + m.group(2)
+    lines = ['; Exports of qelbox32.dll. Regenerate with tools/update_def.py after adding',
+             '; an exported function; names are stdcall-decorated here and exported plain.',
+             'LIBRARY qelbox32.dll', 'EXPORTS']
+    missing = []
+    for source in sorted((ROOT / 'Source').rglob('*.cpp')):
+        names = sorted(set(re.findall(r'(?:WINAPI|CALLBACK) (Qel\w+)\(', source.read_text())))
+        if not names:
+            continue
+        lines.append('')
+        lines.append('; ' + str(source.relative_to(ROOT / 'Source')))
+        for name in names:
+            if name not in decorated:
+                missing.append(name)
+                continue
+            lines.append('    ' + decorated[name])
+    if missing:
+        sys.exit('not compiled: ' + ', '.join(missing))
+    (ROOT / 'Source/core/qelbox32.def').write_text('\n'.join(lines) + '\n')
+
+
+if __name__ == '__main__':
+    main(sys.argv[1] if len(sys.argv) > 1 else 'build')
