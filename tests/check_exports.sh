@@ -4,10 +4,10 @@
 set -euo pipefail
 header=$1
 dll=$2
-declared=$(grep -oE '(WINAPI|CALLBACK) Qel[A-Za-z_]+\(' "$header" | sed -E 's/.* (Qel[A-Za-z_]+)\(/\1/' | sort -u)
+declared=$(grep -oE '(WINAPI|CALLBACK) Qel[A-Za-z0-9_]+\(' "$header" | sed -E 's/.* (Qel[A-Za-z0-9_]+)\(/\1/' | sort -u)
 exported=$(i686-w64-mingw32-objdump -p "$dll" |
     sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
-    grep -oE '\] [A-Za-z_@0-9]+' | sed 's/^\] //' | sort -u)
+    grep -oE '^\s*\[ *[0-9]+\] [A-Za-z_@0-9]+' | sed -E 's/.*\] //' | sed 's/^\] //' | sort -u)
 status=0
 if grep -q '@' <<<"$exported"; then
     echo "decorated export names:"; grep '@' <<<"$exported"; status=1
