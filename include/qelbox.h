@@ -549,6 +549,9 @@ QELBOXAPI void CALLBACK QelBox_VScrollTimerProc(HWND control, UINT message, UINT
 QELBOXAPI void WINAPI QelBoxDiag_FailAllocationsAfter(int successes);
 /* Number of heap blocks the library holds at the moment. */
 QELBOXAPI int WINAPI QelBoxDiag_LiveAllocations(void);
+/* Number of item slots the control's item array has room for (items and
+   spare slots; 0 while it holds no array). */
+QELBOXAPI int WINAPI QelBoxDiag_ItemCapacity(HWND control);
 /* Number of GDI objects and DCs the library has created and not deleted. */
 QELBOXAPI int WINAPI QelBoxDiag_LiveGdiObjects(void);
 

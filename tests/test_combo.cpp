@@ -16,7 +16,8 @@ TEST_F(ComboTest, FocusToAControlWithEditFieldNotifiesKillThenSet) {
     // inside its own WM_SETFOCUS.
     EXPECT_EQ(GetFocus(), QelBox_GetHWNDEdit(control));
     EXPECT_CODES(control, QELBOXN_KILLFOCUS, QELBOXN_SETFOCUS);
-    for (const Note& note : Notes()) EXPECT_EQ(note.id, 5);
+    for (const Note& note : Notes())
+        EXPECT_EQ(note.id, 5);
 
     ClearNotes();
     SetFocus(TestParent());
@@ -156,7 +157,8 @@ TEST_F(ComboTest, WheelScrollsTheSimpleListAndStopsAtTheEnd) {
     ClearNotes();
     SendMessageA(control, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
     EXPECT_CODES(control); // already at the end: nothing changes
-    for (int i = 0; i < 40; ++i) SendMessageA(control, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
+    for (int i = 0; i < 40; ++i)
+        SendMessageA(control, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
     EXPECT_EQ(QelBox_GetTopIndex(control), 0);
 }
 
@@ -209,9 +211,8 @@ TEST_F(ComboTest, MouseHookClosesAnOpenListOnAnOutsideClick) {
     // Clicks on the control, its edit field and its list pass unchanged.
     for (HWND target : {control, QelBox_GetHWNDEdit(control), QelBox_GetHWNDDropDown(control)}) {
         info.hwnd = target;
-        EXPECT_EQ(QelBox_MouseFilterHook(HC_ACTION, WM_LBUTTONDOWN,
-                                         reinterpret_cast<LPARAM>(&info)),
-                  0);
+        EXPECT_EQ(
+            QelBox_MouseFilterHook(HC_ACTION, WM_LBUTTONDOWN, reinterpret_cast<LPARAM>(&info)), 0);
         Pump();
         EXPECT_TRUE(QelBox_GetDroppedState(control));
     }
@@ -281,8 +282,8 @@ TEST_F(ComboTest, MessagesBeforeTheRecordExistsReturnZero) {
     cls.hInstance = GetModuleHandleA(nullptr);
     cls.lpszClassName = "QelBoxTestBare";
     RegisterClassA(&cls);
-    HWND bare = CreateWindowExA(0, "QelBoxTestBare", "title", WS_CHILD, 0, 0, 10, 10,
-                                TestParent(), nullptr, cls.hInstance, nullptr);
+    HWND bare = CreateWindowExA(0, "QelBoxTestBare", "title", WS_CHILD, 0, 0, 10, 10, TestParent(),
+                                nullptr, cls.hInstance, nullptr);
     ASSERT_NE(bare, nullptr);
     EXPECT_EQ(QelBox_WndProc(bare, WM_GETTEXTLENGTH, 0, 0), 0);
     EXPECT_EQ(QelBox_WndProc(bare, WM_ERASEBKGND, 0, 0), 0);

@@ -5,7 +5,7 @@
 namespace {
 
 class EditFieldTest : public ControlTest {
-protected:
+  protected:
     HWND control_ = nullptr;
     HWND edit_ = nullptr;
     void Make(DWORD type = QELBOXSTYLE_DROPDOWN) {
@@ -142,7 +142,8 @@ TEST_F(EditFieldTest, LimitText) {
     EXPECT_EQ(QelBox_LimitText(control_, -1), -1);
     EXPECT_EQ(QelBox_LimitText(control_, 3), 0);
     SendMessageA(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-    for (char c : std::string("abcdef")) SendMessageA(edit_, WM_CHAR, c, 0);
+    for (char c : std::string("abcdef"))
+        SendMessageA(edit_, WM_CHAR, c, 0);
     EXPECT_EQ(WindowText(edit_), "abc");
     EXPECT_EQ(QelBox_LimitText(control_, 0), 0); // back to the default maximum
     SendMessageA(edit_, WM_CHAR, 'd', 0);
@@ -151,7 +152,8 @@ TEST_F(EditFieldTest, LimitText) {
 
 TEST_F(EditFieldTest, EditFontIsMeasuredAndReplacedByTheControlFont) {
     Make();
-    HFONT big = CreateFontA(-30, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "DejaVu Sans");
+    HFONT big =
+        CreateFontA(-30, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "DejaVu Sans");
     ASSERT_NE(big, nullptr);
     int before = QelBox_GetItemHeight(control_, -1);
     QelBox_SetEditCtlFont(control_, big, TRUE);

@@ -5,7 +5,7 @@
 namespace {
 
 class KeyboardTest : public ControlTest {
-protected:
+  protected:
     void Key(HWND control, WPARAM key) { SendMessageA(control, WM_KEYDOWN, key, 0); }
     LRESULT DialogCode(HWND window, UINT message, WPARAM key) {
         MSG msg = {window, message, key, 0, 0, {0, 0}};
@@ -21,16 +21,16 @@ TEST_F(KeyboardTest, NavigationKeysMoveAndCommitWithNotification) {
     struct Step {
         WPARAM key;
         int expected;
-    } steps[] = {{VK_DOWN, 0},  {VK_DOWN, 1},           {VK_RIGHT, 2},
-                 {VK_UP, 1},    {VK_LEFT, 0},           {VK_LEFT, 0},
-                 {VK_NEXT, shown}, {VK_END, 19},        {VK_NEXT, 19},
-                 {VK_RIGHT, 19}, {VK_PRIOR, 19 - shown}, {VK_HOME, 0}};
+    } steps[] = {{VK_DOWN, 0},  {VK_DOWN, 1},   {VK_RIGHT, 2},          {VK_UP, 1},
+                 {VK_LEFT, 0},  {VK_LEFT, 0},   {VK_NEXT, shown},       {VK_END, 19},
+                 {VK_NEXT, 19}, {VK_RIGHT, 19}, {VK_PRIOR, 19 - shown}, {VK_HOME, 0}};
     int previous = -1;
     for (const Step& step : steps) {
         ClearNotes();
         Key(control, step.key);
         EXPECT_EQ(QelBox_GetCurSel(control), step.expected) << "key " << step.key;
-        EXPECT_EQ(QelBox_GetTextLength(control, -1, 0), static_cast<int>(Text(control, step.expected).size()));
+        EXPECT_EQ(QelBox_GetTextLength(control, -1, 0),
+                  static_cast<int>(Text(control, step.expected).size()));
         if (step.expected != previous)
             EXPECT_CODES(control, QELBOXN_SELCHANGE);
         else
@@ -48,7 +48,8 @@ TEST_F(KeyboardTest, UpWithoutSelectionGoesToTheFirstRow) {
 
 TEST_F(KeyboardTest, RowKeysOnAnEmptyControlDoNothing) {
     HWND control = Create(QELBOXSTYLE_DROPDOWNLIST);
-    for (WPARAM key : {VK_DOWN, VK_UP, VK_HOME, VK_END, VK_PRIOR, VK_NEXT}) Key(control, key);
+    for (WPARAM key : {VK_DOWN, VK_UP, VK_HOME, VK_END, VK_PRIOR, VK_NEXT})
+        Key(control, key);
     EXPECT_EQ(QelBox_GetCurSel(control), -1);
     EXPECT_CODES(control);
 }

@@ -4,6 +4,7 @@
 // bars. Nothing here is cached.
 #include "geometry/layout.h"
 
+#include "core/bitmapinfo.h"
 #include "core/editfield.h"
 #include "geometry/columns.h"
 #include "geometry/metrics.h"
@@ -33,7 +34,7 @@ int EditAreaHeight(ControlRecord* rec) {
         if (rec->rowHeaderBitmapPrototype.bmWidth >= 1) {
             const RowInfoBlock* info = GetItem(rec, rec->committedSel)->rowInfo;
             BITMAP bm;
-            if (info && info->bitmap && GetObjectA(info->bitmap, sizeof(BITMAP), &bm))
+            if (info && QueryBitmap(info->bitmap, &bm))
                 h = max(h, static_cast<int>(bm.bmHeight) + 3);
             ReleaseItem(rec);
         }

@@ -2,6 +2,7 @@
 // row-header text and row info.
 #include <string.h>
 
+#include "core/bitmapinfo.h"
 #include "core/memory.h"
 #include "geometry/columns.h"
 #include "geometry/layout.h"
@@ -14,13 +15,9 @@ int ResolveTextIndex(const ControlRecord* rec, int index) {
     return index == -1 ? rec->committedSel : index;
 }
 
-// A non-zero handle must describe a GDI bitmap.
+// A non-zero handle must describe a GDI bitmap; null describes nothing.
 bool DescribeBitmap(HBITMAP bitmap, BITMAP* info) {
-    BITMAP scratch;
-    if (!info) info = &scratch;
-    memset(info, 0, sizeof(BITMAP));
-    if (!bitmap) return true;
-    return GetObjectA(bitmap, sizeof(BITMAP), info) != 0;
+    return QueryBitmap(bitmap, info) || !bitmap;
 }
 
 // Shared rules of QelBox_SetItemLabel / QelBox_SetItemBitmap.
