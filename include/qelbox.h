@@ -442,18 +442,40 @@ QELBOXAPI int WINAPI QelBox_SelectStringExact_A(HWND control, int start, int col
 /* ------------------------------------------------------------------ */
 /* Columns, column headers and cell information                        */
 /* ------------------------------------------------------------------ */
+/* Installs `count` column definitions (copied, header texts included); a
+   count of 0 installs one default column 500 pixels wide. Returns 0 and
+   keeps the old columns for a negative count, widths that are negative or
+   all 0, a new count while items are stored, or when memory runs out; a
+   new count closes an open drop-down even when the call is refused. */
 QELBOXAPI int WINAPI QelBox_SetColumns(HWND control, int count, const ColumnRecord* columns);
+/* Returns the column count (0 when memory runs out). With `out` non-null
+   also a copy of the definitions, owned by the control and valid until the
+   next call or the control's destruction. */
 QELBOXAPI int WINAPI QelBox_GetColumns(HWND control, ColumnRecord** out);
+/* Copies `text` as the column's header text; a null text clears it. */
 QELBOXAPI int WINAPI QelBox_SetHeader_A(HWND control, int column, const char* text);
+/* Copies at most size-1 characters and a terminator; returns the length
+   copied, -1 for a bad column or a null buffer. A size of 0 or less copies
+   nothing and returns 0. */
 QELBOXAPI int WINAPI QelBox_GetHeader_A(HWND control, int column, char* buffer, int size);
+/* Length of the header text; 0 without text, -1 for a bad column. */
 QELBOXAPI int WINAPI QelBox_GetHeaderLength(HWND control, int column);
+/* Column drawn as the pressed header button, -1 for none. */
 QELBOXAPI int WINAPI QelBox_SetHeaderButton(HWND control, int column);
 QELBOXAPI int WINAPI QelBox_GetHeaderButton(HWND control);
+/* 0 no header strip, 1 raised headers (the header button sunken), 2 every
+   header sunken; other values are ignored. */
 QELBOXAPI void WINAPI QelBox_SetShowHeader(HWND control, int mode);
 QELBOXAPI int WINAPI QelBox_GetShowHeader(HWND control);
+/* Font of the header strip, not owned; 0 = the control's font. */
 QELBOXAPI void WINAPI QelBox_SetColHeaderFont(HWND control, HFONT font, BOOL redraw);
 QELBOXAPI HFONT WINAPI QelBox_GetColHeaderFont(HWND control);
+/* Cell overrides of item `index`, column `column` (version 1). A cell never
+   set reads as colours QELBOX_COLOR_NONE and everything else 0. */
 QELBOXAPI int WINAPI QelBox_GetCellInfo(HWND control, CellInfo* info);
+/* Sets one cell's overrides (refused in virtual mode and for a bitmap
+   handle that is no bitmap). Index -1 sets the list-wide cell-bitmap
+   prototype from `bitmap` (0 clears it); `column` is then not read. */
 QELBOXAPI int WINAPI QelBox_SetCellInfo(HWND control, const CellInfo* info);
 
 /* ------------------------------------------------------------------ */

@@ -1,9 +1,12 @@
 // Column definitions: installing and reading the column array, the display
-// order, and the notions derived from it (visible positions, edit column).
+// order, the column header strip (texts, pressed button, display mode,
+// font), and the notions derived from the columns (visible positions, edit
+// column).
 #include "geometry/columns.h"
 
 #include <string.h>
 
+#include "core/bitmapinfo.h"
 #include "core/editfield.h"
 #include "core/memory.h"
 #include "geometry/layout.h"
@@ -36,6 +39,67 @@ bool IsPermutation(const ColumnRecord* columns, int count) {
 void FreeHeaderTexts(ColumnRecord* columns, int count) {
     for (int c = 0; c < count; ++c)
         QelFree(columns[c].headerTextOwned);
+}
+
+// Replaces a column's header text by `copy` (a heap string the column now
+// owns, or null for no text).
+void AdoptHeaderText(ColumnRecord& column, char* copy) {
+    QelFree(column.headerTextOwned);
+    column.headerTextOwned = column.headerText = copy;
+}
+
+// Every width must be 0 or more, and at least one column must be shown.
+bool AreWidthsValid(const ColumnRecord* columns, int count) {
+    bool anyVisible = false;
+    for (int c = 0; c < count; ++c) {
+        if (columns[c].width < 0) return false;
+        if (columns[c].width > 0) anyVisible = true;
+    }
+    return anyVisible;
+}
+
+// Builds the array to install from the application's records: every field
+// copied, header texts duplicated, the display order checked and its
+// inverse table rebuilt. Returns null, with nothing left allocated, when
+// memory runs out.
+ColumnRecord* BuildColumns(const ColumnRecord* columns, int count) {
+    ColumnRecord* built = static_cast<ColumnRecord*>(QelMalloc(sizeof(ColumnRecord) * count));
+    if (!built) return nullptr;
+    for (int c = 0; c < count; ++c) {
+        built[c] = columns[c];
+        built[c].headerText = built[c].headerTextOwned = nullptr;
+    }
+    // The texts are copied before anything is installed, so that running
+    // out of memory leaves the old columns and their headers as they were.
+    for (int c = 0; c < count; ++c) {
+        if (!columns[c].headerText) continue;
+        char* copy = QelStrDup(columns[c].headerText);
+        if (!copy) {
+            FreeHeaderTexts(built, c);
+            QelFree(built);
+            return nullptr;
+        }
+        AdoptHeaderText(built[c], copy);
+    }
+    if (!IsPermutation(built, count)) {
+        for (int c = 0; c < count; ++c)
+            built[c].displayPosition = c;
+    }
+    for (int c = 0; c < count; ++c)
+        built[built[c].displayPosition].columnAtPosition = c;
+    return built;
+}
+
+// The header bitmap of the last column, in array order, that has a valid
+// one sizes the header strip; all zero when there is none.
+BITMAP HeaderBitmapInfo(const ColumnRecord* columns, int count) {
+    BITMAP found;
+    memset(&found, 0, sizeof(found));
+    for (int c = 0; c < count; ++c) {
+        BITMAP info;
+        if (QueryBitmap(columns[c].headerBitmap, &info)) found = info;
+    }
+    return found;
 }
 
 } // namespace
@@ -83,48 +147,29 @@ int WINAPI QelBox_SetColumns(HWND control, int count, const ColumnRecord* column
         count = 1;
     }
     if (!columns) return 0;
-    // Stored items hold one text per column, so the count is fixed while
-    // there are any.
+    // A new column count invalidates what the open list shows; it closes
+    // even when the new columns are refused below.
     if (count != rec->columnCount) CloseUp(rec, false);
+    // Stored items hold one text and one cell-info record per column, so
+    // the count is fixed while there are any.
     if (!IsVirtual(rec) && count != rec->columnCount && rec->itemCount > 0) return 0;
-    bool anyVisible = false;
-    for (int c = 0; c < count; ++c) {
-        if (columns[c].width < 0) return 0;
-        if (columns[c].width > 0) anyVisible = true;
-    }
-    if (!anyVisible) return 0;
-
-    ColumnRecord* installed = static_cast<ColumnRecord*>(QelMalloc(sizeof(ColumnRecord) * count));
+    if (!AreWidthsValid(columns, count)) return 0;
+    ColumnRecord* installed = BuildColumns(columns, count);
     if (!installed) return 0;
-    memset(&rec->headerBitmapInfo, 0, sizeof(BITMAP));
-    for (int c = 0; c < count; ++c) {
-        installed[c] = columns[c];
-        installed[c].headerText = nullptr;
-        installed[c].headerTextOwned = nullptr;
-        BITMAP info;
-        if (columns[c].headerBitmap && GetObjectA(columns[c].headerBitmap, sizeof(BITMAP), &info))
-            rec->headerBitmapInfo = info;
-    }
-    if (!IsPermutation(installed, count)) {
-        for (int c = 0; c < count; ++c)
-            installed[c].displayPosition = c;
-    }
-    for (int c = 0; c < count; ++c)
-        installed[installed[c].displayPosition].columnAtPosition = c;
 
+    rec->headerBitmapInfo = HeaderBitmapInfo(installed, count);
     ColumnRecord* old = rec->columns;
-    int oldCount = rec->columnCount;
+    const int oldCount = rec->columnCount;
     rec->columns = installed;
     rec->columnCount = count;
-    for (int c = 0; c < count; ++c) {
-        if (columns[c].headerText) QelBox_SetHeader_A(control, c, columns[c].headerText);
-    }
     if (old) {
         FreeHeaderTexts(old, oldCount);
         QelFree(old);
     }
     if (rec->headerButton >= rec->columnCount) rec->headerButton = -1;
-    LONG type = GetWindowLongA(control, GWL_STYLE) & QELBOXSTYLE_TYPEMASK;
+    // The edit column, and with it the edit field's multi-line style, may
+    // have changed: the types with an edit field get a new one.
+    const int type = ControlType(rec);
     if ((type == QELBOXSTYLE_SIMPLE || type == QELBOXSTYLE_DROPDOWN) && !CreateEditField(rec))
         return 0;
     RecalcLayout(rec);
@@ -142,11 +187,48 @@ int WINAPI QelBox_SetHeader_A(HWND control, int column, const char* text) {
         copy = QelStrDup(text);
         if (!copy) return 0;
     }
-    ColumnRecord& record = rec->columns[column];
-    QelFree(record.headerTextOwned);
-    record.headerTextOwned = record.headerText = copy;
+    AdoptHeaderText(rec->columns[column], copy);
     InvalidateHeader(rec);
     return 1;
+}
+
+int WINAPI QelBox_GetHeader_A(HWND control, int column, char* buffer, int size) {
+    ControlRecord* rec = RecordOf(control);
+    if (buffer && size > 0) buffer[0] = 0;
+    if (!IsValidColumn(rec, column) || !buffer) return -1;
+    // A buffer without room (size 0 or less) receives nothing.
+    if (size <= 0) return 0;
+    const char* text = ColumnHeaderText(rec, column);
+    lstrcpynA(buffer, text ? text : "", size);
+    return lstrlenA(buffer);
+}
+
+int WINAPI QelBox_GetHeaderLength(HWND control, int column) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsValidColumn(rec, column)) return -1;
+    const char* text = ColumnHeaderText(rec, column);
+    return text ? lstrlenA(text) : 0;
+}
+
+int WINAPI QelBox_SetHeaderButton(HWND control, int column) {
+    ControlRecord* rec = RecordOf(control);
+    if (column < -1 || column >= rec->columnCount) return 0;
+    if (column == rec->headerButton) return 1;
+    rec->headerButton = column;
+    InvalidateHeader(rec);
+    return 1;
+}
+
+void WINAPI QelBox_SetShowHeader(HWND control, int mode) {
+    ControlRecord* rec = RecordOf(control);
+    if (mode < 0 || mode > 2 || mode == rec->showHeader) return;
+    rec->showHeader = mode;
+    RecalcLayout(rec);
+    RepaintAll(rec);
+}
+
+int WINAPI QelBox_GetShowHeader(HWND control) {
+    return RecordOf(control)->showHeader;
 }
 
 void WINAPI QelBox_SetColHeaderFont(HWND control, HFONT font, BOOL redraw) {

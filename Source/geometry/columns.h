@@ -12,6 +12,28 @@ inline int ColumnWidth(const ControlRecord* rec, int column) {
 inline DWORD ColumnStyle(const ControlRecord* rec, int column) {
     return rec->columns[column].style;
 }
+inline DWORD ColumnHeaderStyle(const ControlRecord* rec, int column) {
+    return rec->columns[column].headerStyle;
+}
+// The control's own copy of the header text; null when the header has none.
+inline const char* ColumnHeaderText(const ControlRecord* rec, int column) {
+    return rec->columns[column].headerText;
+}
+inline HBITMAP ColumnHeaderBitmap(const ControlRecord* rec, int column) {
+    return rec->columns[column].headerBitmap;
+}
+inline WORD ColumnHeaderBitmapStyle(const ControlRecord* rec, int column) {
+    return rec->columns[column].headerBitmapStyle;
+}
+// The divider after the column is no resize handle, and fitting the
+// columns leaves its width alone.
+inline bool IsColumnFixedWidth(const ControlRecord* rec, int column) {
+    return (rec->columns[column].columnFlags & QELBOX_COLUMN_FIXEDWIDTH) != 0;
+}
+// The column cannot be dragged, and no dragged column crosses it.
+inline bool IsColumnFixedPosition(const ControlRecord* rec, int column) {
+    return (rec->columns[column].columnFlags & QELBOX_COLUMN_FIXEDPOSITION) != 0;
+}
 inline bool IsValidColumn(const ControlRecord* rec, int column) {
     return column >= 0 && column < rec->columnCount;
 }

@@ -215,7 +215,7 @@ void MouseButtonDown(ControlRecord* rec, const MouseEvent& event) {
     if (event.onControl && rec->showHeader && PtInRect(&strip, pt)) {
         if (rec->showHeader != 1 && (!rec->reorderColumns || rec->columnCount < 2)) return;
         if (rec->caretColumn == -1) return;
-        if (rec->columns[rec->caretColumn].headerStyle & QELBOX_HEADER_DISABLED) {
+        if (ColumnHeaderStyle(rec, rec->caretColumn) & QELBOX_HEADER_DISABLED) {
             MessageBeep(0);
             return;
         }
@@ -251,7 +251,7 @@ void MouseButtonUp(ControlRecord* rec, const MouseEvent& event) {
             rec->pressedHeaderColumn = -1;
             SendClickCode(rec, base + QELBOXN_ZONE_HEADER);
             if (IsValidColumn(rec, rec->headerButton) &&
-                (rec->columns[rec->headerButton].headerStyle & QELBOX_HEADER_PUSHBUTTON)) {
+                (ColumnHeaderStyle(rec, rec->headerButton) & QELBOX_HEADER_PUSHBUTTON)) {
                 UpdateWindow(event.onControl ? rec->hwndControl : rec->hwndDropDown);
                 rec->headerButton = -1;
                 InvalidateHeader(rec);
