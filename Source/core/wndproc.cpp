@@ -40,7 +40,8 @@ LRESULT OnCreate(ControlRecord* rec, const CREATESTRUCTA* cs) {
     rec->fixedItemHeight = (style & QELBOXSTYLE_VARIABLE) == 0;
     SetRecordDefaults(rec);
 
-    QelBox_SetColumns(control, 0, nullptr);
+    // Without its default column the control cannot work: creation fails.
+    if (!QelBox_SetColumns(control, 0, nullptr)) return -1;
     QelBox_SetOpenEnded(control, 1);
 
     rec->colHeaderFont = nullptr;
