@@ -102,7 +102,9 @@ LRESULT OnCreate(ControlRecord* rec, const CREATESTRUCTA* cs) {
 }
 
 void OnDestroy(ControlRecord* rec) {
-    InterlockedDecrement(&g_module.liveControls);
+    // Only a control whose creation succeeded still carries its marker and
+    // was counted.
+    if (GetPropA(rec->hwndControl, kControlProperty)) InterlockedDecrement(&g_module.liveControls);
     KillAutoScrollTimer(rec);
     CloseUp(rec, false);
     ClearItems(rec);
@@ -281,8 +283,11 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
     }
 
     switch (message) {
-    case WM_CREATE:
-        return OnCreate(rec, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+    case WM_CREATE: {
+        LRESULT result = OnCreate(rec, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        if (result != 0) RemovePropA(window, kControlProperty);
+        return result;
+    }
     case WM_DESTROY:
         OnDestroy(rec);
         return 0;
