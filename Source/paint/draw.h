@@ -1,4 +1,7 @@
-// Drawing routines shared by every painted element.
+// Drawing routines shared by every painted element: cell contents (rows,
+// column headers, row headers, the corner), fitted text, bitmaps with a
+// transparent colour, and one-pixel 3-D frames. None of them keeps state;
+// each restores every DC attribute and selection it changes.
 #pragma once
 
 #include "core/record.h"
@@ -6,3 +9,46 @@
 // A ColorRef as RGB: non-negative values are RGB, negative ones name the
 // system colour in their low 16 bits.
 COLORREF ResolveColor(DWORD color);
+
+// Fills `rect` with `fillBrush` and lays out an optional bitmap and an
+// optional text in it.
+//  - bitmap / bitmapInfo: drawn at bitmapInfo's width x height when both are
+//    given and the size is not empty; bitmapStyle bit 0 centres it, bit 1
+//    puts it right of the text (bit 1 wins); it is embossed when !enabled.
+//  - text: single line, or wrapped when styleFlags has QELBOX_MULTILINE;
+//    styleFlags bits 0-1 align it (left, centre, right).
+//  - xShift moves the content right (pressed buttons, item bitmaps in use).
+//  - bitmapBackground: ColorRef painted where the bitmap is transparent.
+//  - textColor, else textColorFallback, is set as text colour and
+//    textBackground as background colour unless they are QELBOX_COLOR_NONE.
+//  - extraObject and font, when not null, are selected for the text.
+void DrawCellContent(ControlRecord* rec, HDC dc, HDC scratch1, HDC scratch2, const RECT& rect,
+                     bool enabled, HBITMAP bitmap, const BITMAP* bitmapInfo, WORD bitmapStyle,
+                     const char* text, DWORD styleFlags, int xShift, HBRUSH fillBrush,
+                     DWORD bitmapBackground, DWORD textColorFallback, HGDIOBJ extraObject,
+                     DWORD textBackground, DWORD textColor, HFONT font);
+
+// The control's own text output with DrawTextA flag values (DT_CENTER,
+// DT_RIGHT, DT_VCENTER, DT_WORDBREAK, DT_SINGLELINE, DT_NOCLIP, DT_CALCRECT,
+// DT_NOPREFIX): breaks lines at CR, LF and CR LF, wraps at spaces with
+// DT_WORDBREAK, shows at most `maxLines` lines and ends text that does not
+// fit in "...". With DT_CALCRECT it only measures: rect->bottom becomes
+// top + height (and rect->right left + width for DT_SINGLELINE). Does
+// nothing when length < 1 or rect is null.
+void DrawFittedText(HDC dc, const char* text, int length, RECT* rect, UINT flags, int maxLines);
+
+// Copies width x height pixels of `bitmap` (from column sourceX) to
+// (destRect.left, destRect.top) of `dc`; pixels of the colour of the
+// bitmap's top-left pixel show `background` (a ColorRef) instead. When
+// !enabled the picture becomes a shadow-coloured silhouette with a
+// highlight-coloured copy one pixel down and right. The two scratch DCs are
+// memory DCs (the second compatible with the first) with nothing selected.
+void DrawTransparentBitmap(HDC scratch1, HDC scratch2, HDC dc, HBITMAP bitmap, int sourceX,
+                           int width, const RECT& destRect, int height, DWORD background,
+                           bool enabled);
+
+// One-pixel frame: top and left edges in lightColor when raised (else
+// darkColor), bottom and right edges in the other colour; the bottom row is
+// bottom - 1 and the right column right - 1. Colours are ColorRefs.
+void Draw3DFrame(ControlRecord* rec, HDC dc, int left, int top, int right, int bottom, bool raised,
+                 DWORD lightColor, DWORD darkColor);

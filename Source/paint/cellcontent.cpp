@@ -1,0 +1,136 @@
+// Cell contents: the fill of an element's rectangle and the layout of its
+// optional bitmap and text side by side. Used for cells, column headers,
+// row headers and the corner header.
+#include "paint/draw.h"
+#include "paint/gdi.h"
+
+namespace {
+
+enum Alignment { AlignLeft = 0, AlignCenter = 1, AlignRight = 2 };
+
+// Where the content starts when text and bitmap share the rectangle, for
+// the text alignment: `a` is the room left for the text, `tw` its width.
+int LeadingX(const RECT& rect, int alignment, int half, int a, int tw, int bw) {
+    if (alignment == AlignCenter) return rect.left + half + max((a - tw) / 2, 0);
+    if (alignment == AlignRight) {
+        const int x = rect.right - 2 * half - bw - tw - 1;
+        return x > rect.left + half ? x : rect.left + half;
+    }
+    return rect.left + half;
+}
+
+} // namespace
+
+void DrawCellContent(ControlRecord* rec, HDC dc, HDC scratch1, HDC scratch2, const RECT& rect,
+                     bool enabled, HBITMAP bitmap, const BITMAP* bitmapInfo, WORD bitmapStyle,
+                     const char* text, DWORD styleFlags, int xShift, HBRUSH fillBrush,
+                     DWORD bitmapBackground, DWORD textColorFallback, HGDIOBJ extraObject,
+                     DWORD textBackground, DWORD textColor, HFONT font) {
+    FillRect(dc, &rect, fillBrush);
+    Selection fontSelection(dc, font);
+
+    // All margins are in units of the control font's average character.
+    const int charWidth = rec->charWidth;
+    const int half = charWidth / 2;
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    const int alignment = static_cast<int>(styleFlags & 3);
+    const bool multiLine = (styleFlags & QELBOX_MULTILINE) != 0;
+
+    const bool hasBitmap =
+        bitmap && bitmapInfo && bitmapInfo->bmWidth > 0 && bitmapInfo->bmHeight > 0;
+    const int bw = hasBitmap ? static_cast<int>(bitmapInfo->bmWidth) : 0;
+    const int bh = hasBitmap ? static_cast<int>(bitmapInfo->bmHeight) : 0;
+    const int length = text ? lstrlenA(text) : 0;
+    const bool hasText = length > 0;
+
+    UINT baseFlags = multiLine ? DT_WORDBREAK : DT_SINGLELINE;
+    if (alignment == AlignCenter)
+        baseFlags |= DT_CENTER;
+    else if (alignment == AlignRight)
+        baseFlags |= DT_RIGHT;
+
+    int tw = 0;
+    if (hasText) {
+        if (multiLine) {
+            const int w = width - (hasBitmap ? 3 * charWidth / 2 + bw : charWidth);
+            RECT measure = {0, 0, w, 0};
+            DrawTextA(dc, text, length, &measure, DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
+            tw = min(w, measure.right - measure.left);
+        } else {
+            RECT measure = {0, 0, 0, 0};
+            DrawTextA(dc, text, length, &measure, baseFlags | DT_CALCRECT | DT_NOPREFIX);
+            tw = measure.right - measure.left;
+        }
+    }
+
+    // Bit 1 puts the bitmap right of the text (and wins over bit 0); bit 0
+    // alone centres the bitmap, which then takes the place of the text.
+    const bool bitmapRight = (bitmapStyle & QELBOX_BITMAP_RIGHT) != 0;
+    const bool bitmapCentred = !bitmapRight && (bitmapStyle & QELBOX_BITMAP_CENTER) != 0;
+    bool drawText = hasText;
+    int bx = 0;
+    int tx = 0;
+    if (hasBitmap && !hasText) {
+        if (bitmapRight)
+            bx = rect.right - half - bw - 1;
+        else if (bitmapCentred)
+            bx = rect.left + (width - bw) / 2;
+        else
+            bx = rect.left + half;
+        bx = max(bx, rect.left + half);
+    } else if (hasBitmap) {
+        const int a = width - 3 * charWidth / 2 - bw;
+        tw = min(tw, a);
+        if (bitmapCentred) {
+            bx = rect.left + half + max((width - charWidth - bw) / 2, 0);
+            drawText = false;
+        } else if (bitmapRight) {
+            tx = LeadingX(rect, alignment, half, a, tw, bw);
+            bx = tx + half + tw;
+        } else {
+            bx = LeadingX(rect, alignment, half, a, tw, bw);
+            tx = bx + bw + half;
+        }
+    } else if (hasText) {
+        const int a = width - charWidth;
+        tw = min(tw, a);
+        if (alignment == AlignCenter)
+            tx = rect.left + half + max((a - tw) / 2, 0);
+        else if (alignment == AlignRight)
+            tx = max(rect.right - half - tw - 1, rect.left + half);
+        else
+            tx = rect.left + half;
+    }
+
+    if (drawText) {
+        SavedDcColors savedColors(dc);
+        if (textBackground != QELBOX_COLOR_NONE) SetBkColor(dc, ResolveColor(textBackground));
+        const DWORD color = textColor != QELBOX_COLOR_NONE ? textColor : textColorFallback;
+        if (color != QELBOX_COLOR_NONE) SetTextColor(dc, ResolveColor(color));
+        Selection extra(dc, extraObject);
+        // The DC keeps its background mode: painted opaque, the text
+        // background shows behind the characters only.
+        RECT textRect = {tx + xShift, rect.top, tx + tw + xShift, rect.bottom};
+        if (multiLine) {
+            DrawFittedText(dc, text, length, &textRect,
+                           baseFlags | DT_NOPREFIX | DT_WORDBREAK | DT_VCENTER, rec->itemLines);
+        } else if (rec->showTruncated) {
+            DrawFittedText(dc, text, length, &textRect, baseFlags | DT_NOPREFIX | DT_VCENTER,
+                           rec->itemLines);
+        } else {
+            // Cut at the rectangle's edge, centred vertically.
+            RECT measure = {0, 0, 0, 0};
+            DrawTextA(dc, text, length, &measure, baseFlags | DT_CALCRECT | DT_NOPREFIX);
+            textRect.top += (height - (measure.bottom - measure.top)) / 2;
+            DrawTextA(dc, text, length, &textRect, baseFlags | DT_NOPREFIX);
+        }
+    }
+
+    if (hasBitmap) {
+        const int y = rect.top + max((height - bh) / 2, 0);
+        RECT dest = {bx + xShift, y, bx + xShift + bw, y + bh};
+        DrawTransparentBitmap(scratch1, scratch2, dc, bitmap, 0, bw, dest, bh, bitmapBackground,
+                              enabled);
+    }
+}
