@@ -2,6 +2,7 @@
 // row heights: wrapped text of multi-line columns (at most itemLines
 // lines), cell fonts and cell bitmaps, the 3-D look, row headers, label and
 // item bitmap, and the horizontal grid line.
+#include "core/bitmapinfo.h"
 #include "geometry/columns.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
@@ -13,8 +14,8 @@ namespace {
 
 // Size of a bitmap handle; all zero when it does not describe a bitmap.
 BITMAP BitmapSize(HBITMAP bitmap) {
-    BITMAP size = {};
-    if (!bitmap || !GetObjectA(bitmap, sizeof(size), &size)) size = BITMAP{};
+    BITMAP size;
+    QueryBitmap(bitmap, &size);
     return size;
 }
 

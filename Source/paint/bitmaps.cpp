@@ -17,7 +17,9 @@ const DWORD kBrushWhereMaskClear = 0x00B8074A;
 void DrawTransparentBitmap(HDC scratch1, HDC scratch2, HDC dc, HBITMAP bitmap, int sourceX,
                            int width, const RECT& destRect, int height, DWORD background,
                            bool enabled) {
-    if (!bitmap || width <= 0 || height <= 0) return;
+    // Anything but a bitmap (a stale handle, another kind of object) is
+    // not drawn.
+    if (!bitmap || GetObjectType(bitmap) != OBJ_BITMAP || width <= 0 || height <= 0) return;
     const int x = destRect.left;
     const int y = destRect.top;
 

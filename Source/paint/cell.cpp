@@ -2,8 +2,7 @@
 // column, then the row's defaults), its content and its vertical grid line.
 #include "paint/row.h"
 
-#include <string.h>
-
+#include "core/bitmapinfo.h"
 #include "geometry/columns.h"
 #include "geometry/metrics.h"
 #include "items/items.h"
@@ -86,7 +85,7 @@ bool PaintCell(ControlRecord* rec, bool inClosedControl, int index, int availabl
     BITMAP size = rec->cellBitmapPrototype;
     int shift = rec->prototypeBitmap.bmWidth != 0 ? 4 : 0;
     if (!rec->fixedItemHeight && bitmap && rec->cellBitmapPrototype.bmWidth > 0) {
-        if (!GetObjectA(bitmap, sizeof(size), &size)) memset(&size, 0, sizeof(size));
+        QueryBitmap(bitmap, &size); // all zero, so not drawn, when it fails
         shift = 4;
     }
 

@@ -3,6 +3,7 @@
 // line.
 #include "paint/row.h"
 
+#include "core/bitmapinfo.h"
 #include "geometry/columns.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
@@ -61,7 +62,7 @@ void DrawSlotBitmap(const ControlRecord* rec, HDC dc, HDC scratch1, HDC scratch2
     int height = slot.bmHeight;
     if (!rec->fixedItemHeight) {
         BITMAP own;
-        if (!GetObjectA(bitmap, sizeof(own), &own)) return;
+        if (!QueryBitmap(bitmap, &own)) return;
         width = min(own.bmWidth, slot.bmWidth);
         height = own.bmHeight;
     }
