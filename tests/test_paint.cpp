@@ -634,6 +634,27 @@ TEST_F(PaintTest, DrawInfoCallbackAdjustsTheRow) {
     DeleteObject(g_bigFont);
 }
 
+void CALLBACK BogusHandles(HWND, DrawInfo* info, DWORD) {
+    info->label = reinterpret_cast<HBITMAP>(GetStockObject(WHITE_BRUSH));
+    info->bitmap = reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(0x1234));
+    info->font = reinterpret_cast<HFONT>(static_cast<INT_PTR>(0x5678));
+}
+
+TEST_F(PaintTest, HandlesThatAreNotBitmapsOrFontsAreIgnored) {
+    HWND control = MakeList(2);
+    TestBitmap picture;
+    QelBox_SetItemLabel(control, -1, picture.handle);
+    QelBox_SetItemBitmap(control, -1, picture.handle);
+    DrawInfoCallbackInfo callback = {BogusHandles, 0};
+    QelBox_SetDrawInfoCallback(control, &callback);
+    Image image = Shot(control);
+    RECT r = Row(control, 0);
+    // The slots stay empty and the text keeps the control font.
+    EXPECT_EQ(image.CountOther(Area(0, r.top, 2 + 32, r.bottom), kBack), 0);
+    EXPECT_GT(image.Count(r, kText), 0);
+    EXPECT_EQ(QelBoxDiag_LiveGdiObjects(), 1); // the control's background brush
+}
+
 TEST_F(PaintTest, OnlyRowsDownToTheUpdateRegionArePainted) {
     HWND control = MakeList(8);
     HWND list = QelBox_GetHWNDDropDown(control);
