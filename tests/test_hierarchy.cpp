@@ -265,6 +265,13 @@ TEST_F(LevelRepaintTest, RaisingALevelRepaintsTheJoinedTreeLines) {
     EXPECT_EQ(InvalidRows(c), (std::vector<int>{7}));
 }
 
+TEST_F(LevelRepaintTest, BackwardWalkEndsAtTheNearestRowOfTheShallowerLevel) {
+    HWND c = Build({0, 1, 1, 2, 1, 0});
+    // Row 2 joins the tree line of the moved row; row 1 is beyond it.
+    EXPECT_EQ(QelBox_SetItemLevel(c, 4, 2), 1);
+    EXPECT_EQ(InvalidRows(c), (std::vector<int>{2, 3, 4}));
+}
+
 TEST_F(LevelRepaintTest, SettingTheSameLevelRepaintsNothing) {
     HWND c = Build({0, 1, 2, 1});
     ClearNotes();
