@@ -317,24 +317,6 @@ TEST_F(HierarchyTest, DeleteDependentsRemovesTheWholeRunWithCallbacks) {
     EXPECT_EQ(QelBox_GetCount(c), 3);
 }
 
-TEST_F(HierarchyTest, DeleteDependentsKeepsOrClearsTheSelection) {
-    HWND c = Create(QELBOXSTYLE_DROPDOWN);
-    BuildOutline(c, {0, 1, 1, 0, 1});
-    HWND edit = QelBox_GetHWNDEdit(c);
-    // A committed item after the run moves up with it.
-    QelBox_SetCurSel(c, 4);
-    ClearNotes();
-    EXPECT_EQ(QelBox_DeleteDependents(c, 0), 3);
-    EXPECT_EQ(QelBox_GetCurSel(c), 2);
-    EXPECT_EQ(Text(c, -1), "4");
-    // A committed item inside the run goes, quietly.
-    EXPECT_EQ(QelBox_DeleteDependents(c, 1), 2);
-    EXPECT_EQ(QelBox_GetCurSel(c), -1);
-    EXPECT_EQ(QelBox_GetTextLength(c, -1, 0), -1);
-    EXPECT_EQ(WindowText(edit), "");
-    EXPECT_EQ(Codes(c), std::vector<int>());
-}
-
 // --- copying --------------------------------------------------------------
 
 TEST_F(HierarchyTest, CopyInsertsAtTheTargetOrAppends) {
@@ -507,18 +489,6 @@ TEST_F(MoveTest, DependentsStayBehind) {
     EXPECT_EQ(QelBox_MoveItem(c_, 0, 4), 3);
     EXPECT_EQ(Order(), (std::vector<int>{1, 2, 3, 0, 4, 5, 6, 7}));
     EXPECT_EQ(Levels(c_), (std::vector<int>{1, 1, 0, 0, 0, 0, 0, 0}));
-}
-
-TEST_F(MoveTest, MovingKeepsTheCommittedItemWhenAnotherMoves) {
-    QelBox_SetCurSel(c_, 3);
-    ClearNotes();
-    EXPECT_EQ(QelBox_MoveItem(c_, 5, 1), 1);
-    EXPECT_EQ(QelBox_GetCurSel(c_), 4);
-    EXPECT_EQ(Text(c_, -1), "Row 3");
-    EXPECT_EQ(QelBox_MoveItem(c_, 0, 6), 5);
-    EXPECT_EQ(QelBox_GetCurSel(c_), 3);
-    EXPECT_EQ(Text(c_, -1), "Row 3");
-    EXPECT_EQ(Codes(c_), std::vector<int>());
 }
 
 TEST_F(MoveTest, FailedCopyLeavesTheItemWhereItWas) {

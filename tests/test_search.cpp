@@ -70,15 +70,6 @@ TEST_F(SearchTest, VisitingOrderFollowsStartAndWrap) {
     }
 }
 
-TEST_F(SearchTest, SingleItemList) {
-    HWND c = Create(QELBOXSTYLE_DROPDOWNLIST);
-    QelBox_AddString_A(c, "only");
-    EXPECT_EQ(QelBox_FindString_A(c, -1, 0, "on", FALSE), 0);
-    EXPECT_EQ(QelBox_FindString_A(c, 0, 0, "on", FALSE), 0);
-    EXPECT_EQ(QelBox_FindString_A(c, 0, 0, "on", TRUE), 0);
-    EXPECT_EQ(QelBox_FindStringExact_A(c, 0, 0, "on", TRUE), -1);
-}
-
 // --- matching -------------------------------------------------------------
 
 TEST_F(SearchTest, PrefixAndWholeTextIgnoreCase) {
@@ -245,31 +236,6 @@ TEST_F(SearchTest, SelectStringScrollsTheRowIntoView) {
     top = QelBox_GetTopIndex(c);
     EXPECT_LE(top, 3);
     EXPECT_LT(3, top + QelBox_GetItemsShown(c));
-}
-
-TEST_F(SearchTest, CursorSelectIsStoredUnchecked) {
-    HWND c = Create(QELBOXSTYLE_DROPDOWNLIST);
-    EXPECT_EQ(QelBox_GetCursorSelect(c), 1);
-    QelBox_SetCursorSelect(c, FALSE);
-    EXPECT_EQ(QelBox_GetCursorSelect(c), 0);
-    QelBox_SetCursorSelect(c, 7);
-    EXPECT_EQ(QelBox_GetCursorSelect(c), 7);
-}
-
-TEST_F(SearchTest, InsertingShiftsBothSelections) {
-    HWND c = Create(QELBOXSTYLE_DROPDOWNLIST);
-    AddRows(c, 4);
-    QelBox_SetCurSel(c, 2);
-    ClearNotes();
-    QelBox_InsertString_A(c, 2, "before");
-    EXPECT_EQ(QelBox_GetCurSel(c), 3);
-    EXPECT_EQ(Text(c, -1), "Row 2");
-    QelBox_InsertString_A(c, 4, "after");
-    EXPECT_EQ(QelBox_GetCurSel(c), 3);
-    QelBox_DeleteString(c, 0);
-    EXPECT_EQ(QelBox_GetCurSel(c), 2);
-    EXPECT_EQ(Text(c, -1), "Row 2");
-    EXPECT_EQ(Codes(c), std::vector<int>());
 }
 
 } // namespace
