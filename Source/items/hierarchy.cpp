@@ -1,6 +1,6 @@
 // Relations implied by item levels: parent, top parent, dependents and
-// siblings. Every scan reads items through GetItem, so it works in virtual
-// mode too.
+// siblings, and the exported calls that report them. Every scan reads items
+// through GetItem, so it works in virtual mode too.
 #include "items/hierarchy.h"
 
 #include "items/items.h"
@@ -74,3 +74,78 @@ int LastSibling(ControlRecord* rec, int index) {
         last = i;
     return last;
 }
+
+namespace {
+
+// Number of items in the dependent run of `index`; with `directOnly` only
+// those exactly one level deeper.
+int CountDependents(ControlRecord* rec, int index, bool directOnly) {
+    const int level = ItemLevel(rec, index);
+    int count = 0;
+    for (int i = index + 1; i < rec->itemCount; ++i) {
+        int l = ItemLevel(rec, i);
+        if (l <= level) break;
+        if (!directOnly || l == level + 1) ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+extern "C" {
+
+int WINAPI QelBox_GetItemLevel(HWND control, int index) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsValidIndex(rec, index)) return -1;
+    return ItemLevel(rec, index);
+}
+
+int WINAPI QelBox_GetParent(HWND control, int index) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsValidIndex(rec, index)) return -1;
+    return FindParent(rec, index);
+}
+
+int WINAPI QelBox_GetTopParent(HWND control, int index) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsValidIndex(rec, index)) return -1;
+    return FindTopParent(rec, index);
+}
+
+int WINAPI QelBox_GetDependent(HWND control, int index, int code) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsValidIndex(rec, index)) return -1;
+    switch (code) {
+    case QELBOX_FIRST:
+        return FirstDependent(rec, index);
+    case QELBOX_LAST:
+        return LastDependent(rec, index);
+    default:
+        return -1;
+    }
+}
+
+int WINAPI QelBox_GetDependentCount(HWND control, int index, BOOL all) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsValidIndex(rec, index)) return -1;
+    return CountDependents(rec, index, !all);
+}
+
+int WINAPI QelBox_GetSibling(HWND control, int index, int code) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsValidIndex(rec, index)) return -1;
+    switch (code) {
+    case QELBOX_FIRST:
+        return FirstSibling(rec, index);
+    case QELBOX_LAST:
+        return LastSibling(rec, index);
+    case QELBOX_PREVIOUS:
+        return PrevSibling(rec, index);
+    case QELBOX_NEXT:
+        return NextSibling(rec, index);
+    default:
+        return -1;
+    }
+}
+
+} // extern "C"

@@ -7,15 +7,19 @@
 #include "items/items.h"
 
 int FindText(ControlRecord* rec, int start, int column, const char* text, BOOL wrap, bool exact) {
-    size_t length = text ? strlen(text) : 0;
+    // A null search text is searched for as the empty text.
+    const int length = text ? lstrlenA(text) : 0;
     if (!text) text = "";
     const int count = rec->itemCount;
     if (count < 1 || start < -1 || start >= count || !IsValidColumn(rec, column)) return -1;
+    // With wrap-around the start item is visited last; without it the visit
+    // ends at the last item (the whole list when the search starts there).
     const int stop = (start >= 0 && wrap) ? start : count - 1;
     for (int i = start + 1;; ++i) {
-        int index = i % count;
-        const char* cell = GetItem(rec, index)->cells[column];
-        bool match =
+        const int index = i % count;
+        const ItemRecord* item = GetItem(rec, index);
+        const char* cell = item && item->cells ? item->cells[column] : nullptr;
+        const bool match =
             cell && (exact ? _stricmp(text, cell) == 0 : _strnicmp(text, cell, length) == 0);
         ReleaseItem(rec);
         if (match) return index;
@@ -29,7 +33,8 @@ int WINAPI QelBox_FindItem(HWND control, int start, DWORD data) {
     ControlRecord* rec = RecordOf(control);
     if (start < 0) return -1;
     for (int i = start; i < rec->itemCount; ++i) {
-        bool match = GetItem(rec, i)->itemData == data;
+        const ItemRecord* item = GetItem(rec, i);
+        const bool match = item && item->itemData == data;
         ReleaseItem(rec);
         if (match) return i;
     }
