@@ -1,0 +1,246 @@
+// QelBox demo: one control of each type, filled with a multi-column,
+// multi-level outline. Run with --screenshot FILE.png to save a picture of
+// the window (with one list dropped down) and exit.
+#include <windows.h>
+
+#include <stdio.h>
+#include <string.h>
+
+#include <vector>
+
+#include "png.h"
+#include "qelbox.h"
+
+namespace {
+
+struct Row {
+    int level;
+    const char* name;
+    const char* kind;
+    const char* size;
+};
+
+const Row kRows[] = {
+    {0, "Projects", "Folder", ""},
+    {1, "QelBox", "Folder", ""},
+    {2, "README.md", "Text", "4 KB"},
+    {2, "qelbox.h", "C header", "21 KB"},
+    {2, "Source", "Folder", ""},
+    {3, "items.cpp", "C++ source", "9 KB"},
+    {3, "layout.cpp", "C++ source", "12 KB"},
+    {1, "Website", "Folder", ""},
+    {2, "index.html", "HTML page", "3 KB"},
+    {0, "Pictures", "Folder", ""},
+    {1, "Holiday 2026", "Folder", ""},
+    {2, "Beach.jpg", "JPEG image", "2.1 MB"},
+    {2, "Sunset.jpg", "JPEG image", "1.8 MB"},
+    {0, "Notes.txt", "Text", "1 KB"},
+};
+
+const int kControlIds[] = {201, 202, 203};
+HWND g_controls[3];
+HBITMAP g_folder;
+
+// A 16x14 folder picture; its top-left pixel colour is drawn transparent.
+HBITMAP MakeFolderBitmap() {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 14);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all = {0, 0, 16, 14};
+    HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
+    FillRect(dc, &all, magenta);
+    HBRUSH tab = CreateSolidBrush(RGB(200, 150, 40));
+    RECT tabRect = {1, 1, 7, 4};
+    FillRect(dc, &tabRect, tab);
+    HBRUSH body = CreateSolidBrush(RGB(240, 200, 80));
+    RECT bodyRect = {1, 3, 15, 13};
+    FillRect(dc, &bodyRect, body);
+    SelectObject(dc, old);
+    DeleteObject(magenta);
+    DeleteObject(tab);
+    DeleteObject(body);
+    DeleteDC(dc);
+    return bitmap;
+}
+
+void Fill(HWND control, bool rowHeaders) {
+    ColumnRecord columns[3];
+    memset(columns, 0, sizeof(columns));
+    const int widths[3] = {150, 90, 60};
+    const char* headers[3] = {"Name", "Type", "Size"};
+    for (int c = 0; c < 3; ++c) {
+        columns[c].width = widths[c];
+        columns[c].colorBackground = columns[c].colorText = QELBOX_COLOR_NONE;
+        columns[c].colorSelBackground = columns[c].colorSelText = QELBOX_COLOR_NONE;
+        columns[c].headerText = const_cast<char*>(headers[c]);
+    }
+    columns[2].style = QELBOX_ALIGN_RIGHT;
+    columns[2].headerStyle = QELBOX_ALIGN_RIGHT;
+    columns[1].colorText = RGB(0, 90, 160);
+    QelBox_SetColumns(control, 3, columns);
+    QelBox_SetShowHeader(control, 1);
+    QelBox_SetShowTreeLines(control, TRUE);
+    QelBox_SetShowGrid(control, TRUE);
+    QelBox_SetItemBitmap(control, -1, g_folder);
+    if (rowHeaders) QelBox_SetShowRowHeader(control, 5);
+
+    for (const Row& row : kRows) {
+        int index = QelBox_AddString_A(control, row.name);
+        QelBox_SetText_A(control, index, 1, row.kind);
+        QelBox_SetText_A(control, index, 2, row.size);
+        QelBox_SetItemLevel(control, index, row.level);
+        if (strcmp(row.kind, "Folder") == 0) QelBox_SetItemBitmap(control, index, g_folder);
+    }
+    QelBox_SetItemStatus(control, 8, FALSE);
+    CellInfo cell = {};
+    cell.version = 1;
+    cell.index = 11;
+    cell.column = 0;
+    cell.colorBackground = RGB(255, 240, 200);
+    cell.colorText = RGB(160, 60, 0);
+    cell.colorSelBackground = cell.colorSelText = QELBOX_COLOR_NONE;
+    QelBox_SetCellInfo(control, &cell);
+    QelBox_SetDroppedHeight(control, 10);
+    QelBox_SetCurSel(control, 3);
+}
+
+LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: {
+        HINSTANCE instance = reinterpret_cast<CREATESTRUCTA*>(lParam)->hInstance;
+        HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        const char* captions[3] = {"Simple", "Drop-down", "Drop-down list"};
+        const DWORD types[3] = {QELBOXSTYLE_SIMPLE, QELBOXSTYLE_DROPDOWN, QELBOXSTYLE_DROPDOWNLIST};
+        const int heights[3] = {260, 60, 60};
+        for (int i = 0; i < 3; ++i) {
+            int x = 10 + i * 330;
+            HWND label = CreateWindowExA(0, "STATIC", captions[i], WS_CHILD | WS_VISIBLE, x, 10,
+                                         200, 16, window, nullptr, instance, nullptr);
+            SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+            g_controls[i] = CreateWindowExA(
+                WS_EX_CLIENTEDGE, QELBOX_CLASSNAME, "",
+                WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | types[i], x, 30, 320, heights[i],
+                window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlIds[i])), instance,
+                nullptr);
+            Fill(g_controls[i], i == 0);
+        }
+        return 0;
+    }
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+void PumpFor(DWORD milliseconds) {
+    DWORD end = GetTickCount() + milliseconds;
+    MSG msg;
+    while (static_cast<LONG>(end - GetTickCount()) > 0) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+}
+
+// Copies one window, frame included, into `dc` at its place in `area`.
+void CopyWindowInto(HDC dc, const RECT& area, HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    HDC source = GetWindowDC(window);
+    BitBlt(dc, r.left - area.left, r.top - area.top, r.right - r.left, r.bottom - r.top, source, 0,
+           0, SRCCOPY);
+    ReleaseDC(window, source);
+}
+
+// Saves the window and the open drop-down (a separate popup) as one picture.
+bool SaveScreenshot(HWND window, const char* path) {
+    RECT area;
+    GetWindowRect(window, &area);
+    std::vector<HWND> popups;
+    for (HWND control : g_controls) {
+        HWND list = QelBox_GetHWNDDropDown(control);
+        RECT r;
+        if (list && GetParent(list) != control && GetWindowRect(list, &r)) {
+            UnionRect(&area, &area, &r);
+            popups.push_back(list);
+        }
+    }
+    int width = area.right - area.left;
+    int height = area.bottom - area.top;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, dib);
+    RECT all = {0, 0, width, height};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    CopyWindowInto(dc, area, window);
+    for (HWND popup : popups) CopyWindowInto(dc, area, popup);
+    GdiFlush();
+    bool ok = WritePng(path, static_cast<const DWORD*>(bits), width, height);
+    SelectObject(dc, old);
+    DeleteObject(dib);
+    DeleteDC(dc);
+    return ok;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
+    const char* shot = strstr(commandLine, "--screenshot ");
+    char path[MAX_PATH] = {0};
+    if (shot) {
+        shot += strlen("--screenshot ");
+        if (*shot == '"') ++shot;
+        lstrcpynA(path, shot, MAX_PATH);
+        if (char* quote = strchr(path, '"')) *quote = 0;
+    }
+    QelBox_RegisterApp(instance);
+    g_folder = MakeFolderBitmap();
+
+    WNDCLASSA cls = {};
+    cls.lpfnWndProc = MainProc;
+    cls.hInstance = instance;
+    cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    cls.lpszClassName = "QelBoxDemo";
+    RegisterClassA(&cls);
+    HWND window =
+        CreateWindowExA(0, "QelBoxDemo", "QelBox demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20,
+                        20, 1010, 360, nullptr, nullptr, instance, nullptr);
+    ShowWindow(window, path[0] ? SW_SHOWNORMAL : show);
+    UpdateWindow(window);
+
+    int result = 0;
+    if (path[0]) {
+        PumpFor(500);
+        SetFocus(g_controls[2]);
+        QelBox_ShowDropDown(g_controls[2], TRUE);
+        PumpFor(800);
+        result = SaveScreenshot(window, path) ? 0 : 1;
+        if (result) fprintf(stderr, "could not write %s\n", path);
+        DestroyWindow(window);
+    } else {
+        MSG msg;
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    QelBox_UnregisterApp(instance);
+    DeleteObject(g_folder);
+    return result;
+}
