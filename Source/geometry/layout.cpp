@@ -79,14 +79,19 @@ RECT ClosedDisplayRect(ControlRecord* rec) {
     return r;
 }
 
+int HeaderStripWidth(ControlRecord* rec) {
+    if (!rec->showHeader) return 0;
+    RECT client;
+    GetClientRect(rec->hwndControl, &client);
+    return max(0, static_cast<int>(client.right - client.left) - rec->rowHeaderWidth -
+                      ButtonWidth(rec));
+}
+
 RECT HeaderStripRect(ControlRecord* rec) {
     RECT r = {0, 0, 0, 0};
     if (!rec->showHeader) return r;
-    RECT client;
-    GetClientRect(rec->hwndControl, &client);
-    int width = max(0, static_cast<int>(client.right - client.left) - rec->rowHeaderWidth -
-                           ButtonWidth(rec));
-    SetRect(&r, rec->rowHeaderWidth, 0, rec->rowHeaderWidth + width, HeaderHeight(rec));
+    SetRect(&r, rec->rowHeaderWidth, 0, rec->rowHeaderWidth + HeaderStripWidth(rec),
+            HeaderHeight(rec));
     return r;
 }
 
@@ -197,6 +202,18 @@ int RowTopInList(ControlRecord* rec, int index, int* height) {
         if (i != index) return true;
         found = top;
         if (height) *height = h;
+        return false;
+    });
+    return found;
+}
+
+int RowAtListY(ControlRecord* rec, int y) {
+    if (!rec->hwndDropDown) return -1;
+    RECT r = ListRect(rec);
+    int found = -1;
+    WalkRows(rec, r.top, r.bottom, [&](int i, int top, int h) {
+        if (y < top || y >= top + h) return true;
+        found = i;
         return false;
     });
     return found;

@@ -10,6 +10,8 @@ int HeaderHeight(const ControlRecord* rec);
 int EditAreaHeight(ControlRecord* rec);
 int RowHeight(ControlRecord* rec, int index);
 RECT ClosedDisplayRect(ControlRecord* rec);
+// Width of the column header strip (0 when the strip is not shown).
+int HeaderStripWidth(ControlRecord* rec);
 RECT HeaderStripRect(ControlRecord* rec);
 
 // Recomputes overhead width, list placement and scroll bars (only while the

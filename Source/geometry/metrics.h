@@ -15,6 +15,9 @@ void LayoutWindows(ControlRecord* rec);
 // Top of a row in list-window client coordinates while it is visible there
 // (its height in *height); -1 when it is not.
 int RowTopInList(ControlRecord* rec, int index, int* height);
+// Row whose band of the list window (walking down from the top index)
+// contains the client y coordinate; -1 below the last row.
+int RowAtListY(ControlRecord* rec, int y);
 // Width of the list's cell area (list client width, or its estimate while
 // the list is closed, less the row headers).
 int ListWidth(ControlRecord* rec);

@@ -125,19 +125,7 @@ int WINAPI QelBox_CalcIndexFromPoint(HWND control, POINT* point, int* area) {
         MapWindowPoints(control, rec->hwndDropDown, &pt, 1);
         RECT r = ListRect(rec);
         r.left = 0;
-        if (PtInRect(&r, pt)) {
-            int found = -1;
-            int top = r.top;
-            for (int i = rec->topIndex; i < rec->itemCount && top < r.bottom; ++i) {
-                int height = RowHeight(rec, i);
-                if (pt.y >= top && pt.y < top + height) {
-                    found = i;
-                    break;
-                }
-                top += height;
-            }
-            return found;
-        }
+        if (PtInRect(&r, pt)) return RowAtListY(rec, pt.y);
     }
     RECT display = ClosedDisplayRect(rec);
     display.left = 0;

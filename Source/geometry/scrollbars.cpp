@@ -25,8 +25,10 @@ void UpdateBarClassic(ControlRecord* rec, int bar, int rangeMax, int pos, bool d
     if (disableBranch && DisableNoScroll(rec)) {
         if (enabledMark) {
             if (!rec->scrollTracking) {
-                EnableScrollBar(list, bar, ESB_DISABLE_BOTH);
+                // The range goes first: setting a range that can scroll
+                // enables the bar again on some systems.
                 SetScrollRange(list, bar, 0, 1, FALSE);
+                EnableScrollBar(list, bar, ESB_DISABLE_BOTH);
                 enabledMark = 0;
             }
             SetScrollPos(list, bar, 0, TRUE);
