@@ -229,3 +229,32 @@ TEST_F(ItemsTest, ShrinkFailureKeepsTheLargerArray) {
 }
 
 } // namespace
+
+namespace {
+
+class ItemsSpeedTest : public ControlTest {};
+
+// Filling a long list one AddString at a time must not repaint or re-place
+// anything that did not change; a system combo box takes about 0.04 s for
+// 20,000 strings on the same machine.
+TEST_F(ItemsSpeedTest, LongListsAreFilledAndSearchedQuickly) {
+    for (DWORD style :
+         {QELBOXSTYLE_DROPDOWNLIST, QELBOXSTYLE_DROPDOWN, QELBOXSTYLE_SIMPLE | WS_VSCROLL}) {
+        HWND control = Create(style, 0, 1, 200);
+        char text[32];
+        DWORD start = GetTickCount();
+        for (int i = 0; i < 20000; ++i) {
+            wsprintfA(text, "Item %05d", i);
+            ASSERT_EQ(QelBox_AddString_A(control, text), i);
+        }
+        DWORD filled = GetTickCount();
+        EXPECT_EQ(QelBox_FindStringExact_A(control, -1, 0, "item 19999", FALSE), 19999);
+        DWORD found = GetTickCount();
+        printf("style %#lx: 20000 adds %lu ms, exact search %lu ms\n", style, filled - start,
+               found - filled);
+        EXPECT_LT(filled - start, 4000u);
+        EXPECT_LT(found - filled, 500u);
+    }
+}
+
+} // namespace

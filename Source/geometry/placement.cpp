@@ -15,6 +15,18 @@ int Width(const RECT& r) {
     return r.right - r.left;
 }
 
+// Moves a child window unless it is already there; returns true when it
+// moved. Layout runs after every item change, so the common case of an
+// unchanged place must cost nothing.
+bool MoveChild(HWND child, int x, int y, int width, int height) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    if (r.left == x && r.top == y && Width(r) == width && Height(r) == height) return false;
+    MoveWindow(child, x, y, width, height, TRUE);
+    return true;
+}
+
 // Drop-down types: the control is exactly as tall as its closed content,
 // keeping its top, bottom or centre as the alignment style says.
 void FitDropDownControl(ControlRecord* rec) {
@@ -90,32 +102,37 @@ void FitSimpleControl(ControlRecord* rec) {
             MapWindowPoints(control, parent, reinterpret_cast<POINT*>(&r), 2);
             AdjustWindowRectEx(&r, GetWindowLongA(control, GWL_STYLE), FALSE,
                                GetWindowLongA(control, GWL_EXSTYLE));
-            ++rec->layoutSizing;
-            SetWindowPos(control, nullptr, 0, 0, Width(r), Height(r),
-                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-            --rec->layoutSizing;
+            RECT current;
+            GetWindowRect(control, &current);
+            if (Width(current) != Width(r) || Height(current) != Height(r)) {
+                ++rec->layoutSizing;
+                SetWindowPos(control, nullptr, 0, 0, Width(r), Height(r),
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                --rec->layoutSizing;
+            }
         }
     }
     if (rec->hwndDropDown) {
         RECT c;
         GetClientRect(control, &c);
         RECT e = ClosedDisplayRect(rec);
-        MoveWindow(rec->hwndDropDown, c.left, e.bottom + 4, Width(c), c.bottom - e.bottom - 4,
-                   TRUE);
+        MoveChild(rec->hwndDropDown, c.left, e.bottom + 4, Width(c), c.bottom - e.bottom - 4);
     }
 }
 
 void PlaceEditField(ControlRecord* rec) {
     RECT e = ClosedDisplayRect(rec);
+    bool moved;
     if (GetWindowLongA(rec->hwndEdit, GWL_STYLE) & ES_MULTILINE) {
-        MoveWindow(rec->hwndEdit, e.left + 2, e.top + 2, Width(e) - 4, Height(e) - 4, TRUE);
+        moved = MoveChild(rec->hwndEdit, e.left + 2, e.top + 2, Width(e) - 4, Height(e) - 4);
     } else {
         int lineHeight = rec->editFontMetrics.tmHeight;
         int inner = max(0, Height(e) - 4);
-        MoveWindow(rec->hwndEdit, e.left + 2, e.top + 2 + (inner - lineHeight) / 2, Width(e) - 4,
-                   lineHeight, TRUE);
+        moved = MoveChild(rec->hwndEdit, e.left + 2, e.top + 2 + (inner - lineHeight) / 2,
+                          Width(e) - 4, lineHeight);
     }
-    InvalidateRect(rec->hwndEdit, nullptr, TRUE);
+    // A field that stayed where it was shows its text correctly already.
+    if (moved) InvalidateRect(rec->hwndEdit, nullptr, TRUE);
 }
 
 } // namespace

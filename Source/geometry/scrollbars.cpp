@@ -10,6 +10,34 @@ bool DisableNoScroll(const ControlRecord* rec) {
     return (ControlStyle(rec) & QELBOXSTYLE_DISABLENOSCROLL) != 0;
 }
 
+// Hands new scroll values to the list window's bar. Nothing is done when
+// the bar already shows them; otherwise the bar is repainted with the next
+// paint rather than at once, because drawing it synchronously on every
+// change makes filling a long list crawl.
+void ApplyScrollInfo(ControlRecord* rec, int bar, SCROLLINFO& info) {
+    HWND list = rec->hwndDropDown;
+    SCROLLINFO current = {};
+    current.cbSize = sizeof(current);
+    current.fMask = SIF_ALL;
+    if (rec->pfnGetScrollInfo && rec->pfnGetScrollInfo(list, bar, &current)) {
+        bool rangeSame =
+            !(info.fMask & SIF_RANGE) || (current.nMin == info.nMin && current.nMax == info.nMax);
+        if (rangeSame && current.nPage == info.nPage && current.nPos == info.nPos) return;
+    }
+    rec->pfnSetScrollInfo(list, bar, &info, FALSE);
+    RECT client;
+    GetClientRect(list, &client);
+    RECT area = client;
+    if (bar == SB_VERT) {
+        area.left = client.right;
+        area.right = client.right + GetSystemMetrics(SM_CXVSCROLL);
+    } else {
+        area.top = client.bottom;
+        area.bottom = client.bottom + GetSystemMetrics(SM_CYHSCROLL);
+    }
+    RedrawWindow(list, &area, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+}
+
 UINT InfoMask(const ControlRecord* rec) {
     UINT mask = SIF_PAGE | SIF_POS;
     if (DisableNoScroll(rec)) mask |= SIF_DISABLENOSCROLL;
@@ -73,7 +101,7 @@ void UpdateVScrollBar(ControlRecord* rec) {
         info.nMax = max(rec->itemCount - 1, pos + shown - 1);
         info.nPage = static_cast<UINT>(shown);
         info.nPos = pos;
-        rec->pfnSetScrollInfo(rec->hwndDropDown, SB_VERT, &info, TRUE);
+        ApplyScrollInfo(rec, SB_VERT, info);
         return;
     }
     int maxPos = rec->itemCount - shown;
@@ -95,7 +123,7 @@ void UpdateHScrollBar(ControlRecord* rec) {
         info.nMax = ext - w + page - 1;
         info.nPage = static_cast<UINT>(page);
         info.nPos = pos;
-        rec->pfnSetScrollInfo(rec->hwndDropDown, SB_HORZ, &info, TRUE);
+        ApplyScrollInfo(rec, SB_HORZ, info);
         return;
     }
     UpdateBarClassic(rec, SB_HORZ, max(0, ext - w), pos, w >= ext, rec->hScrollEnabled);
