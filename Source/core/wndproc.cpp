@@ -39,6 +39,16 @@ LRESULT OnCreate(ControlRecord* rec, const CREATESTRUCTA* cs) {
     rec->isSimple = (style & QELBOXSTYLE_TYPEMASK) == QELBOXSTYLE_SIMPLE;
     rec->fixedItemHeight = (style & QELBOXSTYLE_VARIABLE) == 0;
     SetRecordDefaults(rec);
+    // The stock font is measured before the first layout, which the default
+    // column triggers, so that the control never passes through a size
+    // computed from empty font metrics.
+    HFONT stock = static_cast<HFONT>(
+        GetStockObject(SystemMajorVersion() >= 4 ? DEFAULT_GUI_FONT : SYSTEM_FONT));
+    rec->font = stock;
+    MeasureFont(rec, stock, &rec->fontMetrics);
+    rec->editFontMetrics = rec->colHeaderFontMetrics = rec->rowHeaderFontMetrics = rec->fontMetrics;
+    rec->charWidth = rec->fontMetrics.tmAveCharWidth;
+    rec->maxCharWidth = rec->fontMetrics.tmMaxCharWidth;
 
     // Without its default column the control cannot work: creation fails.
     if (!QelBox_SetColumns(control, 0, nullptr)) return -1;
@@ -47,8 +57,7 @@ LRESULT OnCreate(ControlRecord* rec, const CREATESTRUCTA* cs) {
     rec->colHeaderFont = nullptr;
     rec->rowHeaderFont = nullptr;
     rec->editFont = nullptr;
-    int stockFont = SystemMajorVersion() >= 4 ? DEFAULT_GUI_FONT : SYSTEM_FONT;
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(stockFont)), 0);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(stock), 0);
 
     rec->pfnSetScrollInfo = nullptr;
     rec->pfnGetScrollInfo = nullptr;

@@ -28,10 +28,14 @@ void OnCreate(ControlRecord* rec, HWND list) {
     SetScrollPos(list, SB_HORZ, 0, FALSE);
     SetScrollRange(list, SB_VERT, 0, 0, FALSE);
     SetScrollRange(list, SB_HORZ, 0, 0, FALSE);
+    // Bars that are to stay visible but disabled get a range to show; a bar
+    // the control was not given is left alone, since a range would show it.
     if (ControlStyle(rec) & QELBOXSTYLE_DISABLENOSCROLL) {
-        EnableScrollBar(list, SB_VERT, ESB_DISABLE_BOTH);
-        SetScrollRange(list, SB_VERT, 0, 1, FALSE);
-        SetScrollRange(list, SB_HORZ, 0, 1, FALSE);
+        if (rec->vScrollWanted) {
+            SetScrollRange(list, SB_VERT, 0, 1, FALSE);
+            EnableScrollBar(list, SB_VERT, ESB_DISABLE_BOTH);
+        }
+        if (rec->hScrollWanted) SetScrollRange(list, SB_HORZ, 0, 1, FALSE);
     }
     RecalcLayout(rec);
 }
