@@ -65,28 +65,28 @@ bool RegisterLibraryClasses() {
                           __LINE__);
 }
 
-// Installs the hooks that are not yet installed (count 0) for `thread`
-// (0 = every thread).
-bool InstallHooks(HINSTANCE instance, DWORD thread) {
-    if (g_module.mouseHookCount == 0) {
-        HHOOK hook = SetWindowsHookExA(WH_MOUSE, QelBox_MouseFilterHook, instance, thread);
-        if (!hook) {
-            ReportError("QelBox", __LINE__, "WH_MOUSE hook cannot be installed\r\n");
-            return false;
-        }
-        g_module.mouseHook = hook;
-        g_module.mouseHookCount = 1;
+// Installs one hook unless it is installed already (count 0 or 1).
+bool InstallHook(int type, HOOKPROC proc, HINSTANCE instance, DWORD thread, HHOOK& hook, int& count,
+                 const char* failMessage, int line) {
+    if (count != 0) return true;
+    HHOOK installed = SetWindowsHookExA(type, proc, instance, thread);
+    if (!installed) {
+        ReportError("QelBox", line, failMessage);
+        return false;
     }
-    if (g_module.keyboardHookCount == 0) {
-        HHOOK hook = SetWindowsHookExA(WH_KEYBOARD, QelBox_KeyboardFilterHook, instance, thread);
-        if (!hook) {
-            ReportError("QelBox", __LINE__, "WH_KEYBOARD hook cannot be installed\r\n");
-            return false;
-        }
-        g_module.keyboardHook = hook;
-        g_module.keyboardHookCount = 1;
-    }
+    hook = installed;
+    count = 1;
     return true;
+}
+
+// Installs the mouse and keyboard hooks for `thread` (0 = every thread).
+bool InstallHooks(HINSTANCE instance, DWORD thread) {
+    return InstallHook(WH_MOUSE, QelBox_MouseFilterHook, instance, thread, g_module.mouseHook,
+                       g_module.mouseHookCount, "WH_MOUSE hook cannot be installed\r\n",
+                       __LINE__) &&
+           InstallHook(WH_KEYBOARD, QelBox_KeyboardFilterHook, instance, thread,
+                       g_module.keyboardHook, g_module.keyboardHookCount,
+                       "WH_KEYBOARD hook cannot be installed\r\n", __LINE__);
 }
 
 void RemoveHook(HHOOK& hook, int& count) {

@@ -231,18 +231,6 @@ bool FocusIsOnControl(const ControlRecord* rec) {
     return IsOwnWindow(rec, GetFocus());
 }
 
-MouseEvent ControlMouseEvent(WPARAM wParam, LPARAM lParam, bool doubleClick) {
-    MouseEvent event;
-    event.onControl = true;
-    event.doubleClick = doubleClick;
-    event.x = static_cast<short>(LOWORD(lParam));
-    event.y = static_cast<short>(HIWORD(lParam));
-    event.shift = (wParam & MK_SHIFT) != 0;
-    event.ctrl = (wParam & MK_CONTROL) != 0;
-    event.buttonCode = QELBOXN_LBUTTON;
-    return event;
-}
-
 LRESULT DefaultProcessing(ControlRecord* rec, HWND window, UINT message, WPARAM wParam,
                           LPARAM lParam) {
     if (rec->hwndEdit && (message == WM_SETTEXT || message == WM_PASTE || message == WM_UNDO))
@@ -369,7 +357,8 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
         return CtlColorEdit(rec, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_MOUSEMOVE:
         Notify(rec, QELBOXN_MOUSEMOVE);
-        if (GetCapture() == window) MouseMove(rec, ControlMouseEvent(wParam, lParam, false));
+        if (GetCapture() == window)
+            MouseMove(rec, MakeMouseEvent(true, wParam, lParam, false, QELBOXN_LBUTTON));
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
@@ -378,12 +367,14 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
         if (rec->mouseButton == 0) {
             rec->mouseMode = 6;
             rec->mouseButton = 1;
-            MouseButtonDown(rec, ControlMouseEvent(wParam, lParam, message == WM_LBUTTONDBLCLK));
+            MouseButtonDown(rec, MakeMouseEvent(true, wParam, lParam, message == WM_LBUTTONDBLCLK,
+                                                QELBOXN_LBUTTON));
         }
         return 0;
     }
     case WM_LBUTTONUP:
-        if (rec->mouseButton == 1) MouseButtonUp(rec, ControlMouseEvent(wParam, lParam, false));
+        if (rec->mouseButton == 1)
+            MouseButtonUp(rec, MakeMouseEvent(true, wParam, lParam, false, QELBOXN_LBUTTON));
         return 0;
     case WM_RBUTTONUP:
         Notify(rec, QELBOXN_RBUTTONUP);

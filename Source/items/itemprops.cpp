@@ -41,6 +41,23 @@ int SetItemPicture(HWND control, int index, HBITMAP bitmap, bool label) {
     return 1;
 }
 
+HBITMAP GetItemPicture(HWND control, int index, bool label) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsValidIndex(rec, index)) return nullptr;
+    const ItemRecord* item = GetItem(rec, index);
+    HBITMAP picture = label ? item->label : item->bitmap;
+    ReleaseItem(rec);
+    return picture;
+}
+
+// Copies an item string (null = empty) into the caller's buffer, which the
+// caller sized with the matching length function; returns the length.
+int CopyItemText(const char* text, char* buffer) {
+    if (!text) return 0;
+    lstrcpyA(buffer, text);
+    return lstrlenA(buffer);
+}
+
 RowInfoBlock DefaultRowInfo() {
     RowInfoBlock block = {};
     block.colorBackground = block.colorText = QELBOX_COLOR_NONE;
@@ -90,11 +107,7 @@ int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled) {
 }
 
 HBITMAP WINAPI QelBox_GetItemLabel(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
-    if (!IsValidIndex(rec, index)) return nullptr;
-    HBITMAP label = GetItem(rec, index)->label;
-    ReleaseItem(rec);
-    return label;
+    return GetItemPicture(control, index, true);
 }
 
 int WINAPI QelBox_SetItemLabel(HWND control, int index, HBITMAP bitmap) {
@@ -102,11 +115,7 @@ int WINAPI QelBox_SetItemLabel(HWND control, int index, HBITMAP bitmap) {
 }
 
 HBITMAP WINAPI QelBox_GetItemBitmap(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
-    if (!IsValidIndex(rec, index)) return nullptr;
-    HBITMAP bitmap = GetItem(rec, index)->bitmap;
-    ReleaseItem(rec);
-    return bitmap;
+    return GetItemPicture(control, index, false);
 }
 
 int WINAPI QelBox_SetItemBitmap(HWND control, int index, HBITMAP bitmap) {
@@ -128,12 +137,7 @@ int WINAPI QelBox_GetText_A(HWND control, int index, int column, char* buffer) {
     if (buffer) buffer[0] = 0;
     index = ResolveTextIndex(rec, index);
     if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column) || !buffer) return -1;
-    const char* text = GetItem(rec, index)->cells[column];
-    int length = 0;
-    if (text) {
-        lstrcpyA(buffer, text);
-        length = lstrlenA(buffer);
-    }
+    int length = CopyItemText(GetItem(rec, index)->cells[column], buffer);
     ReleaseItem(rec);
     return length;
 }
@@ -167,12 +171,7 @@ int WINAPI QelBox_GetRowText_A(HWND control, int index, char* buffer) {
     ControlRecord* rec = RecordOf(control);
     if (buffer) buffer[0] = 0;
     if (!IsValidIndex(rec, index) || !buffer) return -1;
-    const char* text = GetItem(rec, index)->rowText;
-    int length = 0;
-    if (text) {
-        lstrcpyA(buffer, text);
-        length = lstrlenA(buffer);
-    }
+    int length = CopyItemText(GetItem(rec, index)->rowText, buffer);
     ReleaseItem(rec);
     return length;
 }

@@ -150,18 +150,6 @@ void PaintMessage(ControlRecord* rec, HWND list, HDC dc) {
     EndPaint(list, &ps);
 }
 
-MouseEvent ListMouseEvent(WPARAM wParam, LPARAM lParam, bool doubleClick, int buttonCode) {
-    MouseEvent event;
-    event.onControl = false;
-    event.doubleClick = doubleClick;
-    event.x = static_cast<short>(LOWORD(lParam));
-    event.y = static_cast<short>(HIWORD(lParam));
-    event.shift = (wParam & MK_SHIFT) != 0;
-    event.ctrl = (wParam & MK_CONTROL) != 0;
-    event.buttonCode = buttonCode;
-    return event;
-}
-
 // Button-down and button-up handling of one button (1 left, 2 middle,
 // 3 right).
 void ButtonDown(ControlRecord* rec, int button, int code, WPARAM wParam, LPARAM lParam,
@@ -169,7 +157,7 @@ void ButtonDown(ControlRecord* rec, int button, int code, WPARAM wParam, LPARAM 
     if (rec->mouseButton != 0) return;
     rec->mouseButton = button;
     rec->mouseMode = 6;
-    MouseButtonDown(rec, ListMouseEvent(wParam, lParam, doubleClick, code));
+    MouseButtonDown(rec, MakeMouseEvent(false, wParam, lParam, doubleClick, code));
 }
 
 } // namespace
@@ -227,7 +215,7 @@ extern "C" LRESULT WINAPI QelDropDown_WndProc(HWND list, UINT message, WPARAM wP
             --rec->ignoreMouseMoves;
             return 0;
         }
-        MouseMove(rec, ListMouseEvent(wParam, lParam, false, 0));
+        MouseMove(rec, MakeMouseEvent(false, wParam, lParam, false, 0));
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -238,7 +226,8 @@ extern "C" LRESULT WINAPI QelDropDown_WndProc(HWND list, UINT message, WPARAM wP
         ButtonDown(rec, 1, QELBOXN_LBUTTON, wParam, lParam, message == WM_LBUTTONDBLCLK);
         return 0;
     case WM_LBUTTONUP:
-        if (rec->mouseButton == 1) MouseButtonUp(rec, ListMouseEvent(wParam, lParam, false, 0));
+        if (rec->mouseButton == 1)
+            MouseButtonUp(rec, MakeMouseEvent(false, wParam, lParam, false, 0));
         return 0;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
@@ -247,7 +236,8 @@ extern "C" LRESULT WINAPI QelDropDown_WndProc(HWND list, UINT message, WPARAM wP
         return 0;
     case WM_MBUTTONUP:
         if (leftOnly) break;
-        if (rec->mouseButton == 2) MouseButtonUp(rec, ListMouseEvent(wParam, lParam, false, 0));
+        if (rec->mouseButton == 2)
+            MouseButtonUp(rec, MakeMouseEvent(false, wParam, lParam, false, 0));
         return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
@@ -259,7 +249,8 @@ extern "C" LRESULT WINAPI QelDropDown_WndProc(HWND list, UINT message, WPARAM wP
             Notify(rec, QELBOXN_RBUTTONUP);
             break;
         }
-        if (rec->mouseButton == 3) MouseButtonUp(rec, ListMouseEvent(wParam, lParam, false, 0));
+        if (rec->mouseButton == 3)
+            MouseButtonUp(rec, MakeMouseEvent(false, wParam, lParam, false, 0));
         Notify(rec, QELBOXN_RBUTTONUP);
         return 0;
     case WM_NCDESTROY:

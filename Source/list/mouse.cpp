@@ -177,6 +177,19 @@ void TrackListPoint(ControlRecord* rec, const MouseEvent& event, bool held) {
 
 } // namespace
 
+MouseEvent MakeMouseEvent(bool onControl, WPARAM wParam, LPARAM lParam, bool doubleClick,
+                          int buttonCode) {
+    MouseEvent event;
+    event.onControl = onControl;
+    event.doubleClick = doubleClick;
+    event.x = static_cast<short>(LOWORD(lParam));
+    event.y = static_cast<short>(HIWORD(lParam));
+    event.shift = (wParam & MK_SHIFT) != 0;
+    event.ctrl = (wParam & MK_CONTROL) != 0;
+    event.buttonCode = buttonCode;
+    return event;
+}
+
 void MouseButtonDown(ControlRecord* rec, const MouseEvent& event) {
     SetCapture(event.onControl ? rec->hwndControl : rec->hwndDropDown);
     rec->caretColumn = -1;

@@ -11,6 +11,11 @@ struct MouseEvent {
     int buttonCode; // QELBOXN_LBUTTON, QELBOXN_MBUTTON or QELBOXN_RBUTTON
 };
 
+// The event of a mouse message: x and y from lParam (signed), the Shift and
+// Ctrl states from the key flags in wParam.
+MouseEvent MakeMouseEvent(bool onControl, WPARAM wParam, LPARAM lParam, bool doubleClick,
+                          int buttonCode);
+
 void MouseButtonDown(ControlRecord* rec, const MouseEvent& event);
 void MouseButtonUp(ControlRecord* rec, const MouseEvent& event);
 void MouseMove(ControlRecord* rec, const MouseEvent& event);
