@@ -18,23 +18,24 @@ struct Row {
     const char* name;
     const char* kind;
     const char* size;
+    const char* notes;
 };
 
 const Row kRows[] = {
-    {0, "Projects", "Folder", ""},
-    {1, "QelBox", "Folder", ""},
-    {2, "README.md", "Text", "4 KB"},
-    {2, "qelbox.h", "C header", "21 KB"},
-    {2, "Source", "Folder", ""},
-    {3, "items.cpp", "C++ source", "9 KB"},
-    {3, "layout.cpp", "C++ source", "12 KB"},
-    {1, "Website", "Folder", ""},
-    {2, "index.html", "HTML page", "3 KB"},
-    {0, "Pictures", "Folder", ""},
-    {1, "Holiday 2026", "Folder", ""},
-    {2, "Beach.jpg", "JPEG image", "2.1 MB"},
-    {2, "Sunset.jpg", "JPEG image", "1.8 MB"},
-    {0, "Notes.txt", "Text", "1 KB"},
+    {0, "Projects", "Folder", "", "Everything that is being worked on"},
+    {1, "QelBox", "Folder", "", ""},
+    {2, "README.md", "Text", "4 KB", "How to build, test and use the control"},
+    {2, "qelbox.h", "C header", "21 KB", "The public interface"},
+    {2, "Source", "Folder", "", ""},
+    {3, "items.cpp", "C++ source", "9 KB", "Adding, inserting and deleting rows"},
+    {3, "layout.cpp", "C++ source", "12 KB", ""},
+    {1, "Website", "Folder", "", ""},
+    {2, "index.html", "HTML page", "3 KB", "Disabled: not published yet"},
+    {0, "Pictures", "Folder", "", ""},
+    {1, "Holiday 2026", "Folder", "", "Two weeks by the sea"},
+    {2, "Beach.jpg", "JPEG image", "2.1 MB", "Cell with its own font and colours"},
+    {2, "Sunset.jpg", "JPEG image", "1.8 MB", ""},
+    {0, "Notes.txt", "Text", "1 KB", ""},
 };
 
 const int kControlIds[] = {201, 202, 203};
@@ -65,31 +66,47 @@ HBITMAP MakeFolderBitmap() {
     return bitmap;
 }
 
-void Fill(HWND control, bool rowHeaders) {
-    ColumnRecord columns[3];
-    memset(columns, 0, sizeof(columns));
-    const int widths[3] = {150, 90, 60};
-    const char* headers[3] = {"Name", "Type", "Size"};
-    for (int c = 0; c < 3; ++c) {
-        columns[c].width = widths[c];
-        columns[c].colorBackground = columns[c].colorText = QELBOX_COLOR_NONE;
-        columns[c].colorSelBackground = columns[c].colorSelText = QELBOX_COLOR_NONE;
-        columns[c].headerText = const_cast<char*>(headers[c]);
-    }
-    columns[2].style = QELBOX_ALIGN_RIGHT;
-    columns[2].headerStyle = QELBOX_ALIGN_RIGHT;
+HFONT g_cellFont;
+
+ColumnRecord MakeColumn(int width, const char* header, DWORD style = 0) {
+    ColumnRecord column;
+    memset(&column, 0, sizeof(column));
+    column.width = width;
+    column.colorBackground = column.colorText = QELBOX_COLOR_NONE;
+    column.colorSelBackground = column.colorSelText = QELBOX_COLOR_NONE;
+    column.headerText = const_cast<char*>(header);
+    column.style = style;
+    column.headerStyle = style & 3;
+    return column;
+}
+
+// The simple control shows a wrapped notes column and numbered row
+// headers; the other two show a size column, and the drop-down list a grid.
+void Fill(HWND control, int which) {
+    ColumnRecord columns[3] = {MakeColumn(170, "Name"), MakeColumn(90, "Type"),
+                               which == 0 ? MakeColumn(120, "Notes", QELBOX_MULTILINE)
+                                          : MakeColumn(80, "Size", QELBOX_ALIGN_RIGHT)};
     columns[1].colorText = RGB(0, 90, 160);
     QelBox_SetColumns(control, 3, columns);
     QelBox_SetShowHeader(control, 1);
     QelBox_SetShowTreeLines(control, TRUE);
-    QelBox_SetShowGrid(control, TRUE);
     QelBox_SetItemBitmap(control, -1, g_folder);
-    if (rowHeaders) QelBox_SetShowRowHeader(control, 5);
+    if (which == 0) {
+        QelBox_SetShowRowHeader(control, 5);
+        QelBox_SetItemLines(control, 2);
+    }
+    if (which == 2) {
+        QelBox_SetShowGrid(control, TRUE);
+        CtlColors colors;
+        QelBox_GetCtlColors(control, &colors);
+        colors.colorAltBackground = RGB(244, 247, 252);
+        QelBox_SetCtlColors(control, &colors);
+    }
 
     for (const Row& row : kRows) {
         int index = QelBox_AddString_A(control, row.name);
         QelBox_SetText_A(control, index, 1, row.kind);
-        QelBox_SetText_A(control, index, 2, row.size);
+        QelBox_SetText_A(control, index, 2, which == 0 ? row.notes : row.size);
         QelBox_SetItemLevel(control, index, row.level);
         if (strcmp(row.kind, "Folder") == 0) QelBox_SetItemBitmap(control, index, g_folder);
     }
@@ -101,6 +118,7 @@ void Fill(HWND control, bool rowHeaders) {
     cell.colorBackground = RGB(255, 240, 200);
     cell.colorText = RGB(160, 60, 0);
     cell.colorSelBackground = cell.colorSelText = QELBOX_COLOR_NONE;
+    cell.font = g_cellFont;
     QelBox_SetCellInfo(control, &cell);
     QelBox_SetDroppedHeight(control, 10);
     QelBox_SetCurSel(control, 3);
@@ -113,18 +131,23 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
         const char* captions[3] = {"Simple", "Drop-down", "Drop-down list"};
         const DWORD types[3] = {QELBOXSTYLE_SIMPLE, QELBOXSTYLE_DROPDOWN, QELBOXSTYLE_DROPDOWNLIST};
-        const int heights[3] = {260, 60, 60};
+        // The simple control on the left; the two drop-down types stacked on
+        // the right, the lower one with room below for its open list.
+        const int xs[3] = {10, 510, 510};
+        const int ys[3] = {30, 30, 110};
+        const int heights[3] = {330, 60, 60};
         for (int i = 0; i < 3; ++i) {
-            int x = 10 + i * 330;
-            HWND label = CreateWindowExA(0, "STATIC", captions[i], WS_CHILD | WS_VISIBLE, x, 10,
-                                         200, 16, window, nullptr, instance, nullptr);
+            int x = xs[i];
+            HWND label = CreateWindowExA(0, "STATIC", captions[i], WS_CHILD | WS_VISIBLE, x,
+                                         ys[i] - 20, 200, 16, window, nullptr, instance, nullptr);
             SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
             g_controls[i] = CreateWindowExA(
                 WS_EX_CLIENTEDGE, QELBOX_CLASSNAME, "",
-                WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | types[i], x, 30, 320, heights[i],
-                window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlIds[i])), instance,
-                nullptr);
-            Fill(g_controls[i], i == 0);
+                WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | types[i] |
+                    (i == 0 ? QELBOXSTYLE_VARIABLE : 0),
+                x, ys[i], 480, heights[i], window,
+                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlIds[i])), instance, nullptr);
+            Fill(g_controls[i], i);
         }
         return 0;
     }
@@ -148,11 +171,17 @@ void PumpFor(DWORD milliseconds) {
     }
 }
 
-// Copies one window, frame included, into `dc` at its place in `area`.
-void CopyWindowInto(HDC dc, const RECT& area, HWND window) {
+// Copies one window into `dc` at its place in `area`: the client area of
+// the main window, the whole popup (frame included) of a drop-down.
+void CopyWindowInto(HDC dc, const RECT& area, HWND window, bool frame) {
     RECT r;
-    GetWindowRect(window, &r);
-    HDC source = GetWindowDC(window);
+    if (frame) {
+        GetWindowRect(window, &r);
+    } else {
+        GetClientRect(window, &r);
+        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    }
+    HDC source = frame ? GetWindowDC(window) : GetDC(window);
     BitBlt(dc, r.left - area.left, r.top - area.top, r.right - r.left, r.bottom - r.top, source, 0,
            0, SRCCOPY);
     ReleaseDC(window, source);
@@ -161,7 +190,8 @@ void CopyWindowInto(HDC dc, const RECT& area, HWND window) {
 // Saves the window and the open drop-down (a separate popup) as one picture.
 bool SaveScreenshot(HWND window, const char* path) {
     RECT area;
-    GetWindowRect(window, &area);
+    GetClientRect(window, &area);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
     std::vector<HWND> popups;
     for (HWND control : g_controls) {
         HWND list = QelBox_GetHWNDDropDown(control);
@@ -187,8 +217,9 @@ bool SaveScreenshot(HWND window, const char* path) {
     HGDIOBJ old = SelectObject(dc, dib);
     RECT all = {0, 0, width, height};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    CopyWindowInto(dc, area, window);
-    for (HWND popup : popups) CopyWindowInto(dc, area, popup);
+    CopyWindowInto(dc, area, window, false);
+    for (HWND popup : popups)
+        CopyWindowInto(dc, area, popup, true);
     GdiFlush();
     bool ok = WritePng(path, static_cast<const DWORD*>(bits), width, height);
     SelectObject(dc, old);
@@ -210,6 +241,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     }
     QelBox_RegisterApp(instance);
     g_folder = MakeFolderBitmap();
+    g_cellFont =
+        CreateFontA(-12, 0, 0, 0, FW_BOLD, TRUE, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "DejaVu Sans");
 
     WNDCLASSA cls = {};
     cls.lpfnWndProc = MainProc;
@@ -220,7 +253,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     RegisterClassA(&cls);
     HWND window =
         CreateWindowExA(0, "QelBoxDemo", "QelBox demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20,
-                        20, 1010, 360, nullptr, nullptr, instance, nullptr);
+                        20, 1010, 420, nullptr, nullptr, instance, nullptr);
     ShowWindow(window, path[0] ? SW_SHOWNORMAL : show);
     UpdateWindow(window);
 
@@ -242,5 +275,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     }
     QelBox_UnregisterApp(instance);
     DeleteObject(g_folder);
+    DeleteObject(g_cellFont);
     return result;
 }
