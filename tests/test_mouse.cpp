@@ -1,0 +1,2 @@
+// Filled in by the work on this subsystem.
+#include "harness.h"
