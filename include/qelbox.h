@@ -562,6 +562,22 @@ QELBOXAPI HWND WINAPI QelBox_GetHWNDDropDown(HWND control);
 /* ------------------------------------------------------------------ */
 QELBOXAPI void CALLBACK QelBox_VScrollTimerProc(HWND control, UINT message, UINT_PTR id,
                                                 DWORD time);
+QELBOXAPI void CALLBACK QelBox_HeaderScrollTimerProc(HWND control, UINT message, UINT_PTR id,
+                                                     DWORD time);
+
+/* ------------------------------------------------------------------ */
+/* Mouse properties                                                    */
+/* ------------------------------------------------------------------ */
+/* Stores 1 for the value 1, else 0; the control's behaviour does not depend
+   on it. */
+QELBOXAPI int WINAPI QelBox_GetDragType(HWND control);
+QELBOXAPI void WINAPI QelBox_SetDragType(HWND control, int value);
+/* Column dividers in the header strip can be dragged (1 at creation). */
+QELBOXAPI int WINAPI QelBox_GetResizeHeader(HWND control);
+QELBOXAPI void WINAPI QelBox_SetResizeHeader(HWND control, BOOL value);
+/* Column headers can be dragged to new places (1 at creation). */
+QELBOXAPI int WINAPI QelBox_GetReorderColumns(HWND control);
+QELBOXAPI void WINAPI QelBox_SetReorderColumns(HWND control, BOOL value);
 
 /* ------------------------------------------------------------------ */
 /* Diagnostics for test programs (not needed by applications)          */

@@ -1,2 +1,226 @@
-// Filled in by the work on this subsystem.
+// Mouse interaction on the header strip, the corner and the rows: resizing
+// and reordering columns, header and corner buttons, click zones and
+// auto-scrolling.
 #include "harness.h"
+
+namespace {
+
+class MouseTest : public ControlTest {
+  protected:
+    HWND control_ = nullptr;
+    int headerY_ = 0;
+
+    // A drop-down-list control with three 50-pixel columns (dividers at 50,
+    // 100 and 150) and the header strip shown.
+    void SetUp() override {
+        ControlTest::SetUp();
+        control_ = Create(QELBOXSTYLE_DROPDOWNLIST);
+        ColumnRecord columns[3] = {};
+        for (ColumnRecord& c : columns) {
+            c.width = 50;
+            c.colorBackground = c.colorText = c.colorSelBackground = c.colorSelText = 0xFFFFFFFF;
+        }
+        columns[1].headerStyle = QELBOX_HEADER_PUSHBUTTON;
+        ASSERT_EQ(QelBox_SetColumns(control_, 3, columns), 1);
+        QelBox_SetOpenEnded(control_, 0);
+        QelBox_SetShowHeader(control_, 1);
+        RECT strip;
+        QelBox_GetHeaderRect(control_, -1, &strip);
+        headerY_ = (strip.top + strip.bottom) / 2;
+        SetFocus(control_);
+        ClearNotes();
+    }
+    void Press(int x, int y) {
+        SendMessageA(control_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    }
+    void Move(int x, int y) { SendMessageA(control_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y)); }
+    void Release(int x, int y) { SendMessageA(control_, WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
+    void Drag(int fromX, int toX) {
+        Press(fromX, headerY_);
+        Move((fromX + toX) / 2, headerY_);
+        Move(toX, headerY_);
+        Release(toX, headerY_);
+    }
+    std::vector<int> Widths() {
+        ColumnRecord* copy = nullptr;
+        int n = QelBox_GetColumns(control_, &copy);
+        std::vector<int> widths;
+        for (int c = 0; c < n; ++c)
+            widths.push_back(copy[c].width);
+        return widths;
+    }
+    std::vector<int> Order() {
+        ColumnRecord* copy = nullptr;
+        int n = QelBox_GetColumns(control_, &copy);
+        std::vector<int> order;
+        for (int p = 0; p < n; ++p)
+            order.push_back(copy[p].columnAtPosition);
+        return order;
+    }
+};
+
+TEST_F(MouseTest, DraggingADividerResizesTheColumn) {
+    Drag(50, 70);
+    EXPECT_EQ(Widths(), (std::vector<int>{70, 50, 50}));
+    EXPECT_CODES(control_, QELBOXN_COLUMNRESIZED);
+    EXPECT_EQ(GetCapture(), nullptr);
+    // Dragging the second divider left past the first narrows both.
+    Drag(120, 30);
+    EXPECT_EQ(Widths(), (std::vector<int>{30, 0, 50}));
+    // A fixed-width column's divider is no handle: the press is a header
+    // click instead.
+    ColumnRecord column = {};
+    column.width = 50;
+    column.columnFlags = QELBOX_COLUMN_FIXEDWIDTH;
+    QelBox_SetColumns(control_, 1, &column);
+    Drag(50, 90);
+    EXPECT_EQ(Widths(), (std::vector<int>{50}));
+}
+
+TEST_F(MouseTest, TheOnlyVisibleColumnKeepsFivePixels) {
+    ColumnRecord column = {};
+    column.width = 50;
+    QelBox_SetColumns(control_, 1, &column);
+    Drag(50, 2);
+    EXPECT_EQ(Widths(), (std::vector<int>{5}));
+}
+
+TEST_F(MouseTest, HeaderClicksAndThePushButtonStyle) {
+    Press(25, headerY_);
+    EXPECT_EQ(QelBox_GetHeaderButton(control_), 0); // drawn pressed while held
+    Release(25, headerY_);
+    EXPECT_CODES(control_, QELBOXN_LBUTTON + QELBOXN_ZONE_HEADER);
+    EXPECT_EQ(QelBox_GetHeaderButton(control_), 0); // stays pressed
+    // Column 1 pops back up after its click.
+    Press(75, headerY_);
+    Release(75, headerY_);
+    EXPECT_EQ(QelBox_GetHeaderButton(control_), -1);
+    // Released outside the pressed header: no click, old state back.
+    QelBox_SetHeaderButton(control_, 2);
+    ClearNotes();
+    Press(25, headerY_);
+    Release(25, headerY_ + 200);
+    EXPECT_CODES(control_);
+    EXPECT_EQ(QelBox_GetHeaderButton(control_), 2);
+}
+
+TEST_F(MouseTest, DraggingAHeaderReordersTheColumns) {
+    Drag(125, 5); // column 2 onto the left half of column 0
+    EXPECT_EQ(Order(), (std::vector<int>{2, 0, 1}));
+    EXPECT_CODES(control_, QELBOXN_COLUMNSREORDERED);
+    // Onto its own place, or directly behind itself: nothing at all.
+    ClearNotes();
+    Drag(25, 35);
+    Drag(25, 60);
+    EXPECT_EQ(Order(), (std::vector<int>{2, 0, 1}));
+    EXPECT_CODES(control_);
+    // Reordering switched off: the press stays a header click.
+    QelBox_SetReorderColumns(control_, FALSE);
+    EXPECT_EQ(QelBox_GetReorderColumns(control_), 0);
+    Drag(125, 5);
+    EXPECT_EQ(Order(), (std::vector<int>{2, 0, 1}));
+}
+
+TEST_F(MouseTest, FixedPositionColumnsCannotBeCrossed) {
+    ColumnRecord columns[3] = {};
+    for (ColumnRecord& c : columns)
+        c.width = 50;
+    columns[1].columnFlags = QELBOX_COLUMN_FIXEDPOSITION;
+    QelBox_SetColumns(control_, 3, columns);
+    ClearNotes();
+    Drag(125, 5);  // column 2 across the fixed column 1
+    Drag(75, 140); // the fixed column itself
+    EXPECT_EQ(Order(), (std::vector<int>{0, 1, 2}));
+    EXPECT_CODES(control_);
+}
+
+TEST_F(MouseTest, ClickZonesOfARow) {
+    HWND simple = Create(QELBOXSTYLE_SIMPLE, 0, 2, 150);
+    HBITMAP bitmap = CreateBitmap(16, 12, 1, 1, nullptr);
+    QelBox_SetItemLabel(simple, -1, bitmap);
+    QelBox_SetItemBitmap(simple, -1, bitmap);
+    QelBox_SetShowTreeLines(simple, TRUE);
+    AddRows(simple, 3);
+    QelBox_SetItemLevel(simple, 1, 2);
+    HWND list = QelBox_GetHWNDDropDown(simple);
+    RECT row;
+    ASSERT_EQ(QelBox_GetItemRect(simple, 1, &row), 0);
+    const int unit = 16; // tree unit = the bitmap's width with bitmaps shown
+    struct {
+        int x;
+        int zone;
+    } cases[] = {{1, QELBOXN_ZONE_LABEL},
+                 {2 + 16 + 1, QELBOXN_ZONE_TREE},
+                 {2 + 16 + 2 * unit + 1, QELBOXN_ZONE_BITMAP},
+                 {2 + 16 + 2 * unit + 16 + 5, QELBOXN_ZONE_ITEM}};
+    for (const auto& c : cases) {
+        ClearNotes();
+        LPARAM at = MAKELPARAM(row.left + c.x, row.top + 2);
+        SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(list, WM_LBUTTONUP, 0, at);
+        std::vector<int> codes = Codes(simple);
+        ASSERT_FALSE(codes.empty());
+        EXPECT_EQ(codes.front(), QELBOXN_LBUTTON + c.zone) << c.x;
+        EXPECT_EQ(QelBox_GetCurSel(simple), 1);
+    }
+    DeleteObject(bitmap);
+}
+
+TEST_F(MouseTest, DraggingBelowAFullListScrollsTheHighlight) {
+    AddRows(control_, 40);
+    SetFocus(control_);
+    QelBox_SetDroppedHeight(control_, 5);
+    ASSERT_EQ(QelBox_ShowDropDown(control_, TRUE), 1);
+    HWND list = QelBox_GetHWNDDropDown(control_);
+    RECT client;
+    GetClientRect(list, &client);
+    // The first move after the list was placed is ignored.
+    SendMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(20, 2));
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 2));
+    EXPECT_EQ(QelBox_GetCurSel(control_), 0);
+    SendMessageA(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, client.bottom + 10));
+    EXPECT_EQ(QelBox_GetCurSel(control_), 4); // the last row shown
+    DWORD end = GetTickCount() + 450;
+    while (static_cast<LONG>(end - GetTickCount()) > 0) {
+        Pump();
+        Sleep(10);
+    }
+    EXPECT_GE(QelBox_GetCurSel(control_), 6);
+    EXPECT_GE(QelBox_GetTopIndex(control_), 2);
+    // Back over a row: the timer stops and the row is highlighted (each
+    // scroll re-placed the list, so one move is ignored first).
+    SendMessageA(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, 2));
+    SendMessageA(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, 2));
+    int top = QelBox_GetTopIndex(control_);
+    EXPECT_EQ(QelBox_GetCurSel(control_), top);
+    Sleep(250);
+    Pump();
+    EXPECT_EQ(QelBox_GetTopIndex(control_), top);
+    SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(20, 2));
+    EXPECT_EQ(Text(control_, -1), Text(control_, top));
+}
+
+TEST_F(MouseTest, DropButtonOfAnEmptyControlDoesNotOpen) {
+    RECT button;
+    QelBox_GetDropDownButtonRect(control_, &button);
+    Press(button.left + 3, button.top + 3);
+    Release(button.left + 3, button.top + 3);
+    EXPECT_EQ(QelBox_GetDroppedState(control_), 0);
+    EXPECT_CODES(control_);
+}
+
+TEST_F(MouseTest, Properties) {
+    EXPECT_EQ(QelBox_GetDragType(control_), 1);
+    QelBox_SetDragType(control_, 2);
+    EXPECT_EQ(QelBox_GetDragType(control_), 0);
+    QelBox_SetDragType(control_, 1);
+    EXPECT_EQ(QelBox_GetDragType(control_), 1);
+    EXPECT_EQ(QelBox_GetResizeHeader(control_), 1);
+    QelBox_SetResizeHeader(control_, 7);
+    EXPECT_EQ(QelBox_GetResizeHeader(control_), 1);
+    QelBox_SetResizeHeader(control_, FALSE);
+    Drag(50, 70); // no handle any more: a header click
+    EXPECT_EQ(Widths(), (std::vector<int>{50, 50, 50}));
+}
+
+} // namespace

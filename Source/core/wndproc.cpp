@@ -17,13 +17,6 @@
 
 namespace {
 
-void KillAutoScrollTimer(ControlRecord* rec) {
-    if (rec->timerId) {
-        KillTimer(rec->hwndControl, rec->timerId);
-        rec->timerId = 0;
-    }
-}
-
 LRESULT OnCreate(ControlRecord* rec, const CREATESTRUCTA* cs) {
     HWND control = rec->hwndControl;
     SetPropA(control, kControlProperty, reinterpret_cast<HANDLE>(1));
@@ -114,7 +107,7 @@ void OnDestroy(ControlRecord* rec) {
     // Only a control whose creation succeeded still carries its marker and
     // was counted.
     if (GetPropA(rec->hwndControl, kControlProperty)) InterlockedDecrement(&g_module.liveControls);
-    KillAutoScrollTimer(rec);
+    StopAutoScrollTimer(rec);
     CloseUp(rec, false);
     ClearItems(rec);
     if (rec->hwndEdit) DestroyWindow(rec->hwndEdit);
@@ -248,7 +241,7 @@ void CancelMode(ControlRecord* rec) {
     if (capture && rec->hwndDropDown && capture == rec->hwndDropDown) ReleaseCapture();
     rec->cancelModeSeen = 1;
     rec->mouseButton = 0;
-    KillAutoScrollTimer(rec);
+    StopAutoScrollTimer(rec);
     EndMouseOperation(rec);
     rec->mouseMode = 0;
 }
@@ -324,7 +317,7 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
         CancelMode(rec);
         return 0;
     case WM_SETCURSOR:
-        if (SetHeaderCursor(rec)) return 1;
+        if (LOWORD(lParam) == HTCLIENT && SetHeaderCursor(rec)) return 1;
         return DefWindowProcA(window, message, wParam, lParam);
     case WM_MOUSEACTIVATE:
         if (!rec->isSimple && FocusIsOnControl(rec)) return MA_ACTIVATE;

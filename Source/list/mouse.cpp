@@ -3,6 +3,8 @@
 // highlight following the pointer with auto-scrolling.
 #include "list/mouse.h"
 
+#include <stdlib.h>
+
 #include "core/combo.h"
 #include "geometry/columns.h"
 #include "geometry/layout.h"
@@ -11,11 +13,26 @@
 #include "items/items.h"
 #include "items/selection.h"
 #include "list/dropdown.h"
+#include "list/headerdrag.h"
 
 namespace {
 
 const UINT_PTR kAutoScrollTimer = 1;
 const UINT kAutoScrollPeriod = 100;
+
+// A header press becomes a drag once the pointer has moved further than
+// half the system's drag rectangle, or than one character across and half a
+// line down on older systems.
+bool PassedDragThreshold(ControlRecord* rec, const MouseEvent& event) {
+    if (!rec->reorderColumns || rec->columnCount < 2) return false;
+    DWORD version = GetVersion();
+    int major = LOBYTE(LOWORD(version));
+    int minor = HIBYTE(LOWORD(version));
+    bool modern = (version & 0x80000000u) ? major >= 4 : (major > 3 || (major == 3 && minor > 99));
+    int dx = modern ? GetSystemMetrics(SM_CXDRAG) / 2 : rec->fontMetrics.tmAveCharWidth;
+    int dy = modern ? GetSystemMetrics(SM_CYDRAG) / 2 : rec->fontMetrics.tmHeight / 2;
+    return abs(event.x - rec->mouseDownX) > dx || abs(event.y - rec->mouseDownY) > dy;
+}
 
 void SendClickCode(ControlRecord* rec, int code) {
     if (GetParent(rec->hwndControl)) Notify(rec, code);
@@ -42,18 +59,6 @@ void InvalidateDropButton(ControlRecord* rec) {
 void HighlightAndShow(ControlRecord* rec, int index) {
     if (index != rec->curSel) SetHighlight(rec, index);
     if (index >= 0) QelBox_MakeRowVisible(rec->hwndControl, index);
-}
-
-void StopTimer(ControlRecord* rec) {
-    if (rec->timerId) {
-        KillTimer(rec->hwndControl, rec->timerId);
-        rec->timerId = 0;
-    }
-}
-
-void StartTimer(ControlRecord* rec, TIMERPROC proc) {
-    if (rec->timerId) return;
-    rec->timerId = SetTimer(rec->hwndControl, kAutoScrollTimer, kAutoScrollPeriod, proc);
 }
 
 // Opens the closed list or closes the open one without accepting.
@@ -140,12 +145,12 @@ void TrackListPoint(ControlRecord* rec, const MouseEvent& event, bool held) {
     int area = 0;
     int index = QelBox_CalcIndexFromPoint(rec->hwndControl, &pt, &area);
     if (index >= 0 && !area) {
-        StopTimer(rec);
+        StopAutoScrollTimer(rec);
         if (index != rec->curSel) HighlightAndShow(rec, index);
         return;
     }
     if (!held) {
-        StopTimer(rec);
+        StopAutoScrollTimer(rec);
         return;
     }
     RECT items = ListRect(rec);
@@ -171,11 +176,23 @@ void TrackListPoint(ControlRecord* rec, const MouseEvent& event, bool held) {
         }
         rec->autoScrollDown = 1;
     }
-    StartTimer(rec, QelBox_VScrollTimerProc);
+    StartAutoScrollTimer(rec, QelBox_VScrollTimerProc);
     if (target != rec->curSel) HighlightAndShow(rec, target);
 }
 
 } // namespace
+
+void StartAutoScrollTimer(ControlRecord* rec, TIMERPROC proc) {
+    if (rec->timerId) return;
+    rec->timerId = SetTimer(rec->hwndControl, kAutoScrollTimer, kAutoScrollPeriod, proc);
+}
+
+void StopAutoScrollTimer(ControlRecord* rec) {
+    if (rec->timerId) {
+        KillTimer(rec->hwndControl, rec->timerId);
+        rec->timerId = 0;
+    }
+}
 
 MouseEvent MakeMouseEvent(bool onControl, WPARAM wParam, LPARAM lParam, bool doubleClick,
                           int buttonCode) {
@@ -226,6 +243,13 @@ void MouseButtonDown(ControlRecord* rec, const MouseEvent& event) {
     rec->caretColumn = ColumnUnderPointer(rec, event);
     RECT strip = HeaderStripRect(rec);
     if (event.onControl && rec->showHeader && PtInRect(&strip, pt)) {
+        int divider = DividerColumnAt(rec, event.x);
+        if (divider >= 0) {
+            rec->resizeColumn = divider;
+            rec->mouseMode = 4;
+            SetRectEmpty(&rec->dragFeedbackRect);
+            return;
+        }
         if (rec->showHeader != 1 && (!rec->reorderColumns || rec->columnCount < 2)) return;
         if (rec->caretColumn == -1) return;
         if (ColumnHeaderStyle(rec, rec->caretColumn) & QELBOX_HEADER_DISABLED) {
@@ -255,7 +279,13 @@ void MouseButtonUp(ControlRecord* rec, const MouseEvent& event) {
     int base = rec->mouseButton == 2 ? QELBOXN_MBUTTON
                                      : (rec->mouseButton == 3 ? QELBOXN_RBUTTON : QELBOXN_LBUTTON);
     POINT pt = {event.x, event.y};
-    if (rec->mouseMode == 3) {
+    if (rec->mouseMode == 4) {
+        if (!DragFullWindows()) EraseDragFeedback(rec);
+        ApplyColumnResize(rec, rec->resizeColumn,
+                          rec->horizontalOffset - rec->rowHeaderWidth + event.x);
+    } else if (rec->mouseMode == 5) {
+        DropColumn(rec, event.x);
+    } else if (rec->mouseMode == 3) {
         if (rec->showHeader == 1 && PointInHeaderCell(rec, rec->pressedHeaderColumn, pt.x, pt.y)) {
             if (rec->headerButton != rec->pressedHeaderColumn) {
                 rec->headerButton = rec->pressedHeaderColumn;
@@ -314,6 +344,13 @@ void MouseMove(ControlRecord* rec, const MouseEvent& event) {
         return;
     }
     case 3: {
+        if (PassedDragThreshold(rec, event)) {
+            rec->draggedColumn = rec->pressedHeaderColumn;
+            SetRectEmpty(&rec->dragFeedbackRect);
+            rec->mouseMode = 5;
+            HeaderDragMove(rec, true, event.x, event.y);
+            return;
+        }
         if (rec->showHeader != 1) return;
         int shown = PointInHeaderCell(rec, rec->pressedHeaderColumn, pt.x, pt.y)
                         ? rec->pressedHeaderColumn
@@ -324,6 +361,18 @@ void MouseMove(ControlRecord* rec, const MouseEvent& event) {
         }
         return;
     }
+    case 4:
+        if (DragFullWindows()) {
+            ApplyColumnResize(rec, rec->resizeColumn,
+                              rec->horizontalOffset - rec->rowHeaderWidth + event.x);
+            UpdateWindow(rec->hwndControl);
+            if (rec->hwndDropDown) UpdateWindow(rec->hwndDropDown);
+        }
+        HeaderDragMove(rec, true, event.x, event.y);
+        return;
+    case 5:
+        HeaderDragMove(rec, true, event.x, event.y);
+        return;
     case 0:
     case 6:
         if (rec->itemCount == 0 || event.onControl) return;
@@ -358,11 +407,11 @@ void EndMouseOperation(ControlRecord* rec) {
         break;
     case 4:
         rec->resizeColumn = -1;
-        SetRectEmpty(&rec->dragFeedbackRect);
+        EraseDragFeedback(rec);
         break;
     case 5:
         rec->draggedColumn = -1;
-        SetRectEmpty(&rec->dragFeedbackRect);
+        EraseDragFeedback(rec);
         if (rec->headerButton >= 0) {
             rec->headerButton = -1;
             InvalidateHeader(rec);
@@ -374,8 +423,14 @@ void EndMouseOperation(ControlRecord* rec) {
 }
 
 bool SetHeaderCursor(ControlRecord* rec) {
-    (void)rec;
-    return false;
+    if (!rec->showHeader) return false;
+    POINT pt;
+    GetCursorPos(&pt);
+    ScreenToClient(rec->hwndControl, &pt);
+    RECT strip = HeaderStripRect(rec);
+    if (!PtInRect(&strip, pt) || DividerColumnAt(rec, pt.x) < 0) return false;
+    SetCursor(rec->cursorResize);
+    return true;
 }
 
 extern "C" void CALLBACK QelBox_VScrollTimerProc(HWND control, UINT, UINT_PTR, DWORD) {

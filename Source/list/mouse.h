@@ -21,6 +21,11 @@ void MouseButtonUp(ControlRecord* rec, const MouseEvent& event);
 void MouseMove(ControlRecord* rec, const MouseEvent& event);
 // Sets the cursor over column dividers; true when it set one.
 bool SetHeaderCursor(ControlRecord* rec);
+// The control's one auto-scroll timer (id 1, 100 ms): started only when
+// none runs, stopped with its id cleared.
+void StartAutoScrollTimer(ControlRecord* rec, TIMERPROC proc);
+void StopAutoScrollTimer(ControlRecord* rec);
+
 // Clears what the mouse operation in progress left pressed (part of the
 // WM_CANCELMODE processing).
 void EndMouseOperation(ControlRecord* rec);
