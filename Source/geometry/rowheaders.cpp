@@ -13,6 +13,23 @@ void InvalidateCorner(ControlRecord* rec) {
     InvalidateRect(rec->hwndControl, &corner, FALSE);
 }
 
+const char* RowHeaderLabel(const ControlRecord* rec, const ItemRecord* item, int index,
+                           char (&number)[kRowNumberChars]) {
+    if (item && item->rowText) return item->rowText;
+    switch (rec->showRowHeader) {
+    case 1:
+    case 2:
+        return nullptr;
+    case 5:
+    case 6:
+        wsprintfA(number, "%d", index + 1);
+        return number;
+    default:
+        wsprintfA(number, "%d", index);
+        return number;
+    }
+}
+
 extern "C" {
 
 void WINAPI QelBox_SetRowHeaderFont(HWND control, HFONT font, BOOL redraw) {

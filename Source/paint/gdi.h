@@ -147,10 +147,12 @@ class SavedDcColors {
 };
 
 // Narrows the clipping of a DC to a rectangle (within the clipping it has
-// already) and restores the DC's previous state at scope end.
+// already) and restores the DC's previous state at scope end. An inactive
+// scope leaves the DC alone.
 class ClipScope {
   public:
-    ClipScope(HDC dc, const RECT& clip) : dc_(dc), saved_(SaveDC(dc)) {
+    ClipScope(HDC dc, const RECT& clip, bool active = true)
+        : dc_(dc), saved_(active ? SaveDC(dc) : 0) {
         if (saved_) IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
     }
     ~ClipScope() {

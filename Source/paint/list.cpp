@@ -1,4 +1,7 @@
-// Paint handlers of the control window and the list window.
+// Paint handler of the list window: the rows from the top index down, each
+// composed in an off-screen buffer as tall as the tallest visible row and
+// copied to the screen together with its row header, then the empty area
+// below the last row.
 #include "paint/paint.h"
 
 #include "core/memory.h"
@@ -6,22 +9,11 @@
 #include "geometry/metrics.h"
 #include "items/items.h"
 #include "paint/draw.h"
+#include "paint/elements.h"
 #include "paint/gdi.h"
 #include "paint/row.h"
 
 namespace {
-
-bool Meets(const RECT& a, const RECT& b) {
-    RECT overlap;
-    return IntersectRect(&overlap, &a, &b) != FALSE;
-}
-
-// The row-header cell of a list row. Row headers do not draw their own
-// content yet: the column shows the row-header face.
-void PaintRowHeaderFace(ControlRecord* rec, HDC dc, const RECT& header) {
-    SolidBrush face(ResolveColor(rec->colors.colorRowHeaderFace));
-    FillRect(dc, &header, face);
-}
 
 // Below the last row: the background, and an empty row-header column with
 // its right border line.
@@ -30,22 +22,16 @@ void PaintEmptyArea(ControlRecord* rec, HDC dc, const RECT& items, const RECT& h
     RECT rest = {items.left, y, items.right, items.bottom};
     FillRect(dc, &rest, rec->backgroundBrush);
     if (!rec->rowHeaderWidth) return;
-    RECT column = {headerColumn.left, y, headerColumn.right - 1, headerColumn.bottom};
-    SolidBrush face(ResolveColor(rec->colors.colorRowHeaderFace));
-    FillRect(dc, &column, face);
-    MoveToEx(dc, headerColumn.right - 1, y, nullptr);
-    LineTo(dc, headerColumn.right - 1, headerColumn.bottom);
+    const RECT column = {headerColumn.left, y, headerColumn.right, headerColumn.bottom};
+    PaintEmptyRowHeader(rec, dc, column);
+}
+
+// The enabled state of a row whose header is repainted without the row.
+bool RowEnabled(const ControlRecord* rec, const ItemRecord* item) {
+    return IsWindowEnabled(rec->hwndControl) && (item->flags & QELBOX_ITEM_ENABLED);
 }
 
 } // namespace
-
-void PaintControl(ControlRecord* rec, HDC dc, const RECT* update) {
-    RefreshBackgroundBrush(rec);
-    RECT area;
-    GetClientRect(rec->hwndControl, &area);
-    if (update) IntersectRect(&area, &area, update);
-    FillRect(dc, &area, rec->backgroundBrush);
-}
 
 void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
     RefreshBackgroundBrush(rec);
@@ -95,27 +81,38 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
         const int h = RowHeight(rec, i);
         const RECT fromHere = {items.left, y, items.right, items.bottom};
         RECT clip;
+        bool rowPainted = false;
+        bool enabled = false;
         if (IntersectRect(&clip, &paintArea, &fromHere)) {
             ItemRecord* item = GetItem(rec, i);
             if (buffer) {
                 const RECT rowRect = {0, 0, itemsWidth, h};
                 PaintRow(rec, false, availableWidth, rowDc, scratch1, scratch2, item, i, rowRect,
-                         nullptr);
+                         &enabled);
                 BitBlt(dc, items.left, y, itemsWidth, h, rowDc, 0, 0, SRCCOPY);
             } else {
                 ClipScope clipScope(dc, clip);
                 const RECT rowRect = {items.left, y, items.right, y + h};
                 PaintRow(rec, false, availableWidth, dc, scratch1, scratch2, item, i, rowRect,
-                         nullptr);
+                         &enabled);
+            }
+            ReleaseItem(rec);
+            rowPainted = true;
+        }
+        const RECT header = {headerColumn.left, y, headerColumn.right, y + h};
+        if (rec->rowHeaderWidth && IntersectRect(&clip, &paintArea, &header)) {
+            const ItemRecord* item = GetItem(rec, i);
+            if (!rowPainted) enabled = RowEnabled(rec, item);
+            if (buffer) {
+                const RECT bufferRect = {0, 0, rec->rowHeaderWidth, h};
+                PaintRowHeader(rec, false, rowDc, scratch1, scratch2, item, i, bufferRect, enabled);
+                BitBlt(dc, headerColumn.left, y, rec->rowHeaderWidth, h, rowDc, 0, 0, SRCCOPY);
+            } else {
+                ClipScope clipScope(dc, clip);
+                PaintRowHeader(rec, false, dc, scratch1, scratch2, item, i, header, enabled);
             }
             ReleaseItem(rec);
         }
-        const RECT header = {headerColumn.left, y, headerColumn.right, y + h};
-        if (rec->rowHeaderWidth && Meets(paintArea, header)) PaintRowHeaderFace(rec, dc, header);
         y += h;
     }
-}
-
-void PaintNcSeparator(ControlRecord* rec) {
-    (void)rec;
 }
