@@ -520,8 +520,22 @@ QELBOXAPI void WINAPI QelBox_SetDisableNoScroll(HWND control, BOOL disable);
 /* ------------------------------------------------------------------ */
 /* Optimal widths and horizontal scrolling                             */
 /* ------------------------------------------------------------------ */
+/* Width column `column` needs for its first `count` rows (all rows when
+   `count` <= 0) and its header, without the tree area; -1 for a bad column.
+   The deepest level among the measured rows becomes the tree depth. */
+QELBOXAPI int WINAPI QelBox_CalcOptimalColumnWidth(HWND control, int column, int count);
+/* Sets the column (every column for -1) to its optimal width; a bad column
+   does nothing. The horizontal extent is not changed. */
+QELBOXAPI void WINAPI QelBox_MakeColumnOptimal(HWND control, int column, int count);
+/* Sets the horizontal extent to the width of the columns (open-ended: the
+   last column's optimal width over the first `count` rows) and limits the
+   offset to it. */
+QELBOXAPI void WINAPI QelBox_RecalcHorizontalExtent(HWND control, int count);
+/* Width of the scrollable content in pixels (0 = none); negative: 0. */
 QELBOXAPI int WINAPI QelBox_SetHorizontalExtent(HWND control, int extent);
 QELBOXAPI int WINAPI QelBox_GetHorizontalExtent(HWND control);
+/* Scrolls the cells and column headers; -1 scrolls fully to the right,
+   larger offsets are limited to the extent. Below -1: 0. */
 QELBOXAPI int WINAPI QelBox_SetHorizontalOffset(HWND control, int offset);
 QELBOXAPI int WINAPI QelBox_GetHorizontalOffset(HWND control);
 
