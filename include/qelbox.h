@@ -481,12 +481,50 @@ QELBOXAPI int WINAPI QelBox_SetCellInfo(HWND control, const CellInfo* info);
 /* ------------------------------------------------------------------ */
 /* Row headers                                                         */
 /* ------------------------------------------------------------------ */
+/* 0 removes the row headers (and the corner); 1..6 shows them four average
+   characters wide. Rows without a row text show nothing (1, 2), their index
+   (3, 4) or their index + 1 (5, 6); odd modes look like buttons. Other
+   values are ignored. */
 QELBOXAPI void WINAPI QelBox_SetShowRowHeader(HWND control, int mode);
 QELBOXAPI int WINAPI QelBox_GetShowRowHeader(HWND control);
+/* Width of the row-header column in pixels; 0 hides it, negative values are
+   ignored. */
 QELBOXAPI void WINAPI QelBox_SetRowHeaderWidth(HWND control, int width);
 QELBOXAPI int WINAPI QelBox_GetRowHeaderWidth(HWND control);
+/* Alignment, multi-line and header bits (QELBOX_ALIGN_*, QELBOX_MULTILINE,
+   QELBOX_HEADER_*) of every row header. */
+QELBOXAPI void WINAPI QelBox_SetRowHeaderStyle(HWND control, int style);
+QELBOXAPI int WINAPI QelBox_GetRowHeaderStyle(HWND control);
+/* Font of the row headers, not owned; 0 = the control's font. */
 QELBOXAPI void WINAPI QelBox_SetRowHeaderFont(HWND control, HFONT font, BOOL redraw);
 QELBOXAPI HFONT WINAPI QelBox_GetRowHeaderFont(HWND control);
+/* Row-header width that fits the labels of the first `count` rows (all rows
+   when `count` <= 0) and, while the header strip is shown, the corner; 0
+   while there are no row headers. Changes nothing. */
+QELBOXAPI int WINAPI QelBox_CalcOptimalRowHeaderWidth(HWND control, int count);
+/* Copies `text` as the corner header's text; a null text removes it.
+   Returns 1, or 0 when memory runs out (the old text stays). */
+QELBOXAPI int WINAPI QelBox_SetRowColText_A(HWND control, const char* text);
+/* Copies at most size-1 characters of the corner text and a terminator;
+   returns the length copied (0 for no text, a null buffer or size <= 0). */
+QELBOXAPI int WINAPI QelBox_GetRowColText_A(HWND control, char* buffer, int size);
+QELBOXAPI int WINAPI QelBox_GetRowColTextLength(HWND control);
+/* Bitmap of the corner header, not owned; a handle that is no bitmap
+   counts as 0. */
+QELBOXAPI void WINAPI QelBox_SetRowColBitmap(HWND control, HBITMAP bitmap);
+QELBOXAPI HBITMAP WINAPI QelBox_GetRowColBitmap(HWND control);
+/* Placement bits (QELBOX_BITMAP_*) of the corner bitmap. */
+QELBOXAPI void WINAPI QelBox_SetRowColBitmapStyle(HWND control, int style);
+QELBOXAPI int WINAPI QelBox_GetRowColBitmapStyle(HWND control);
+/* Alignment and header bits of the corner header. */
+QELBOXAPI void WINAPI QelBox_SetRowColHeaderStyle(HWND control, int style);
+QELBOXAPI int WINAPI QelBox_GetRowColHeaderStyle(HWND control);
+/* Corner drawn pressed (stored as 0 or 1). */
+QELBOXAPI void WINAPI QelBox_SetRowColHeaderButton(HWND control, BOOL pressed);
+QELBOXAPI int WINAPI QelBox_GetRowColHeaderButton(HWND control);
+/* Corner drawn as a raised button (stored as 0 or 1). */
+QELBOXAPI void WINAPI QelBox_SetShowRowColHeaderButton(HWND control, BOOL show);
+QELBOXAPI int WINAPI QelBox_GetShowRowColHeaderButton(HWND control);
 
 /* ------------------------------------------------------------------ */
 /* Layout, rectangles, top index, drop-down size and position          */
@@ -520,8 +558,22 @@ QELBOXAPI void WINAPI QelBox_SetDisableNoScroll(HWND control, BOOL disable);
 /* ------------------------------------------------------------------ */
 /* Optimal widths and horizontal scrolling                             */
 /* ------------------------------------------------------------------ */
+/* Width column `column` needs for its first `count` rows (all rows when
+   `count` <= 0) and its header, without the tree area; -1 for a bad column.
+   The deepest level among the measured rows becomes the tree depth. */
+QELBOXAPI int WINAPI QelBox_CalcOptimalColumnWidth(HWND control, int column, int count);
+/* Sets the column (every column for -1) to its optimal width; a bad column
+   does nothing. The horizontal extent is not changed. */
+QELBOXAPI void WINAPI QelBox_MakeColumnOptimal(HWND control, int column, int count);
+/* Sets the horizontal extent to the width of the columns (open-ended: the
+   last column's optimal width over the first `count` rows) and limits the
+   offset to it. */
+QELBOXAPI void WINAPI QelBox_RecalcHorizontalExtent(HWND control, int count);
+/* Width of the scrollable content in pixels (0 = none); negative: 0. */
 QELBOXAPI int WINAPI QelBox_SetHorizontalExtent(HWND control, int extent);
 QELBOXAPI int WINAPI QelBox_GetHorizontalExtent(HWND control);
+/* Scrolls the cells and column headers; -1 scrolls fully to the right,
+   larger offsets are limited to the extent. Below -1: 0. */
 QELBOXAPI int WINAPI QelBox_SetHorizontalOffset(HWND control, int offset);
 QELBOXAPI int WINAPI QelBox_GetHorizontalOffset(HWND control);
 

@@ -1,8 +1,66 @@
-// Row-header and corner-header properties.
+// Row-header and corner-header properties, the row-header label and the
+// row-header width that fits the labels and the corner.
 #include "geometry/rowheaders.h"
 
+#include "core/bitmapinfo.h"
 #include "core/editfield.h"
+#include "core/memory.h"
 #include "geometry/layout.h"
+#include "geometry/optimal.h"
+#include "items/items.h"
+#include "paint/gdi.h"
+
+namespace {
+
+// Width of a row-header bitmap next to (or instead of) the label. Fixed row
+// heights use the prototype's width; variable heights the narrower of
+// prototype and bitmap, and nothing (-1) without a prototype or when the
+// handle is no bitmap.
+int RowBitmapWidth(const ControlRecord* rec, HBITMAP bitmap) {
+    const int prototype = rec->rowHeaderBitmapPrototype.bmWidth;
+    if (rec->fixedItemHeight) return prototype;
+    BITMAP info;
+    if (prototype <= 0 || !QueryBitmap(bitmap, &info)) return -1;
+    return min(prototype, info.bmWidth);
+}
+
+// Width of one row's header content, measured in the font selected into
+// `dc`.
+int RowHeaderContentWidth(const ControlRecord* rec, HDC dc, const ItemRecord* item, int index) {
+    const RowInfoBlock* info = item->rowInfo;
+    const HBITMAP bitmap = info ? info->bitmap : nullptr;
+    // A centred bitmap replaces the label.
+    if (bitmap && (info->bitmapStyle & QELBOX_BITMAP_CENTER))
+        return max(0, RowBitmapWidth(rec, bitmap));
+    char number[kRowNumberSize];
+    int w = SingleLineWidth(dc, RowHeaderLabel(rec, item, index, number));
+    if (bitmap && rec->rowHeaderBitmapPrototype.bmWidth > 0) {
+        const int bitmapWidth = RowBitmapWidth(rec, bitmap);
+        if (bitmapWidth >= 0) w += rec->charWidth / 2 + bitmapWidth;
+    }
+    return w;
+}
+
+} // namespace
+
+const char* RowHeaderLabel(const ControlRecord* rec, const ItemRecord* item, int index,
+                           char (&number)[kRowNumberSize]) {
+    if (item && item->rowText) return item->rowText;
+    number[0] = 0;
+    switch (rec->showRowHeader) {
+    case 1:
+    case 2:
+        break;
+    case 5:
+    case 6:
+        wsprintfA(number, "%d", index + 1);
+        break;
+    default:
+        wsprintfA(number, "%d", index);
+        break;
+    }
+    return number;
+}
 
 void InvalidateCorner(ControlRecord* rec) {
     if (!CanDraw(rec) || !rec->rowHeaderWidth || !rec->showHeader) return;
@@ -11,23 +69,6 @@ void InvalidateCorner(ControlRecord* rec) {
     RECT corner = {client.left, client.top, client.left + rec->rowHeaderWidth,
                    client.top + HeaderHeight(rec)};
     InvalidateRect(rec->hwndControl, &corner, FALSE);
-}
-
-const char* RowHeaderLabel(const ControlRecord* rec, const ItemRecord* item, int index,
-                           char (&number)[kRowNumberChars]) {
-    if (item && item->rowText) return item->rowText;
-    switch (rec->showRowHeader) {
-    case 1:
-    case 2:
-        return nullptr;
-    case 5:
-    case 6:
-        wsprintfA(number, "%d", index + 1);
-        return number;
-    default:
-        wsprintfA(number, "%d", index);
-        return number;
-    }
 }
 
 extern "C" {
@@ -43,10 +84,6 @@ void WINAPI QelBox_SetRowHeaderFont(HWND control, HFONT font, BOOL redraw) {
 HFONT WINAPI QelBox_GetRowHeaderFont(HWND control) {
     return RecordOf(control)->rowHeaderFont;
 }
-
-} // extern "C"
-
-extern "C" {
 
 void WINAPI QelBox_SetShowRowHeader(HWND control, int mode) {
     ControlRecord* rec = RecordOf(control);
@@ -73,6 +110,133 @@ void WINAPI QelBox_SetRowHeaderWidth(HWND control, int width) {
 
 int WINAPI QelBox_GetRowHeaderWidth(HWND control) {
     return RecordOf(control)->rowHeaderWidth;
+}
+
+void WINAPI QelBox_SetRowHeaderStyle(HWND control, int style) {
+    ControlRecord* rec = RecordOf(control);
+    rec->rowHeaderStyle = style;
+    InvalidateRowHeaders(rec, 0, true);
+    RecalcLayout(rec);
+}
+
+int WINAPI QelBox_GetRowHeaderStyle(HWND control) {
+    return RecordOf(control)->rowHeaderStyle;
+}
+
+int WINAPI QelBox_CalcOptimalRowHeaderWidth(HWND control, int count) {
+    ControlRecord* rec = RecordOf(control);
+    if (!rec->rowHeaderWidth) return 0;
+    const int n = MeasuredRows(rec, count);
+    HDC dc = GetDC(control);
+    int widest = 0;
+    {
+        Selection font(dc, rec->rowHeaderFont ? rec->rowHeaderFont : rec->font);
+        for (int i = 0; i < n; ++i) {
+            const ItemRecord* item = GetItem(rec, i);
+            if (item) widest = max(widest, RowHeaderContentWidth(rec, dc, item, i));
+            ReleaseItem(rec);
+        }
+    }
+    int result = widest + rec->charWidth + 3;
+    // The corner sits above the row headers and takes the same width.
+    if (rec->showHeader && rec->rowColText) {
+        result =
+            max(result, HeaderContentWidth(rec, dc, rec->rowColText, rec->rowColBitmap != nullptr,
+                                           rec->rowColBitmapInfo.bmWidth,
+                                           static_cast<WORD>(rec->rowColBitmapStyle)));
+    }
+    if (dc) ReleaseDC(control, dc);
+    return result;
+}
+
+int WINAPI QelBox_SetRowColText_A(HWND control, const char* text) {
+    ControlRecord* rec = RecordOf(control);
+    // A null text removes the corner text.
+    char* copy = nullptr;
+    if (text) {
+        copy = QelStrDup(text);
+        if (!copy) return 0;
+    }
+    QelFree(rec->rowColText);
+    rec->rowColText = copy;
+    InvalidateCorner(rec);
+    return 1;
+}
+
+int WINAPI QelBox_GetRowColText_A(HWND control, char* buffer, int size) {
+    ControlRecord* rec = RecordOf(control);
+    if (!buffer || size <= 0) return 0;
+    buffer[0] = 0;
+    if (rec->rowColText) lstrcpynA(buffer, rec->rowColText, size);
+    return lstrlenA(buffer);
+}
+
+int WINAPI QelBox_GetRowColTextLength(HWND control) {
+    const char* text = RecordOf(control)->rowColText;
+    return text ? lstrlenA(text) : 0;
+}
+
+void WINAPI QelBox_SetRowColBitmap(HWND control, HBITMAP bitmap) {
+    ControlRecord* rec = RecordOf(control);
+    const LONG oldHeight = rec->rowColBitmapInfo.bmHeight;
+    // A handle that is no bitmap counts as none.
+    if (!QueryBitmap(bitmap, &rec->rowColBitmapInfo)) bitmap = nullptr;
+    rec->rowColBitmap = bitmap;
+    // The corner bitmap's height is a minimum height of the header strip.
+    if (rec->rowColBitmapInfo.bmHeight != oldHeight) {
+        RecalcLayout(rec);
+        RepaintAll(rec);
+    } else {
+        InvalidateCorner(rec);
+    }
+}
+
+HBITMAP WINAPI QelBox_GetRowColBitmap(HWND control) {
+    return RecordOf(control)->rowColBitmap;
+}
+
+void WINAPI QelBox_SetRowColBitmapStyle(HWND control, int style) {
+    ControlRecord* rec = RecordOf(control);
+    rec->rowColBitmapStyle = style;
+    InvalidateCorner(rec);
+}
+
+int WINAPI QelBox_GetRowColBitmapStyle(HWND control) {
+    return RecordOf(control)->rowColBitmapStyle;
+}
+
+void WINAPI QelBox_SetRowColHeaderStyle(HWND control, int style) {
+    ControlRecord* rec = RecordOf(control);
+    rec->rowColHeaderStyle = style;
+    InvalidateCorner(rec);
+}
+
+int WINAPI QelBox_GetRowColHeaderStyle(HWND control) {
+    return RecordOf(control)->rowColHeaderStyle;
+}
+
+void WINAPI QelBox_SetRowColHeaderButton(HWND control, BOOL pressed) {
+    ControlRecord* rec = RecordOf(control);
+    const int value = pressed ? 1 : 0;
+    if (value == rec->rowColHeaderButton) return;
+    rec->rowColHeaderButton = value;
+    InvalidateCorner(rec);
+}
+
+int WINAPI QelBox_GetRowColHeaderButton(HWND control) {
+    return RecordOf(control)->rowColHeaderButton;
+}
+
+void WINAPI QelBox_SetShowRowColHeaderButton(HWND control, BOOL show) {
+    ControlRecord* rec = RecordOf(control);
+    const int value = show ? 1 : 0;
+    if (value == rec->showRowColHeaderButton) return;
+    rec->showRowColHeaderButton = value;
+    InvalidateCorner(rec);
+}
+
+int WINAPI QelBox_GetShowRowColHeaderButton(HWND control) {
+    return RecordOf(control)->showRowColHeaderButton;
 }
 
 } // extern "C"

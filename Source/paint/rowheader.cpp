@@ -44,7 +44,7 @@ void PaintRowHeader(ControlRecord* rec, bool inClosedControl, HDC dc, HDC scratc
     if (info) text = Override(text, selected ? info->colorSelText : info->colorText);
     Selection font(dc, rec->rowHeaderFont ? rec->rowHeaderFont : rec->font);
 
-    char number[kRowNumberChars];
+    char number[kRowNumberSize];
     const char* label = RowHeaderLabel(rec, item, index, number);
 
     // Row-header bitmaps are drawn at the size of the list-wide prototype;
