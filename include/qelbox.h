@@ -440,6 +440,54 @@ QELBOXAPI int WINAPI QelBox_SelectStringExact_A(HWND control, int start, int col
                                                 const char* text, BOOL wrap);
 
 /* ------------------------------------------------------------------ */
+/* Sorting and locale                                                  */
+/* ------------------------------------------------------------------ */
+/* Orders the direct dependents of `parent` (-1: the items from item 0 and
+   its siblings) by the text of `column`; every item moves with its
+   dependents, items that compare equal keep their order. A null callback
+   sorts with QelBox_DefaultCompareProc. QelBox_SortItems leaves items with a
+   null text where they are; QelBox_SortItemsEx passes null texts and the
+   cells' cellData to its callback. The highlighted item stays highlighted
+   and committed (no QELBOXN_SELCHANGE). Return 1 when sorted or when there
+   is nothing to sort; 0 for a bad parent or column, in virtual mode, or when
+   memory runs out (the selections are then cleared). */
+QELBOXAPI int WINAPI QelBox_SortItems(HWND control, int parent, int column,
+                                      QELBOX_COMPAREPROC compare);
+QELBOXAPI int WINAPI QelBox_SortItemsEx(HWND control, int parent, int column,
+                                        QELBOX_COMPAREEXPROC compare);
+/* Compares two texts in the control's locale: -1, 0 or 1 for less, equal or
+   greater; -2 when they cannot be compared (a null text). The data
+   arguments are not read. */
+QELBOXAPI int WINAPI QelBox_DefaultCompareProc(HWND control, const char* text1, const char* text2,
+                                               DWORD data1, DWORD data2);
+/* Locale of QelBox_DefaultCompareProc; LOCALE_USER_DEFAULT (0x400) at first.
+   QelBox_SetLocale returns the previous one and neither re-sorts nor
+   repaints. */
+QELBOXAPI LCID WINAPI QelBox_GetLocale(HWND control);
+QELBOXAPI LCID WINAPI QelBox_SetLocale(HWND control, LCID locale);
+
+/* ------------------------------------------------------------------ */
+/* Virtual mode                                                        */
+/* ------------------------------------------------------------------ */
+/* With a fetch callback: the control stores no items and fetches each one
+   from the application when it needs it (one at a time; the release
+   callback gets the previous one back before the next fetch). The list
+   starts empty; set its length with QelBox_VirtualCount. A null fetch
+   callback returns to stored mode with an empty list. Returns 1; 0 while
+   the control holds stored items. Item-changing calls are refused in
+   virtual mode; list-wide settings (index -1) still work. */
+QELBOXAPI int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
+                                              QELBOX_RELEASEPROC release, DWORD value);
+/* Sets the number of items, scrolls to the top and clears the selection
+   (QELBOXN_SELCHANGE when something was highlighted). Returns 1; 0 outside
+   virtual mode or for a negative count. */
+QELBOXAPI int WINAPI QelBox_VirtualCount(HWND control, int count);
+/* Gives back the item fetched last and repaints row `index` (negative: the
+   whole list). Returns 1; 0 outside virtual mode or for an index >= count
+   (the item is given back all the same). */
+QELBOXAPI int WINAPI QelBox_VirtualItemChanged(HWND control, int index);
+
+/* ------------------------------------------------------------------ */
 /* Columns, column headers and cell information                        */
 /* ------------------------------------------------------------------ */
 /* Installs `count` column definitions (copied, header texts included); a

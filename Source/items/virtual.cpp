@@ -1,0 +1,64 @@
+// Virtual mode: the control stores no items; the application says how many
+// there are and hands each one over on demand through the fetch callback
+// (GetItem, items.cpp, does the fetching and releasing).
+#include "geometry/layout.h"
+#include "items/items.h"
+#include "items/selection.h"
+#include "list/dropdown.h"
+
+extern "C" {
+
+int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
+                                    QELBOX_RELEASEPROC release, DWORD value) {
+    ControlRecord* rec = RecordOf(control);
+    if (rec->items) return 0;
+    CloseUp(rec, false);
+    // The item fetched under the old callbacks is forgotten, not released:
+    // those callbacks may no longer be the application's.
+    rec->virtualFetchedIndex = -1;
+    rec->virtualBuffer = nullptr;
+    rec->virtualFetch = fetch;
+    rec->virtualRelease = release;
+    rec->virtualUserData = value;
+    if (fetch) {
+        QelBox_VirtualCount(control, 0);
+    } else {
+        // Back in stored mode, with no stored items: whatever count the
+        // application had set goes before the selections are cleared.
+        rec->itemCount = 0;
+        ClearItems(rec);
+    }
+    return 1;
+}
+
+int WINAPI QelBox_VirtualCount(HWND control, int count) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsVirtual(rec) || count < 0) return 0;
+    CloseUp(rec, false);
+    QelBox_SetTopIndex(control, 0);
+    if (rec->curSel >= 0) {
+        SetHighlight(rec, -1);
+        SetCommittedSel(rec, -1, true);
+    }
+    GetItem(rec, -1);
+    rec->itemCount = count;
+    QelBox_VirtualItemChanged(control, -1);
+    RecalcLayout(rec);
+    return 1;
+}
+
+int WINAPI QelBox_VirtualItemChanged(HWND control, int index) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsVirtual(rec)) return 0;
+    // The application may have changed the record it handed over last:
+    // give it back even when the index is refused.
+    GetItem(rec, -1);
+    if (index >= rec->itemCount) return 0;
+    if (index < 0)
+        InvalidateItem(rec, 0, true);
+    else
+        InvalidateItem(rec, index, false);
+    return 1;
+}
+
+} // extern "C"
