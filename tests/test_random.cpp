@@ -1,15 +1,13 @@
-// A long random sequence of item operations applied both to a drop-down
-// list control and to a small model of the outline kept here. The model
-// follows the documented rules directly (an outline read from levels, the
-// two selections following their items), so any step where the control
-// and the model disagree points at a fault in one of the operations.
-#include "harness.h"
+// A long random sequence of item operations applied both to a drop-down list
+// control and to a small model of the outline kept here, which follows the
+// documented rules directly. Any step where the two disagree points at a
+// fault in one of the operations.
+#include "tree_helpers.h"
 
-#include <stdint.h>
+#include <limits.h>
 
 #include <algorithm>
 #include <random>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,11 +21,10 @@ void CALLBACK RecordDeletion(HWND, int index, DWORD itemData, DWORD) {
     g_deletions.push_back({index, itemData});
 }
 
-std::string Lower(const std::string& text) {
-    std::string lower = text;
-    for (char& ch : lower)
+std::string Lower(std::string text) {
+    for (char& ch : text)
         if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
-    return lower;
+    return text;
 }
 
 struct ModelItem {
@@ -38,8 +35,7 @@ struct ModelItem {
 };
 
 // The expected state of the control.
-class Model {
-  public:
+struct Model {
     std::vector<ModelItem> items;
     int cur = -1;       // highlighted row
     int committed = -1; // committed row
@@ -50,145 +46,79 @@ class Model {
     bool Valid(int i) const { return i >= 0 && i < Count(); }
     int Level(int i) const { return items[i].level; }
 
-    // --- relations, straight from their definitions ---
-
-    int Parent(int i) const {
-        for (int j = i - 1; j >= 0; --j)
-            if (Level(j) < Level(i)) return j;
-        return -1;
+    Relations Of(int i) const {
+        const int level = Level(i);
+        // The nearest shallower items before and after i bound its siblings.
+        int before = i - 1, after = i + 1;
+        while (before >= 0 && Level(before) >= level)
+            --before;
+        while (after < Count() && Level(after) >= level)
+            ++after;
+        std::vector<int> s;
+        for (int j = before + 1; j < after; ++j)
+            if (Level(j) == level) s.push_back(j);
+        const size_t at = std::find(s.begin(), s.end(), i) - s.begin();
+        // The dependents are the run of deeper items after i.
+        int end = i + 1, direct = 0;
+        for (; end < Count() && Level(end) > level; ++end)
+            direct += Level(end) == level + 1;
+        // The top parent is the nearest level-0 item before i; failing that,
+        // the earliest shallower one. Level-0 items have none.
+        int top = -1;
+        for (int j = i - 1; j >= 0 && level > 0 && top < 0; --j)
+            if (Level(j) == 0) top = j;
+        for (int j = 0; j < i && level > 0 && top < 0; ++j)
+            if (Level(j) < level) top = j;
+        const int first = end > i + 1 ? i + 1 : -1, last = end > i + 1 ? end - 1 : -1;
+        const int prev = at > 0 ? s[at - 1] : -1, next = at + 1 < s.size() ? s[at + 1] : -1;
+        return {before, top, first, last, end - i - 1, direct, s.front(), s.back(), prev, next};
     }
-    // The nearest level-0 item before i; failing that, the earliest item
-    // before i that is shallower than i. Level-0 items have none.
-    int TopParent(int i) const {
-        if (i == 0 || Level(i) == 0) return -1;
-        for (int j = i - 1; j >= 0; --j)
-            if (Level(j) == 0) return j;
-        for (int j = 0; j < i; ++j)
-            if (Level(j) < Level(i)) return j;
-        return -1;
-    }
-    // One past the end of the run of deeper items after i.
-    int RunEnd(int i) const {
-        int end = i + 1;
-        while (end < Count() && Level(end) > Level(i))
-            ++end;
-        return end;
-    }
-    int FirstDependent(int i) const { return RunEnd(i) > i + 1 ? i + 1 : -1; }
-    int LastDependent(int i) const { return RunEnd(i) > i + 1 ? RunEnd(i) - 1 : -1; }
-    int DependentCount(int i, bool all) const {
-        int n = 0;
-        for (int j = i + 1; j < RunEnd(i); ++j)
-            n += all || Level(j) == Level(i) + 1;
-        return n;
-    }
-    // The items of i's level inside the stretch bounded by the nearest
-    // shallower items on either side.
-    std::vector<int> Siblings(int i) const {
-        int lo = 0;
-        for (int j = i - 1; j >= 0; --j)
-            if (Level(j) < Level(i)) {
-                lo = j + 1;
-                break;
-            }
-        int hi = Count() - 1;
-        for (int j = i + 1; j < Count(); ++j)
-            if (Level(j) < Level(i)) {
-                hi = j - 1;
-                break;
-            }
-        std::vector<int> siblings;
-        for (int j = lo; j <= hi; ++j)
-            if (Level(j) == Level(i)) siblings.push_back(j);
-        return siblings;
-    }
-    int Sibling(int i, int code) const {
-        std::vector<int> s = Siblings(i);
-        auto at = std::find(s.begin(), s.end(), i);
-        switch (code) {
-        case QELBOX_FIRST:
-            return s.front();
-        case QELBOX_LAST:
-            return s.back();
-        case QELBOX_PREVIOUS:
-            return at == s.begin() ? -1 : *(at - 1);
-        case QELBOX_NEXT:
-            return at + 1 == s.end() ? -1 : *(at + 1);
-        }
-        return -1;
-    }
-
-    // --- operations ---
 
     // Every call that changes items first drops an uncommitted highlight.
     void Cancel() { cur = committed; }
-
-    void InsertAt(int index, const ModelItem& item) {
-        items.insert(items.begin() + index, item);
-        if (cur >= 0 && index <= cur) ++cur;
-        if (committed >= 0 && index <= committed) ++committed;
+    static void Shift(int& sel, int index, int by) {
+        if (sel >= 0 && index <= sel) sel = by < 0 && index == sel ? -1 : sel + by;
     }
-    int Insert(int index, const ModelItem& item) {
-        Cancel();
-        if (index < 0 || index >= Count()) index = Count();
-        InsertAt(index, item);
-        return index;
-    }
-    void Remove(int index) {
-        deletions.push_back({index, items[index].data});
+    void EraseAt(int index, bool callback) {
+        if (callback) deletions.push_back({index, items[index].data});
         items.erase(items.begin() + index);
-        if (index == cur)
-            cur = -1;
-        else if (index < cur)
-            --cur;
-        if (index == committed)
-            committed = -1;
-        else if (index < committed)
-            --committed;
+        Shift(cur, index, -1);
+        Shift(committed, index, -1);
+    }
+    int Insert(int index, ModelItem item) {
+        Cancel();
+        if (!Valid(index)) index = Count();
+        items.insert(items.begin() + index, item);
+        Shift(cur, index, 1);
+        Shift(committed, index, 1);
+        return index;
     }
     int Delete(int index) {
         if (!Valid(index)) return -1;
         Cancel();
-        Remove(index);
+        EraseAt(index, true);
         return Count();
     }
     int SetLevel(int index, int level) {
         if (!Valid(index)) return 0;
-        level = std::min(std::max(level, 0), 63);
-        items[index].level = level;
-        deepest = std::max(deepest, level);
+        items[index].level = std::min(std::max(level, 0), QELBOX_MAXLEVEL);
+        deepest = std::max(deepest, items[index].level);
         return 1;
     }
     int DeleteDependents(int index) {
         if (!Valid(index)) return -1;
         Cancel();
         while (index + 1 < Count() && Level(index + 1) > Level(index))
-            Remove(index + 1);
+            EraseAt(index + 1, true);
         return Count();
     }
-    int Copy(int from, int to) {
-        if (!Valid(from)) return -1;
-        Cancel();
-        ModelItem copy = items[from];
-        return Insert(to, copy);
-    }
+    int Copy(int from, int to) { return Valid(from) ? Insert(to, items[from]) : -1; }
     int Move(int from, int to) {
         if (!Valid(from)) return -1;
-        Cancel();
-        const ModelItem item = items[from];
-        const int target = (to < 0 || to >= Count()) ? Count() : to;
-        InsertAt(target, item);
-        // The original is now one further down when the item went in above it.
+        const int target = Insert(to, items[from]);
+        // The original is one further down when the item went in above it.
         const int original = target <= from ? from + 1 : from;
-        items.erase(items.begin() + original); // no delete callback
-        if (original == cur)
-            cur = -1;
-        else if (original < cur)
-            --cur;
-        if (original == committed)
-            committed = -1;
-        else if (original < committed)
-            --committed;
+        EraseAt(original, false);
         return original < target ? target - 1 : target;
     }
     void Reset() {
@@ -209,30 +139,19 @@ class Model {
             if (items[i].data == data) return i;
         return -1;
     }
-    // The rows a text search visits, in order.
-    std::vector<int> VisitOrder(int start, bool wrap) const {
-        std::vector<int> order;
-        const int n = Count();
-        if (n < 1 || start < -1 || start >= n) return order;
-        if (start == -1 || start == n - 1) {
-            for (int i = 0; i < n; ++i)
-                order.push_back(i);
-        } else {
-            for (int i = start + 1; i < n; ++i)
-                order.push_back(i);
-            if (wrap)
-                for (int i = 0; i <= start; ++i)
-                    order.push_back(i);
-        }
-        return order;
-    }
+    // The search visits the rows after the start, then with wrap-around the
+    // start and the rows before it; from -1 or the last row, all rows.
     int Find(int start, const std::string& text, bool wrap, bool exact) const {
+        const int n = Count();
+        if (n < 1 || start < -1 || start >= n) return -1;
+        if (start == n - 1) start = -1;
+        const int visits = start == -1 || wrap ? n : n - 1 - start;
         const std::string wanted = Lower(text);
-        for (int i : VisitOrder(start, wrap)) {
-            if (!items[i].hasText) continue;
+        for (int k = 1; k <= visits; ++k) {
+            const int i = (start + k) % n;
             const std::string cell = Lower(items[i].text);
-            if (exact ? cell == wanted
-                      : cell.compare(0, wanted.size(), wanted) == 0 && cell.size() >= wanted.size())
+            if (items[i].hasText &&
+                (exact ? cell == wanted : cell.compare(0, wanted.size(), wanted) == 0))
                 return i;
         }
         return -1;
@@ -245,231 +164,154 @@ class RandomTreeTest : public ControlTest {
     bool Chance(int percent) { return Pick(0, 99) < percent; }
 
     ModelItem NewItem() {
+        static const char* const prefixes[] = {"ab", "Ab", "ABC", "b", "Ba", "c"};
         ModelItem item = {true, "", 0, 1000 + nextData_++};
         const int kind = Pick(0, 99);
-        if (kind < 4) {
+        if (kind < 4)
             item.hasText = false;
-        } else if (kind < 8) {
-            item.text = "";
-        } else {
-            static const char* const prefixes[] = {"ab", "Ab", "ABC", "b", "Ba", "c"};
+        else if (kind >= 8)
             item.text = std::string(prefixes[Pick(0, 5)]) + "-" + std::to_string(nextText_++);
-        }
         return item;
     }
     int RandomLevel() {
         static const int special[] = {-7, -1, 63, 64, 500};
-        if (Chance(6)) return special[Pick(0, 4)];
-        return Pick(0, 4);
+        return Chance(6) ? special[Pick(0, 4)] : Pick(0, 4);
     }
     std::string SearchText() {
         static const char* const texts[] = {"", "a", "AB", "ab-", "abc", "B", "ba-1", "c-", "zz"};
         if (model_.Count() > 0 && Chance(40)) {
-            const ModelItem& item = model_.items[Pick(0, model_.Count() - 1)];
-            std::string text = item.text;
-            if (Chance(50)) text = Lower(text);
-            return text;
+            const std::string& text = model_.items[Pick(0, model_.Count() - 1)].text;
+            return Chance(50) ? Lower(text) : text;
         }
         return texts[Pick(0, 8)];
     }
-
-    // Adds or inserts one new item in both, with its own item data; false
-    // when the control puts it elsewhere than the model.
-    bool AddItem(std::ostringstream& what, bool insert) {
-        ModelItem item = NewItem();
-        const char* text = item.hasText ? item.text.c_str() : nullptr;
-        int expected, actual;
-        if (insert) {
-            int index = Pick(-3, model_.Count() + 2);
-            what << "InsertString(" << index << ", " << (text ? item.text : "<null>") << ")";
-            expected = model_.Insert(index, item);
-            actual = QelBox_InsertString_A(c_, index, text);
-        } else {
-            what << "AddString(" << (text ? item.text : "<null>") << ")";
-            expected = model_.Insert(-1, item);
-            actual = QelBox_AddString_A(c_, text);
-        }
-        if (actual >= 0) QelBox_SetItemData(c_, actual, item.data);
-        EXPECT_EQ(actual, expected) << what.str();
-        return actual == expected;
+    static std::string Call(const char* name, int a, int b = INT_MIN) {
+        return std::string(name) + "(" + std::to_string(a) +
+               (b == INT_MIN ? "" : ", " + std::to_string(b)) + ")";
     }
 
-    // Applies one random operation to control and model; false when the
-    // results differ.
+    // Applies one random operation to control and model; false when they
+    // disagree.
     bool Step() {
-        std::ostringstream what;
         const int n = model_.Count();
         // Keep the list at a size where every relation stays cheap to check.
         int op = Pick(0, 99);
         if (n > 45 && op < 30) op += 40;
-        int selChanges = 0;
-        int expected = 0, actual = 0;
-        if (op < 16) {
-            return AddItem(what, false) && Check(what.str(), 0);
-        } else if (op < 30) {
-            return AddItem(what, true) && Check(what.str(), 0);
+        int selChanges = 0, expected = 0, actual = 0;
+        std::string what;
+        if (op < 30) {
+            ModelItem item = NewItem();
+            const char* text = item.hasText ? item.text.c_str() : nullptr;
+            const int index = op < 16 ? -1 : Pick(-3, n + 2);
+            what = Call("InsertString", index) + " of " + (text ? text : "<null>");
+            expected = model_.Insert(index, item);
+            actual = QelBox_InsertString_A(c_, index, text);
+            if (actual >= 0) QelBox_SetItemData(c_, actual, item.data);
         } else if (op < 40) {
-            int index = Pick(-1, n);
-            what << "DeleteString(" << index << ")";
+            const int index = Pick(-1, n);
+            what = Call("DeleteString", index);
             expected = model_.Delete(index);
             actual = QelBox_DeleteString(c_, index);
         } else if (op < 58) {
-            int index = Pick(-1, n);
-            int level = RandomLevel();
-            what << "SetItemLevel(" << index << ", " << level << ")";
+            const int index = Pick(-1, n), level = RandomLevel();
+            what = Call("SetItemLevel", index, level);
             expected = model_.SetLevel(index, level);
             actual = QelBox_SetItemLevel(c_, index, level);
-        } else if (op < 65) {
-            int from = Pick(-1, n), to = Pick(-2, n + 2);
-            what << "CopyItem(" << from << ", " << to << ")";
-            expected = model_.Copy(from, to);
-            actual = QelBox_CopyItem(c_, from, to);
-            if (expected >= 0) ++seen_.copies;
-            if (actual >= 0 && actual == expected) {
-                if (!Check(what.str(), 0)) return false;
-                // Give the copy a text of its own so that the committed row
-                // stays recognisable by its text.
-                ModelItem& copy = model_.items[actual];
-                if (copy.hasText) {
-                    copy.text = "c-" + std::to_string(nextText_++);
-                    QelBox_SetText_A(c_, actual, 0, copy.text.c_str());
-                }
-                return Check(what.str() + " and rename", 0);
-            }
         } else if (op < 75) {
-            int from = Pick(-1, n), to = Pick(-2, n + 2);
-            what << "MoveItem(" << from << ", " << to << ")";
-            expected = model_.Move(from, to);
-            actual = QelBox_MoveItem(c_, from, to);
-            if (expected >= 0) ++seen_.moves;
+            const int from = Pick(-1, n), to = Pick(-2, n + 2);
+            const bool copy = op < 65;
+            what = Call(copy ? "CopyItem" : "MoveItem", from, to);
+            expected = copy ? model_.Copy(from, to) : model_.Move(from, to);
+            actual = copy ? QelBox_CopyItem(c_, from, to) : QelBox_MoveItem(c_, from, to);
+            if (expected >= 0) ++(copy ? seen_.copies : seen_.moves);
+            if (copy && actual >= 0 && actual == expected) {
+                if (!Check(what, 0)) return false;
+                // The copy gets a text of its own so that the committed row
+                // stays recognisable by its text.
+                ModelItem& item = model_.items[actual];
+                if (item.hasText) {
+                    item.text = "c-" + std::to_string(nextText_++);
+                    QelBox_SetText_A(c_, actual, 0, item.text.c_str());
+                }
+                what += " and rename";
+            }
         } else if (op < 79) {
-            int index = Pick(-1, n);
-            what << "DeleteDependents(" << index << ")";
+            const int index = Pick(-1, n);
+            what = Call("DeleteDependents", index);
             expected = model_.DeleteDependents(index);
             actual = QelBox_DeleteDependents(c_, index);
             seen_.dependentsDeleted += static_cast<int>(model_.deletions.size());
         } else if (op < 85) {
-            int index = Pick(-2, n);
-            what << "SetCurSel(" << index << ")";
+            const int index = Pick(-2, n);
+            what = Call("SetCurSel", index);
             expected = model_.SetCurSel(index);
             actual = QelBox_SetCurSel(c_, index);
-            selChanges = expected == 0 ? 1 : 0;
+            selChanges = expected == 0;
         } else if (op < 96) {
-            int start = Pick(-2, n);
-            bool wrap = Chance(50);
-            bool exact = Chance(50);
-            bool select = Chance(40);
-            std::string text = SearchText();
-            what << (select ? "Select" : "Find") << (exact ? "StringExact" : "String") << "("
-                 << start << ", \"" << text << "\", " << wrap << ")";
+            const int start = Pick(-2, n);
+            const bool wrap = Chance(50), exact = Chance(50), select = Chance(40);
+            const std::string text = SearchText();
+            const auto search = select
+                                    ? (exact ? QelBox_SelectStringExact_A : QelBox_SelectString_A)
+                                    : (exact ? QelBox_FindStringExact_A : QelBox_FindString_A);
+            what = Call(select ? "Select" : "Find", start, wrap) + (exact ? " exact " : " ") + text;
             expected = model_.Find(start, text, wrap, exact);
-            if (expected >= 0) ++seen_.searchHits;
-            if (select) {
-                model_.SetCurSel(expected);
-                selChanges = 1;
-                actual = exact ? QelBox_SelectStringExact_A(c_, start, 0, text.c_str(), wrap)
-                               : QelBox_SelectString_A(c_, start, 0, text.c_str(), wrap);
-            } else {
-                actual = exact ? QelBox_FindStringExact_A(c_, start, 0, text.c_str(), wrap)
-                               : QelBox_FindString_A(c_, start, 0, text.c_str(), wrap);
-            }
+            actual = search(c_, start, 0, text.c_str(), wrap);
+            seen_.searchHits += expected >= 0;
+            if (select) model_.SetCurSel(expected); // a failed search clears it
+            selChanges = select;
         } else if (op < 99) {
-            int start = Pick(-2, n);
-            DWORD data = n > 0 && Chance(70) ? model_.items[Pick(0, n - 1)].data : 7;
-            what << "FindItem(" << start << ", " << data << ")";
+            const int start = Pick(-2, n);
+            const DWORD data = n > 0 && Chance(70) ? model_.items[Pick(0, n - 1)].data : 7;
+            what = Call("FindItem", start, static_cast<int>(data));
             expected = model_.FindItem(start, data);
             actual = QelBox_FindItem(c_, start, data);
         } else {
-            what << "ResetContent()";
+            what = "ResetContent()";
             model_.Reset();
             QelBox_ResetContent(c_);
         }
-        EXPECT_EQ(actual, expected) << what.str();
-        if (actual != expected) return false;
+        EXPECT_EQ(actual, expected) << what;
+        if (HasFailure()) return false;
         if (model_.committed >= 0) ++seen_.committedSteps;
-        return Check(what.str(), selChanges);
+        return Check(what, selChanges);
     }
 
     // Compares everything observable with the model, then forgets the
     // notifications and deletions seen.
     bool Check(const std::string& what, int selChanges) {
+        SCOPED_TRACE("after " + what);
         const Model& m = model_;
-        bool ok = true;
-        auto expect = [&](int actual, int expected, const char* field, int index) {
-            if (actual == expected) return;
-            ADD_FAILURE() << "after " << what << ": " << field << "(" << index << ") is " << actual
-                          << ", expected " << expected;
-            ok = false;
-        };
-        expect(QelBox_GetCount(c_), m.Count(), "GetCount", -1);
-        if (!ok) return false;
-        for (int i = 0; i < m.Count() && ok; ++i) {
-            const ModelItem& item = m.items[i];
-            if (Text(c_, i) != item.text) {
-                ADD_FAILURE() << "after " << what << ": text(" << i << ") is \"" << Text(c_, i)
-                              << "\", expected \"" << item.text << "\"";
-                ok = false;
-            }
-            expect(QelBox_GetItemLevel(c_, i), item.level, "GetItemLevel", i);
-            expect(static_cast<int>(QelBox_GetItemData(c_, i)), static_cast<int>(item.data),
-                   "GetItemData", i);
-            expect(QelBox_GetParent(c_, i), m.Parent(i), "GetParent", i);
-            expect(QelBox_GetTopParent(c_, i), m.TopParent(i), "GetTopParent", i);
-            expect(QelBox_GetDependent(c_, i, QELBOX_FIRST), m.FirstDependent(i), "FirstDep", i);
-            expect(QelBox_GetDependent(c_, i, QELBOX_LAST), m.LastDependent(i), "LastDep", i);
-            expect(QelBox_GetDependentCount(c_, i, TRUE), m.DependentCount(i, true), "AllDeps", i);
-            expect(QelBox_GetDependentCount(c_, i, FALSE), m.DependentCount(i, false), "Direct", i);
-            for (int code = QELBOX_FIRST; code <= QELBOX_NEXT; ++code)
-                expect(QelBox_GetSibling(c_, i, code), m.Sibling(i, code), "GetSibling",
-                       i * 10 + code);
+        EXPECT_EQ(QelBox_GetCount(c_), m.Count());
+        for (int i = 0; i < m.Count() && !HasFailure(); ++i) {
+            EXPECT_EQ(Text(c_, i), m.items[i].text) << "item " << i;
+            EXPECT_EQ(QelBox_GetItemLevel(c_, i), m.Level(i)) << "item " << i;
+            EXPECT_EQ(QelBox_GetItemData(c_, i), m.items[i].data) << "item " << i;
+            EXPECT_EQ(RelationsOf(c_, i), m.Of(i)) << "item " << i;
         }
-        expect(QelBox_GetCurSel(c_), m.cur, "GetCurSel", -1);
-
-        char buffer[64];
-        const int length = QelBox_GetText_A(c_, -1, 0, buffer);
-        const int expectedLength =
-            m.committed < 0 ? -1 : static_cast<int>(m.items[m.committed].text.size());
-        expect(length, expectedLength, "committed text length", m.committed);
-        if (length >= 0 && m.committed >= 0 && m.items[m.committed].text != buffer) {
-            ADD_FAILURE() << "after " << what << ": committed text \"" << buffer
-                          << "\", expected \"" << m.items[m.committed].text << "\"";
-            ok = false;
-        }
-        expect(static_cast<int>(SendMessageA(c_, WM_GETTEXTLENGTH, 0, 0)), expectedLength,
-               "WM_GETTEXTLENGTH", m.committed);
-
-        int seen = 0;
-        for (int code : Codes(c_))
-            seen += code == QELBOXN_SELCHANGE;
-        expect(seen, selChanges, "QELBOXN_SELCHANGE count", -1);
-        if (g_deletions != m.deletions) {
-            ADD_FAILURE() << "after " << what << ": " << g_deletions.size()
-                          << " delete callbacks, expected " << m.deletions.size();
-            ok = false;
-        }
-        expect(QelBox_GetOverheadWidth(c_), base_ + unit_ * m.deepest, "overhead width", m.deepest);
-
+        EXPECT_EQ(QelBox_GetCurSel(c_), m.cur);
+        const std::string committed = m.committed < 0 ? "<error>" : m.items[m.committed].text;
+        EXPECT_EQ(Text(c_, -1), committed);
+        EXPECT_EQ(SendMessageA(c_, WM_GETTEXTLENGTH, 0, 0),
+                  m.committed < 0 ? -1 : static_cast<LRESULT>(committed.size()));
+        EXPECT_EQ(CountCode(c_, QELBOXN_SELCHANGE), selChanges);
+        EXPECT_EQ(g_deletions, m.deletions);
+        EXPECT_EQ(QelBox_GetOverheadWidth(c_), base_ + unit_ * m.deepest);
         ClearNotes();
         g_deletions.clear();
         model_.deletions.clear();
-        return ok;
+        return !HasFailure();
     }
 
     // How often the sequence reached the interesting cases.
     struct {
-        int moves = 0;
-        int copies = 0;
-        int dependentsDeleted = 0;
-        int searchHits = 0;
-        int committedSteps = 0;
+        int moves = 0, copies = 0, dependentsDeleted = 0, searchHits = 0, committedSteps = 0;
     } seen_;
     std::mt19937 rng_{20240611u};
     Model model_;
     HWND c_ = nullptr;
     DWORD nextData_ = 0;
-    int nextText_ = 0;
-    int base_ = 0;
-    int unit_ = 0;
+    int nextText_ = 0, base_ = 0, unit_ = 0;
 };
 
 TEST_F(RandomTreeTest, ControlFollowsTheModelThroughThousandsOfSteps) {
@@ -483,15 +325,13 @@ TEST_F(RandomTreeTest, ControlFollowsTheModelThroughThousandsOfSteps) {
     ASSERT_GT(unit_, 0);
     QelBox_ResetContent(c_);
     ASSERT_EQ(QelBox_GetOverheadWidth(c_), base_);
-
     DeleteCallbackInfo info = {RecordDeletion, 0};
     ASSERT_EQ(QelBox_SetDeleteCallback(c_, &info), 1);
     g_deletions.clear();
     ClearNotes();
 
-    const int kSteps = 4000;
     int maxCount = 0;
-    for (int step = 0; step < kSteps; ++step) {
+    for (int step = 0; step < 4000; ++step) {
         ASSERT_TRUE(Step()) << "at step " << step;
         maxCount = std::max(maxCount, model_.Count());
     }
