@@ -184,7 +184,9 @@ TEST_F(PaintTest, SelectionStylesOddRowsAndDisabledRows) {
                   image.Count(selected, kAltText),
               0);
 
-    // A disabled control greys every row, without alternate colours.
+    // A disabled control greys every row, the selected one included, without
+    // alternate colours.
+    QelBox_SetItemStatus(control, 1, TRUE);
     EnableWindow(control, FALSE);
     image = Shot(control);
     for (int i = 0; i < 4; ++i) {
@@ -192,7 +194,7 @@ TEST_F(PaintTest, SelectionStylesOddRowsAndDisabledRows) {
         RECT r = Row(control, i);
         EXPECT_EQ(image.At(150, Mid(r)), kBack);
         EXPECT_GT(image.Count(r, kDisabled), 0);
-        EXPECT_EQ(image.Count(r, kText) + image.Count(r, kAltText), 0);
+        EXPECT_EQ(image.Count(r, kText) + image.Count(r, kAltText) + image.Count(r, kSelBack), 0);
     }
 
     // The 3-D look keeps the indentation area of style 0 unhighlighted.

@@ -108,7 +108,9 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
     const int left = rowRect.left - rec->horizontalOffset;
     const int level = LevelFromFlags(item->flags);
     const bool windowEnabled = IsWindowEnabled(rec->hwndControl) != FALSE;
-    const bool itemEnabled = (item->flags & QELBOX_ITEM_ENABLED) != 0;
+    // A row counts as enabled only while the control is: a disabled control
+    // shows every row, the selected one included, in the disabled colours.
+    const bool itemEnabled = windowEnabled && (item->flags & QELBOX_ITEM_ENABLED) != 0;
     const bool selected = IsRowSelected(rec, inClosedControl, index);
     const RowColors colors = ChooseRowColors(rec, index, windowEnabled, itemEnabled, selected);
 
