@@ -134,6 +134,22 @@ TEST_F(MouseTest, FixedPositionColumnsCannotBeCrossed) {
     EXPECT_CODES(control_);
 }
 
+TEST_F(MouseTest, CornerButtonTogglesAndReportsItsClick) {
+    QelBox_SetShowRowHeader(control_, 3);
+    RECT corner;
+    QelBox_GetRowColHeaderRect(control_, &corner);
+    ASSERT_FALSE(IsRectEmpty(&corner));
+    ClearNotes();
+    Press(corner.left + 2, corner.top + 2);
+    EXPECT_EQ(QelBox_GetRowColHeaderButton(control_), 1);
+    Release(corner.left + 2, corner.top + 2);
+    EXPECT_CODES(control_, QELBOXN_LBUTTON + QELBOXN_ZONE_ROWCOLHEADER);
+    EXPECT_EQ(QelBox_GetRowColHeaderButton(control_), 1);
+    Press(corner.left + 2, corner.top + 2);
+    Release(corner.right + 50, corner.top + 2); // outside: restored
+    EXPECT_EQ(QelBox_GetRowColHeaderButton(control_), 1);
+}
+
 TEST_F(MouseTest, ClickZonesOfARow) {
     HWND simple = Create(QELBOXSTYLE_SIMPLE, 0, 2, 150);
     HBITMAP bitmap = CreateBitmap(16, 12, 1, 1, nullptr);
