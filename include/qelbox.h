@@ -21,6 +21,7 @@
 
 #include <stddef.h>
 #include <windows.h>
+#include <custcntl.h>
 
 #ifdef __cplusplus
 extern "C" {
@@ -606,6 +607,14 @@ QELBOXAPI int CALLBACK QelBox_FontsForSizeEnumProc(const LOGFONTA* font, const T
 QELBOXAPI int CALLBACK QelBox_FontsForStyleEnumProc(const LOGFONTA* font,
                                                     const TEXTMETRICA* metrics, DWORD fontType,
                                                     LPARAM record);
+
+/* ------------------------------------------------------------------ */
+/* Dialog editors                                                      */
+/* ------------------------------------------------------------------ */
+/* Custom-control entry of dialog editors: fills records[0..2] (drop-down
+   list, drop-down, simple) when `records` is non-null; returns 3, the
+   number of control types. */
+QELBOXAPI UINT WINAPI CustomControlInfoA(LPCCINFOA records);
 
 /* ------------------------------------------------------------------ */
 /* Diagnostics for test programs (not needed by applications)          */
