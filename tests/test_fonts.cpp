@@ -184,6 +184,23 @@ TEST_F(FontsTest, IndexOutsideTheListIsRefused) {
     }
 }
 
+TEST_F(FontsTest, OutOfMemoryStopsTheFacesAndKeepsWhatWasListed) {
+    const size_t faces =
+        SortedNames([](const Face& f) { return (f.type & TRUETYPE_FONTTYPE) != 0; }).size();
+    for (int successes : {0, 1, 2, 3, 7, 20}) {
+        SCOPED_TRACE(successes);
+        HWND control = Create(QELBOXSTYLE_DROPDOWNLIST);
+        QelBoxDiag_FailAllocationsAfter(successes);
+        const int last = QelBox_Fonts(control, -1, TRUE, nullptr, kAllTrueType);
+        QelBoxDiag_FailAllocationsAfter(-1);
+        EXPECT_LT(last, 0);
+        const int count = QelBox_GetCount(control);
+        EXPECT_LT(static_cast<size_t>(count), faces);
+        for (int i = 0; i < count; ++i) // every listed face carries its type
+            EXPECT_EQ(CellData(control, i), static_cast<DWORD>(TRUETYPE_FONTTYPE));
+    }
+}
+
 TEST_F(FontsTest, TrueTypeFaceGetsExactlyTheStandardSizes) {
     const std::string face = MonoFace();
     ASSERT_FALSE(face.empty());

@@ -70,11 +70,10 @@ int CALLBACK QelBox_FontsEnumProc(const LOGFONTA* font, const TEXTMETRICA*, DWOR
             return 1;
         }
     }
-    const int inserted = QelBox_InsertString_A(control, position, font->lfFaceName);
+    const int inserted = InsertWithData(control, position, font->lfFaceName, fontType);
     rec->fontLastIndex = inserted;
     if (inserted < 0) return 0;
     QelBox_SetItemBitmap(control, inserted, mark);
-    SetFirstCellData(control, inserted, fontType);
     ++rec->fontAddedCount;
     return 1;
 }

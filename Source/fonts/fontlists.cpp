@@ -22,16 +22,21 @@ DWORD FirstCellData(HWND control, int index) {
     return QelBox_GetCellInfo(control, &cell) ? cell.cellData : 0;
 }
 
-void SetFirstCellData(HWND control, int index, DWORD value) {
+bool SetFirstCellData(HWND control, int index, DWORD value) {
     CellInfo cell = FirstCell(index);
-    if (!QelBox_GetCellInfo(control, &cell)) return;
+    if (!QelBox_GetCellInfo(control, &cell)) return false;
     cell.cellData = value;
-    QelBox_SetCellInfo(control, &cell);
+    return QelBox_SetCellInfo(control, &cell) != 0;
 }
 
 int InsertWithData(HWND control, int index, const char* text, DWORD value) {
     const int inserted = QelBox_InsertString_A(control, index, text);
-    if (inserted >= 0) SetFirstCellData(control, inserted, value);
+    if (inserted < 0) return inserted;
+    // An item without its value would read as size or type 0: take it out.
+    if (!SetFirstCellData(control, inserted, value)) {
+        QelBox_DeleteString(control, inserted);
+        return -1;
+    }
     return inserted;
 }
 

@@ -7,10 +7,12 @@
 
 // The cellData of column 0 of a valid item (0 when it cannot be read).
 DWORD FirstCellData(HWND control, int index);
-// Sets the cellData of column 0, keeping the cell's other overrides.
-void SetFirstCellData(HWND control, int index, DWORD value);
+// Sets the cellData of column 0, keeping the cell's other overrides; false
+// when memory runs out.
+bool SetFirstCellData(HWND control, int index, DWORD value);
 // Inserts `text` at `index` (-1 or the count: at the end) and stores
-// `value` as its first cell's data; returns the index or a negative value.
+// `value` as its first cell's data; returns the index, or a negative value
+// with nothing inserted.
 int InsertWithData(HWND control, int index, const char* text, DWORD value);
 
 // Runs EnumFontFamiliesA for `face` (null: every family) with `proc` and
