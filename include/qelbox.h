@@ -21,6 +21,7 @@
 
 #include <stddef.h>
 #include <windows.h>
+#include <custcntl.h>
 
 #ifdef __cplusplus
 extern "C" {
@@ -678,6 +679,58 @@ QELBOXAPI void WINAPI QelBox_SetResizeHeader(HWND control, BOOL value);
 /* Column headers can be dragged to new places (1 at creation). */
 QELBOXAPI int WINAPI QelBox_GetReorderColumns(HWND control);
 QELBOXAPI void WINAPI QelBox_SetReorderColumns(HWND control, BOOL value);
+
+/* ------------------------------------------------------------------ */
+/* Font lists                                                          */
+/* ------------------------------------------------------------------ */
+/* Filter flags of QelBox_Fonts: a face is listed only when the flag of
+   each of its properties is set. QELBOXFONT_SCREEN is no filter: it asks
+   for the screen's faces as well when a device context is given. */
+#define QELBOXFONT_FIXED 0x01    /* fixed-pitch faces */
+#define QELBOXFONT_VARIABLE 0x02 /* variable-pitch faces */
+#define QELBOXFONT_TRUETYPE 0x04 /* TrueType faces */
+#define QELBOXFONT_RASTER 0x08   /* raster faces */
+#define QELBOXFONT_OTHER 0x10    /* vector and device faces */
+#define QELBOXFONT_SCREEN 0x20
+
+/* Inserts the installed faces (of the screen, and of `device` when given)
+   at `index`, or at the top for -1, sorted among themselves; each item's
+   first cell data holds the font type (RASTER_/DEVICE_/TRUETYPE_FONTTYPE).
+   With `withBitmaps` TrueType and device faces carry a mark bitmap.
+   Returns the index of the last face inserted, `index` when none was, a
+   negative value when an insertion failed, -1 for an index outside
+   -1 .. count-1. */
+QELBOXAPI int WINAPI QelBox_Fonts(HWND control, int index, BOOL withBitmaps, HDC device,
+                                  DWORD filterFlags);
+/* Lists the point sizes of a face (first cell data: the size). A scalable
+   face replaces the list by the standard sizes; a raster face's sizes are
+   merged in ascending order. Returns 1 when the control holds items
+   afterwards, else 0 (also for a null face name). */
+QELBOXAPI int WINAPI QelBox_FontSizes_A(HWND control, HDC device, const char* faceName);
+/* Lists the styles of a face, named from the nine comma-separated names of
+   the weights 100..900 plus `italicSuffix` for italic (null: the library's
+   own strings); first cell data: the weight, 0x80000000 added for italic.
+   Returns 1 when the control holds items afterwards, else 0 (also for a
+   null face name, or when a needed default string is absent). */
+QELBOXAPI int WINAPI QelBox_FontStyles_A(HWND control, HDC device, const char* faceName,
+                                         const char* weightNames, const char* italicSuffix);
+/* The enumeration callbacks of the three lists (user value: the control's
+   record, window long 0); 1 continues the enumeration, 0 stops it. */
+QELBOXAPI int CALLBACK QelBox_FontsEnumProc(const LOGFONTA* font, const TEXTMETRICA* metrics,
+                                            DWORD fontType, LPARAM record);
+QELBOXAPI int CALLBACK QelBox_FontsForSizeEnumProc(const LOGFONTA* font, const TEXTMETRICA* metrics,
+                                                   DWORD fontType, LPARAM record);
+QELBOXAPI int CALLBACK QelBox_FontsForStyleEnumProc(const LOGFONTA* font,
+                                                    const TEXTMETRICA* metrics, DWORD fontType,
+                                                    LPARAM record);
+
+/* ------------------------------------------------------------------ */
+/* Dialog editors                                                      */
+/* ------------------------------------------------------------------ */
+/* Custom-control entry of dialog editors: fills records[0..2] (drop-down
+   list, drop-down, simple) when `records` is non-null; returns 3, the
+   number of control types. */
+QELBOXAPI UINT WINAPI CustomControlInfoA(LPCCINFOA records);
 
 /* ------------------------------------------------------------------ */
 /* Diagnostics for test programs (not needed by applications)          */

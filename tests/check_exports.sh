@@ -4,7 +4,9 @@
 set -euo pipefail
 header=$1
 dll=$2
-declared=$(grep -oE '(WINAPI|CALLBACK) Qel[A-Za-z0-9_]+\(' "$header" | sed -E 's/.* (Qel[A-Za-z0-9_]+)\(/\1/' | sort -u)
+# The library's own functions, and the custom-control entry of dialog editors.
+names='Qel[A-Za-z0-9_]+|CustomControlInfoA'
+declared=$(grep -oE "(WINAPI|CALLBACK) ($names)\(" "$header" | sed -E "s/.* ($names)\(/\1/" | sort -u)
 exported=$(i686-w64-mingw32-objdump -p "$dll" |
     sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
     grep -oE '^\s*\[ *[0-9]+\] [A-Za-z_@0-9]+' | sed -E 's/.*\] //' | sed 's/^\] //' | sort -u)

@@ -2,8 +2,9 @@
 """Regenerates Source/core/qelbox32.def from the sources and a build tree.
 
 Every function defined as `WINAPI Qel...(` or `CALLBACK Qel...(` in Source/
-is exported. The .def lists each under its stdcall-decorated name (Name@N,
-read from the compiled objects); the linker's --kill-at exports it under its
+is exported, and so is the dialog editors' entry `WINAPI CustomControlInfoA(`.
+The .def lists each under its stdcall-decorated name (Name@N, read from the
+compiled objects); the linker's --kill-at exports it under its
 plain name while the import library keeps the decorated one, so that C and
 C++ callers of include/qelbox.h link against it.
 
@@ -15,6 +16,9 @@ import sys
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
+# Names of exported functions: the library's own, and the entry point that
+# dialog editors look up by name.
+EXPORTED = r'Qel\w+|CustomControlInfoA'
 
 
 def main(build_dir):
@@ -24,14 +28,15 @@ def main(build_dir):
     nm = subprocess.run(['i686-w64-mingw32-nm', '-g', '--defined-only'] + [str(o) for o in objects],
                         check=True, capture_output=True, text=True).stdout
     decorated = {}
-    for m in re.finditer(r' T _(Qel\w+)@(\d+)$', nm, re.M):
+    for m in re.finditer(r' T _(' + EXPORTED + r')@(\d+)$', nm, re.M):
         decorated[m.group(1)] = m.group(1) + '@' + m.group(2)
     lines = ['; Exports of qelbox32.dll. Regenerate with tools/update_def.py after adding',
              '; an exported function; names are stdcall-decorated here and exported plain.',
              'LIBRARY qelbox32.dll', 'EXPORTS']
     missing = []
     for source in sorted((ROOT / 'Source').rglob('*.cpp')):
-        names = sorted(set(re.findall(r'(?:WINAPI|CALLBACK) (Qel\w+)\(', source.read_text())))
+        names = sorted(set(re.findall(r'(?:WINAPI|CALLBACK) (' + EXPORTED + r')\(',
+                                      source.read_text())))
         if not names:
             continue
         lines.append('')

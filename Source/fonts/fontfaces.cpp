@@ -1,0 +1,103 @@
+// QelBox_Fonts: fills a control with the installed font faces, sorted among
+// themselves, optionally marked as TrueType or device faces, with the font
+// type in the first cell's data.
+#include "core/memory.h"
+#include "core/module.h"
+#include "fonts/fontlists.h"
+#include "items/items.h"
+#include "list/dropdown.h"
+
+namespace {
+
+const WORD kTrueTypeMarkId = 32624;
+const WORD kDeviceMarkId = 32625;
+
+// True when the filter flags admit a face of this pitch and font type.
+bool FilterAdmits(int filter, BYTE pitchAndFamily, DWORD fontType) {
+    const bool fixed = (pitchAndFamily & FIXED_PITCH) != 0;
+    if (fixed && !(filter & QELBOXFONT_FIXED)) return false;
+    if (!fixed && !(filter & QELBOXFONT_VARIABLE)) return false;
+    if ((fontType & TRUETYPE_FONTTYPE) && !(filter & QELBOXFONT_TRUETYPE)) return false;
+    if ((fontType & RASTER_FONTTYPE) && !(filter & QELBOXFONT_RASTER)) return false;
+    if (!(fontType & (RASTER_FONTTYPE | TRUETYPE_FONTTYPE)) && !(filter & QELBOXFONT_OTHER))
+        return false;
+    return true;
+}
+
+// The mark bitmaps stay with the control until it is destroyed.
+void LoadMark(HBITMAP& mark, WORD id) {
+    if (mark) return;
+    mark = LoadBitmapA(g_module.module, MAKEINTRESOURCEA(id));
+    if (mark) GdiCreated();
+}
+
+// Orders `face` against the first cell of a valid item, as lstrcmpA does.
+int CompareWithItem(ControlRecord* rec, int index, const char* face) {
+    const ItemRecord* item = GetItem(rec, index);
+    const char* text = item && item->cells && item->cells[0] ? item->cells[0] : "";
+    const int order = lstrcmpA(face, text);
+    ReleaseItem(rec);
+    return order;
+}
+
+} // namespace
+
+extern "C" {
+
+int CALLBACK QelBox_FontsEnumProc(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType,
+                                  LPARAM user) {
+    ControlRecord* rec = reinterpret_cast<ControlRecord*>(user);
+    if (!font || !rec) return 0;
+    if (!FilterAdmits(rec->fontFilter, font->lfPitchAndFamily, fontType)) return 1;
+    HBITMAP mark = nullptr;
+    if (fontType & TRUETYPE_FONTTYPE)
+        mark = rec->fontBitmapTrueType;
+    else if (fontType & DEVICE_FONTTYPE)
+        mark = rec->fontBitmapDevice;
+
+    // The faces of this call occupy fontInsertPos onward, already sorted; a
+    // face listed before (seen on the screen and on the device) takes the
+    // mark and type of its latest enumeration.
+    HWND control = rec->hwndControl;
+    const int end = min(rec->fontInsertPos + rec->fontAddedCount, rec->itemCount);
+    int position = rec->fontInsertPos;
+    for (; position < end; ++position) {
+        const int order = CompareWithItem(rec, position, font->lfFaceName);
+        if (order < 0) break;
+        if (order == 0) {
+            QelBox_SetItemBitmap(control, position, mark);
+            SetFirstCellData(control, position, fontType);
+            return 1;
+        }
+    }
+    const int inserted = InsertWithData(control, position, font->lfFaceName, fontType);
+    rec->fontLastIndex = inserted;
+    if (inserted < 0) return 0;
+    QelBox_SetItemBitmap(control, inserted, mark);
+    ++rec->fontAddedCount;
+    return 1;
+}
+
+int WINAPI QelBox_Fonts(HWND control, int index, BOOL withBitmaps, HDC device, DWORD filterFlags) {
+    ControlRecord* rec = RecordOf(control);
+    if (index < -1 || index >= rec->itemCount) return -1;
+    CloseUp(rec, false);
+    rec->fontLastIndex = index;
+    rec->fontInsertPos = index == -1 ? 0 : index;
+    rec->fontAddedCount = 0;
+    rec->fontFilter = static_cast<int>(filterFlags);
+    if (withBitmaps) {
+        LoadMark(rec->fontBitmapTrueType, kTrueTypeMarkId);
+        LoadMark(rec->fontBitmapDevice, kDeviceMarkId);
+        // The TrueType mark sizes the bitmap column; without it bitmaps are
+        // switched off.
+        QelBox_SetItemBitmap(control, -1, rec->fontBitmapTrueType);
+    }
+    bool completed = true;
+    if (!device || (filterFlags & QELBOXFONT_SCREEN))
+        completed = EnumerateFonts(rec, nullptr, true, nullptr, QelBox_FontsEnumProc);
+    if (device && completed) EnumerateFonts(rec, device, false, nullptr, QelBox_FontsEnumProc);
+    return rec->fontLastIndex;
+}
+
+} // extern "C"

@@ -1,0 +1,61 @@
+// Item values and enumeration shared by the face, size and style lists. The
+// lists go through the control's exported item functions, so they behave
+// exactly like items the application adds itself.
+#include "fonts/fontlists.h"
+
+#include "core/module.h"
+
+namespace {
+
+CellInfo FirstCell(int index) {
+    CellInfo cell = {};
+    cell.version = 1;
+    cell.index = index;
+    cell.column = 0;
+    return cell;
+}
+
+} // namespace
+
+DWORD FirstCellData(HWND control, int index) {
+    CellInfo cell = FirstCell(index);
+    return QelBox_GetCellInfo(control, &cell) ? cell.cellData : 0;
+}
+
+bool SetFirstCellData(HWND control, int index, DWORD value) {
+    CellInfo cell = FirstCell(index);
+    if (!QelBox_GetCellInfo(control, &cell)) return false;
+    cell.cellData = value;
+    return QelBox_SetCellInfo(control, &cell) != 0;
+}
+
+int InsertWithData(HWND control, int index, const char* text, DWORD value) {
+    const int inserted = QelBox_InsertString_A(control, index, text);
+    if (inserted < 0) return inserted;
+    // An item without its value would read as size or type 0: take it out.
+    if (!SetFirstCellData(control, inserted, value)) {
+        QelBox_DeleteString(control, inserted);
+        return -1;
+    }
+    return inserted;
+}
+
+bool EnumerateFonts(ControlRecord* rec, HDC device, bool onScreen, const char* face,
+                    FONTENUMPROCA proc) {
+    const LPARAM user = reinterpret_cast<LPARAM>(rec);
+    bool completed = true;
+    if (onScreen) {
+        HDC screen = GetDC(nullptr);
+        if (screen) {
+            completed = EnumFontFamiliesA(screen, face, proc, user) != 0;
+            ReleaseDC(nullptr, screen);
+        }
+    }
+    if (device) completed = EnumFontFamiliesA(device, face, proc, user) != 0;
+    return completed;
+}
+
+bool LoadLibraryString(UINT id, char* buffer, int size) {
+    buffer[0] = 0;
+    return LoadStringA(g_module.module, id, buffer, size) > 0 && buffer[0] != 0;
+}

@@ -1,0 +1,69 @@
+// QelBox_FontSizes_A: fills a control with the point sizes of one face,
+// each item's first cell holding its size.
+#include "fonts/fontlists.h"
+
+namespace {
+
+// Standard sizes offered for scalable faces, in points.
+const int kTrueTypeSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
+const int kScalableSizes[] = {6, 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
+
+int InsertSize(HWND control, int index, int points) {
+    char text[16];
+    wsprintfA(text, "%d", points);
+    return InsertWithData(control, index, text, static_cast<DWORD>(points));
+}
+
+// A scalable face replaces whatever the list held by a standard table.
+template <size_t N> void FillStandardSizes(HWND control, const int (&sizes)[N]) {
+    QelBox_ResetContent(control);
+    for (int points : sizes)
+        InsertSize(control, -1, points);
+}
+
+int ScreenPixelsPerInch() {
+    HDC screen = GetDC(nullptr);
+    if (!screen) return 96;
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+} // namespace
+
+extern "C" {
+
+int CALLBACK QelBox_FontsForSizeEnumProc(const LOGFONTA*, const TEXTMETRICA* metrics,
+                                         DWORD fontType, LPARAM user) {
+    ControlRecord* rec = reinterpret_cast<ControlRecord*>(user);
+    if (!metrics || !rec) return 0;
+    HWND control = rec->hwndControl;
+    if (fontType & TRUETYPE_FONTTYPE) {
+        FillStandardSizes(control, kTrueTypeSizes);
+        return 0;
+    }
+    if (!(fontType & RASTER_FONTTYPE)) {
+        FillStandardSizes(control, kScalableSizes);
+        return 0;
+    }
+    // A raster instance adds its own size, merged in ascending order.
+    const int points =
+        MulDiv(metrics->tmHeight - metrics->tmInternalLeading, 72, ScreenPixelsPerInch());
+    const int count = QelBox_GetCount(control);
+    int position = 0;
+    for (; position < count; ++position) {
+        const int listed = static_cast<int>(FirstCellData(control, position));
+        if (listed == points) return 1;
+        if (listed > points) break;
+    }
+    InsertSize(control, position, points);
+    return 1;
+}
+
+int WINAPI QelBox_FontSizes_A(HWND control, HDC device, const char* faceName) {
+    if (!faceName) return 0;
+    EnumerateFonts(RecordOf(control), device, true, faceName, QelBox_FontsForSizeEnumProc);
+    return QelBox_GetCount(control) > 0 ? 1 : 0;
+}
+
+} // extern "C"
