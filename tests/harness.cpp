@@ -139,5 +139,11 @@ int main(int argc, char** argv) {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
     ::testing::InitGoogleTest(&argc, argv);
     TestParent();
-    return RUN_ALL_TESTS();
+    int result = RUN_ALL_TESTS();
+    // A program that ran nothing has lost its tests: that is a failure.
+    if (::testing::UnitTest::GetInstance()->test_to_run_count() == 0) {
+        fprintf(stderr, "no test ran\n");
+        return 1;
+    }
+    return result;
 }
