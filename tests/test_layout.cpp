@@ -1,12 +1,11 @@
 // Layout and hit testing: row and display-area heights, the control's own
-// height, placement of the edit field and the permanent list, every
-// rectangle query, hit testing, the top index and scrolling a row or a
-// column into view, the list window's scroll bars and the dropped size
-// properties. Font heights and system metrics are read from the system.
+// height, placement of the edit field and the permanent list, the rectangle
+// queries, hit testing, scrolling rows and columns into view, the list
+// window's scroll bars and the dropped size properties. Font heights and
+// system metrics are read from the system.
 #include "harness.h"
 
-#include <stdlib.h>
-
+#include <algorithm>
 #include <ostream>
 
 // The record is reached directly in one place only: to make a control
@@ -23,180 +22,7 @@ void PrintTo(const RECT& r, std::ostream* os) {
 
 namespace {
 
-RECT Rect(int left, int top, int right, int bottom) {
-    RECT r = {left, top, right, bottom};
-    return r;
-}
-
 const RECT kEmpty = {0, 0, 0, 0};
-
-int Width(const RECT& r) {
-    return r.right - r.left;
-}
-int Height(const RECT& r) {
-    return r.bottom - r.top;
-}
-
-TEXTMETRICA Metrics(HFONT font) {
-    TEXTMETRICA tm = {};
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
-    GetTextMetricsA(dc, &tm);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return tm;
-}
-
-int FontHeight(HFONT font) {
-    return Metrics(font).tmHeight;
-}
-
-HFONT ControlFont(HWND control) {
-    return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-}
-
-RECT ClientOf(HWND window) {
-    RECT r;
-    GetClientRect(window, &r);
-    return r;
-}
-
-// Window rectangle of `window` in the client coordinates of `other`.
-RECT RectIn(HWND window, HWND other) {
-    RECT r;
-    GetWindowRect(window, &r);
-    MapWindowPoints(nullptr, other, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-RECT ItemRect(HWND control, int index, int* result = nullptr) {
-    RECT r = Rect(-7, -7, -7, -7);
-    int got = QelBox_GetItemRect(control, index, &r);
-    if (result) *result = got;
-    return r;
-}
-
-RECT CellRect(HWND control, int index, int column) {
-    RECT* r = QelBox_GetCellRect(control, index, column);
-    return r ? *r : Rect(-1, -1, -1, -1);
-}
-
-RECT HeaderRect(HWND control, int column) {
-    RECT r = Rect(-7, -7, -7, -7);
-    QelBox_GetHeaderRect(control, column, &r);
-    return r;
-}
-
-RECT RowHeaderRect(HWND control, int index) {
-    RECT r = Rect(-7, -7, -7, -7);
-    QelBox_GetRowHeaderRect(control, index, &r);
-    return r;
-}
-
-// The part of the list window waiting to be repainted (empty when none).
-RECT UpdateRect(HWND window) {
-    RECT r;
-    if (!GetUpdateRect(window, &r, FALSE)) SetRectEmpty(&r);
-    return r;
-}
-
-int HitTest(HWND control, int x, int y, int* area) {
-    POINT pt = {x, y};
-    *area = -5;
-    return QelBox_CalcIndexFromPoint(control, &pt, area);
-}
-
-SCROLLINFO ScrollInfo(HWND window, int bar) {
-    SCROLLINFO info = {};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_ALL;
-    GetScrollInfo(window, bar, &info);
-    return info;
-}
-
-int CountOf(HWND control, int code) {
-    int n = 0;
-    for (int c : Codes(control, true))
-        n += c == code;
-    return n;
-}
-
-ColumnRecord Column(int width, DWORD style = 0) {
-    ColumnRecord c = {};
-    c.width = width;
-    c.colorBackground = c.colorText = QELBOX_COLOR_NONE;
-    c.colorSelBackground = c.colorSelText = QELBOX_COLOR_NONE;
-    c.style = style;
-    return c;
-}
-
-void SetColumnWidths(HWND control, std::initializer_list<int> widths, DWORD style = 0) {
-    std::vector<ColumnRecord> columns;
-    for (int w : widths)
-        columns.push_back(Column(w, style));
-    ASSERT_EQ(QelBox_SetColumns(control, static_cast<int>(columns.size()), columns.data()), 1);
-}
-
-// Exports built by other parts of the library; looked up at run time so
-// that this program also runs against a library that does not have them.
-typedef void(WINAPI* SetShowHeaderFn)(HWND, int);
-typedef int(WINAPI* SetItemLevelFn)(HWND, int, int);
-typedef int(WINAPI* SetCellInfoFn)(HWND, const CellInfo*);
-
-template <typename Fn> Fn Export(const char* name) {
-    return reinterpret_cast<Fn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("qelbox32.dll"), name)));
-}
-
-#define REQUIRE_EXPORT(var, Fn, name)                                                              \
-    Fn var = Export<Fn>(name);                                                                     \
-    if (!var) GTEST_SKIP() << name << " is not exported by this library build"
-
-// The list-wide cell-bitmap prototype (index -1).
-CellInfo CellPrototype(HBITMAP bitmap) {
-    CellInfo info = {};
-    info.version = 1;
-    info.index = -1;
-    info.colorBackground = info.colorText = QELBOX_COLOR_NONE;
-    info.colorSelBackground = info.colorSelText = QELBOX_COLOR_NONE;
-    info.bitmap = bitmap;
-    return info;
-}
-
-RowInfo RowPrototype(HBITMAP bitmap) {
-    RowInfo info = {};
-    info.version = 1;
-    info.index = -1;
-    info.colorBackground = info.colorText = QELBOX_COLOR_NONE;
-    info.colorSelBackground = info.colorSelText = QELBOX_COLOR_NONE;
-    info.bitmap = bitmap;
-    return info;
-}
-
-// A control on a system without SetScrollInfo: the older scroll-bar calls
-// keep the bars. The page size the bars got so far is cleared, as such a
-// system has none.
-void UseClassicScrollBars(HWND control) {
-    ControlRecord* rec = reinterpret_cast<ControlRecord*>(GetWindowLongPtrA(control, 0));
-    rec->pfnSetScrollInfo = nullptr;
-    HWND list = QelBox_GetHWNDDropDown(control);
-    SCROLLINFO info = {};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_PAGE;
-    SetScrollInfo(list, SB_VERT, &info, FALSE);
-    SetScrollInfo(list, SB_HORZ, &info, FALSE);
-}
-
-// True when the bar cannot be used: either the whole bar or both of its
-// arrows are unavailable.
-bool ScrollBarDisabled(HWND window, LONG object) {
-    SCROLLBARINFO info = {};
-    info.cbSize = sizeof(info);
-    GetScrollBarInfo(window, object, &info);
-    const DWORD unavailable = STATE_SYSTEM_UNAVAILABLE;
-    return (info.rgstate[0] & unavailable) ||
-           ((info.rgstate[1] & unavailable) && (info.rgstate[5] & unavailable));
-}
 
 class LayoutTest : public ControlTest {
   protected:
@@ -206,48 +32,164 @@ class LayoutTest : public ControlTest {
             DeleteObject(object);
     }
 
-    HWND Make(DWORD type, DWORD style, int x, int y, int width, int height) {
+    static RECT Rect(int left, int top, int right, int bottom) {
+        return {left, top, right, bottom};
+    }
+    static int Width(const RECT& r) { return r.right - r.left; }
+    static int Height(const RECT& r) { return r.bottom - r.top; }
+    static RECT ClientOf(HWND window) {
+        RECT r;
+        GetClientRect(window, &r);
+        return r;
+    }
+    // Window rectangle of `window` in the client coordinates of `other`.
+    static RECT RectIn(HWND window, HWND other) {
+        RECT r;
+        GetWindowRect(window, &r);
+        MapWindowPoints(nullptr, other, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+    static TEXTMETRICA Metrics(HFONT font) {
+        TEXTMETRICA tm = {};
+        HDC dc = GetDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+        GetTextMetricsA(dc, &tm);
+        SelectObject(dc, old);
+        ReleaseDC(nullptr, dc);
+        return tm;
+    }
+    static int FontHeight(HFONT font) { return Metrics(font).tmHeight; }
+    static HFONT ControlFont(HWND c) {
+        return reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0));
+    }
+    static HWND List(HWND c) { return QelBox_GetHWNDDropDown(c); }
+    static bool HasStyle(HWND w, LONG bits) { return (GetWindowLongA(w, GWL_STYLE) & bits) != 0; }
+
+    // The row's rectangle; the call must return `result`.
+    static RECT ItemRect(HWND c, int index, int result = 0) {
+        RECT r = Rect(-7, -7, -7, -7);
+        EXPECT_EQ(QelBox_GetItemRect(c, index, &r), result) << "row " << index;
+        return r;
+    }
+    static RECT CellRect(HWND c, int index, int column) {
+        RECT* r = QelBox_GetCellRect(c, index, column);
+        return r ? *r : Rect(-1, -1, -1, -1);
+    }
+    static RECT Got(void(WINAPI* query)(HWND, int, RECT*), HWND c, int i) {
+        RECT r = Rect(-7, -7, -7, -7);
+        query(c, i, &r);
+        return r;
+    }
+    static RECT Got(void(WINAPI* query)(HWND, RECT*), HWND c) {
+        RECT r = Rect(-7, -7, -7, -7);
+        query(c, &r);
+        return r;
+    }
+    static void ExpectHit(HWND c, int x, int y, int index, int area) {
+        POINT pt = {x, y};
+        int got = -5;
+        EXPECT_EQ(QelBox_CalcIndexFromPoint(c, &pt, &got), index) << x << "," << y;
+        EXPECT_EQ(got, area) << x << "," << y;
+    }
+    // The part of a window waiting to be repainted (empty when none).
+    static RECT UpdateRect(HWND window) {
+        RECT r;
+        if (!GetUpdateRect(window, &r, FALSE)) SetRectEmpty(&r);
+        return r;
+    }
+    static SCROLLINFO ScrollInfo(HWND window, int bar) {
+        SCROLLINFO info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_ALL;
+        GetScrollInfo(window, bar, &info);
+        return info;
+    }
+    static int RangeMax(HWND window, int bar) {
+        int lo = -1, hi = -1;
+        GetScrollRange(window, bar, &lo, &hi);
+        EXPECT_EQ(lo, 0);
+        return hi;
+    }
+    // True when the bar cannot be used: the whole bar or both arrows are
+    // unavailable.
+    static bool ScrollBarDisabled(HWND window, LONG object) {
+        SCROLLBARINFO info = {};
+        info.cbSize = sizeof(info);
+        GetScrollBarInfo(window, object, &info);
+        const DWORD off = STATE_SYSTEM_UNAVAILABLE;
+        return (info.rgstate[0] & off) || ((info.rgstate[1] & off) && (info.rgstate[5] & off));
+    }
+    // A control on a system without SetScrollInfo: the older scroll-bar
+    // calls keep the bars; such a system has no page size either.
+    static void UseClassicScrollBars(HWND control) {
+        reinterpret_cast<ControlRecord*>(GetWindowLongPtrA(control, 0))->pfnSetScrollInfo = nullptr;
+        SCROLLINFO info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_PAGE;
+        SetScrollInfo(List(control), SB_VERT, &info, FALSE);
+        SetScrollInfo(List(control), SB_HORZ, &info, FALSE);
+    }
+    static int CountOf(HWND control, int code) {
+        std::vector<int> codes = Codes(control, true);
+        return static_cast<int>(std::count(codes.begin(), codes.end(), code));
+    }
+    static void SetColumnWidths(HWND control, std::initializer_list<int> widths, DWORD style = 0) {
+        std::vector<ColumnRecord> columns;
+        for (int w : widths) {
+            columns.push_back(ColumnRecord());
+            columns.back().width = w;
+            columns.back().style = style;
+        }
+        ASSERT_EQ(QelBox_SetColumns(control, static_cast<int>(columns.size()), columns.data()), 1);
+    }
+    // The row-header bitmap of a row (-1: the prototype).
+    static void SetRowBitmap(HWND control, HBITMAP bitmap, int index = -1) {
+        RowInfo info = {};
+        info.version = 1;
+        info.index = index;
+        info.bitmap = bitmap;
+        ASSERT_EQ(QelBox_SetRowInfo(control, &info), 1);
+    }
+
+    HWND Make(DWORD type, DWORD style = 0, int rows = 0, int x = 10, int y = 10, int height = 40,
+              int width = 200) {
         HWND control = CreateControl(type, style, 1, x, y, width, height);
         EXPECT_NE(control, nullptr);
-        if (control) created_.push_back(control);
+        if (control) {
+            created_.push_back(control);
+            AddRows(control, rows);
+        }
         Pump();
         ClearNotes();
         return control;
     }
-
     HBITMAP Bitmap(int width, int height) {
-        HBITMAP bitmap = CreateBitmap(width, height, 1, 1, nullptr);
-        gdi_.push_back(bitmap);
-        return bitmap;
+        gdi_.push_back(CreateBitmap(width, height, 1, 1, nullptr));
+        return static_cast<HBITMAP>(gdi_.back());
     }
-
     HFONT Font(int height) {
-        HFONT font = CreateFontA(-height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0,
-                                 "DejaVu Sans");
-        gdi_.push_back(font);
-        return font;
+        gdi_.push_back(CreateFontA(-height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0,
+                                   "DejaVu Sans"));
+        return static_cast<HFONT>(gdi_.back());
     }
-
-    // Resizes the control (as the application would) to a client height.
+    // Resizes the control, as the application would, to a client height.
     static void ResizeClient(HWND control, int clientHeight) {
         RECT w;
         GetWindowRect(control, &w);
-        RECT c = ClientOf(control);
-        int frame = Height(w) - Height(c);
-        SetWindowPos(control, nullptr, 0, 0, Width(w), clientHeight + frame,
+        SetWindowPos(control, nullptr, 0, 0, Width(w),
+                     clientHeight + Height(w) - Height(ClientOf(control)),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         Pump();
     }
-
-    // A simple control with `count` rows (and the given columns, if any)
-    // whose list shows exactly `shown` rows.
+    // A simple control with `count` rows (and the given columns) whose list
+    // shows exactly `shown` rows.
     HWND SimpleShowing(int shown, int count, DWORD style = 0, int width = 200,
                        std::initializer_list<int> columns = {}) {
-        HWND control = Make(QELBOXSTYLE_SIMPLE, style, 10, 10, width, 300);
+        HWND control = Make(QELBOXSTYLE_SIMPLE, style, 0, 10, 10, 300, width);
         if (columns.size()) SetColumnWidths(control, columns);
         AddRows(control, count);
-        int rh = QelBox_GetItemHeight(control, 0);
-        ResizeClient(control, QelBox_GetItemHeight(control, -1) + 4 + shown * rh);
+        ResizeClient(control, QelBox_GetItemHeight(control, -1) + 4 +
+                                  shown * QelBox_GetItemHeight(control, 0));
         ClearNotes();
         return control;
     }
@@ -255,241 +197,137 @@ class LayoutTest : public ControlTest {
     std::vector<HGDIOBJ> gdi_;
 };
 
-// ---------------------------------------------------------------------
-// Row heights (fixed rule) and the display area
-
-TEST_F(LayoutTest, RowHeightIsTheLineHeightPlus3DAndHorizontalGridLine) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    AddRows(c, 3);
-    const int font = FontHeight(ControlFont(c));
-    EXPECT_EQ(QelBox_GetItemHeight(c, 0), font);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 2), font);
-
-    QelBox_SetShowGrid(c, TRUE); // grid style 2 at creation: lines both ways
-    EXPECT_EQ(QelBox_GetItemHeight(c, 0), font + 1);
-    QelBox_SetGridStyle(c, 1);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 0), font + 1);
-    QelBox_SetGridStyle(c, 0); // vertical lines only: no extra pixel
-    EXPECT_EQ(QelBox_GetItemHeight(c, 0), font);
-
-    QelBox_SetGridStyle(c, 2);
-    QelBox_SetShow3D(c, TRUE); // the 3-D look draws no grid line of its own
-    EXPECT_EQ(QelBox_GetItemHeight(c, 0), font + 4);
-    QelBox_SetShowGrid(c, FALSE);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 0), font + 4);
-}
-
-TEST_F(LayoutTest, ItemLinesMultiplyTheLineHeight) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    AddRows(c, 2);
-    const int font = FontHeight(ControlFont(c));
-    EXPECT_EQ(QelBox_GetItemLines(c), 1);
-    EXPECT_EQ(QelBox_SetItemLines(c, 0), 0);
-    EXPECT_EQ(QelBox_SetItemLines(c, -3), 0);
-    EXPECT_EQ(QelBox_GetItemLines(c), 1);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 1), font);
-
-    EXPECT_EQ(QelBox_SetItemLines(c, 2), 1);
-    EXPECT_EQ(QelBox_GetItemLines(c), 2);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 1), 2 * font);
-    EXPECT_EQ(QelBox_SetItemLines(c, 2), 1); // unchanged is still success
-    QelBox_SetShow3D(c, TRUE);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 1), 2 * font + 4);
-}
-
-TEST_F(LayoutTest, LabelAndBitmapPrototypesRaiseRowsAfterThe3DAllowance) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    AddRows(c, 2);
-    const int font = FontHeight(ControlFont(c));
-
-    ASSERT_EQ(QelBox_SetItemLabel(c, -1, Bitmap(8, font + 2)), 1);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 0), font + 2);
-    QelBox_SetShow3D(c, TRUE);
-    // 3-D is added to the text height first; the label then only sets a
-    // minimum.
-    EXPECT_EQ(QelBox_GetItemHeight(c, 0), font + 4);
-    QelBox_SetShow3D(c, FALSE);
-
-    ASSERT_EQ(QelBox_SetItemBitmap(c, -1, Bitmap(16, font + 10)), 1);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 1), font + 10);
-    QelBox_SetShowGrid(c, TRUE);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 1), font + 11);
-    QelBox_SetShowGrid(c, FALSE);
-
-    // A handle that is no bitmap is refused and changes nothing.
-    EXPECT_EQ(QelBox_SetItemBitmap(c, -1, reinterpret_cast<HBITMAP>(0x7654)), 0);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 1), font + 10);
-
-    ASSERT_EQ(QelBox_SetItemBitmap(c, -1, nullptr), 1);
-    ASSERT_EQ(QelBox_SetItemLabel(c, -1, nullptr), 1);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 1), font);
-}
-
-TEST_F(LayoutTest, CellBitmapPrototypeIsRaisedBeforeThe3DAllowance) {
-    REQUIRE_EXPORT(setCellInfo, SetCellInfoFn, "QelBox_SetCellInfo");
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    AddRows(c, 2);
-    const int font = FontHeight(ControlFont(c));
-
-    CellInfo info = CellPrototype(Bitmap(12, font + 6));
-    ASSERT_EQ(setCellInfo(c, &info), 1);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 0), font + 6);
-    QelBox_SetShow3D(c, TRUE);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 0), font + 10);
-
-    info = CellPrototype(nullptr);
-    ASSERT_EQ(setCellInfo(c, &info), 1);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 0), font + 4);
-}
-
-TEST_F(LayoutTest, RowHeadersSetAMinimumRowHeight) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    AddRows(c, 2);
-    const int font = FontHeight(ControlFont(c));
-
-    QelBox_SetShowRowHeader(c, 1);
-    ASSERT_GT(QelBox_GetRowHeaderWidth(c), 0);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 0), font + 3);
-    QelBox_SetShow3D(c, TRUE);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 0), font + 4);
-
-    RowInfo info = RowPrototype(Bitmap(10, 30));
-    ASSERT_EQ(QelBox_SetRowInfo(c, &info), 1);
-    EXPECT_EQ(QelBox_GetItemHeight(c, 1), 33);
-
-    QelBox_SetShowRowHeader(c, 0); // no row headers: no minimum
-    EXPECT_EQ(QelBox_GetItemHeight(c, 1), font + 4);
-}
-
-TEST_F(LayoutTest, ItemHeightRejectsBadIndexes) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
+TEST_F(LayoutTest, FixedRowHeight) {
+    HWND c = Make(QELBOXSTYLE_DROPDOWN);
     EXPECT_EQ(QelBox_GetItemHeight(c, 0), -1); // no rows yet
-    EXPECT_GT(QelBox_GetItemHeight(c, -1), 0);
     AddRows(c, 3);
     EXPECT_EQ(QelBox_GetItemHeight(c, 3), -1);
     EXPECT_EQ(QelBox_GetItemHeight(c, -2), -1);
+    EXPECT_EQ(QelBox_SetItemLines(c, 0), 0);
+    EXPECT_EQ(QelBox_SetItemLines(c, -3), 0);
+    EXPECT_EQ(QelBox_GetItemLines(c), 1);
+    const int font = FontHeight(ControlFont(c));
+    QelBox_SetShowGrid(c, TRUE); // grid style 2 at creation: lines both ways
+    EXPECT_EQ(QelBox_GetItemHeight(c, 2), font + 1);
+    // Item lines, grid shown and style, 3-D look; prototype heights above
+    // the font (0: none) of label, item bitmap, cell bitmap and row-header
+    // bitmap; row headers shown; the expected height above lines x font.
+    const struct {
+        int lines, grid, style, look3D, label, bitmap, cell, rowBitmap, rowHeaders, extra;
+    } looks[] = {
+        {1, 0, 2, 0, 0, 0, 0, 0, 0, 0},   // plain
+        {1, 1, 1, 0, 0, 0, 0, 0, 0, 1},   // grid style 1: lines both ways too
+        {1, 1, 0, 0, 0, 0, 0, 0, 0, 0},   // style 0: vertical lines only
+        {1, 1, 2, 1, 0, 0, 0, 0, 0, 4},   // 3-D: 4 more and no grid line
+        {1, 0, 2, 1, 0, 0, 0, 0, 0, 4},   // 3-D without the grid
+        {2, 0, 2, 0, 0, 0, 0, 0, 0, 0},   // two lines
+        {2, 0, 2, 1, 0, 0, 0, 0, 0, 4},   // 3-D once, not per line
+        {1, 0, 2, 0, 2, 0, 0, 0, 0, 2},   // label and item bitmap: minimums
+        {1, 0, 2, 1, 2, 0, 0, 0, 0, 4},   // after the 3-D allowance
+        {1, 0, 2, 0, 0, 10, 0, 0, 0, 10}, // item bitmap
+        {1, 1, 2, 0, 0, 10, 0, 0, 0, 11}, // the grid line comes on top
+        {1, 0, 2, 0, 0, 0, 6, 0, 0, 6},   // the cell bitmap comes
+        {1, 0, 2, 1, 0, 0, 6, 0, 0, 10},  // before the 3-D allowance
+        {1, 0, 2, 0, 0, 0, 0, 0, 1, 3},   // row headers: their font + 3
+        {1, 0, 2, 1, 0, 0, 0, 0, 1, 4},   // 3-D already exceeds that
+        {1, 0, 2, 1, 0, 0, 0, 15, 1, 18}, // and their bitmap + 3
+        {1, 0, 2, 1, 0, 0, 0, 15, 0, 4},  // no row headers: no minimum
+    };
+    auto bitmap = [&](int extra) { return extra ? Bitmap(16, font + extra) : nullptr; };
+    for (const auto& look : looks) {
+        SCOPED_TRACE(testing::Message() << "look " << &look - looks);
+        EXPECT_EQ(QelBox_SetItemLines(c, look.lines), 1);
+        QelBox_SetShowGrid(c, look.grid);
+        QelBox_SetGridStyle(c, look.style);
+        QelBox_SetShow3D(c, look.look3D);
+        EXPECT_EQ(QelBox_SetItemLabel(c, -1, bitmap(look.label)), 1);
+        EXPECT_EQ(QelBox_SetItemBitmap(c, -1, bitmap(look.bitmap)), 1);
+        CellInfo cell = {};
+        cell.version = 1;
+        cell.index = -1;
+        cell.column = 99; // not read for the prototype
+        cell.bitmap = bitmap(look.cell);
+        EXPECT_EQ(QelBox_SetCellInfo(c, &cell), 1);
+        SetRowBitmap(c, bitmap(look.rowBitmap));
+        QelBox_SetShowRowHeader(c, look.rowHeaders);
+        EXPECT_EQ(QelBox_GetItemHeight(c, 1), look.lines * font + look.extra);
+    }
+    // A handle that is no bitmap is refused and changes nothing.
+    ASSERT_EQ(QelBox_SetItemBitmap(c, -1, Bitmap(16, font + 10)), 1);
+    EXPECT_EQ(QelBox_SetItemBitmap(c, -1, reinterpret_cast<HBITMAP>(0x7654)), 0);
+    EXPECT_EQ(QelBox_GetItemHeight(c, 0), font + 10);
 }
 
-TEST_F(LayoutTest, DisplayAreaWithEditFieldFollowsTheEditFontAndRowHeaders) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    AddRows(c, 2);
+TEST_F(LayoutTest, DisplayAreaHeight) {
+    auto area = [](HWND c) { return QelBox_GetItemHeight(c, -1); };
+    // With an edit field: its font + 4, raised by row headers and their
+    // bitmap; the row look does not count.
+    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 2);
     const int edit = FontHeight(QelBox_GetEditCtlFont(c));
-    EXPECT_EQ(QelBox_GetItemHeight(c, -1), edit + 4);
-
-    // Row headers raise it to their own minimum, which the edit field
-    // already exceeds, and to the row-header bitmap.
+    EXPECT_EQ(area(c), edit + 4);
     QelBox_SetShowRowHeader(c, 3);
-    EXPECT_EQ(QelBox_GetItemHeight(c, -1), edit + 4);
-    RowInfo info = RowPrototype(Bitmap(10, 40));
-    ASSERT_EQ(QelBox_SetRowInfo(c, &info), 1);
-    EXPECT_EQ(QelBox_GetItemHeight(c, -1), 43);
+    EXPECT_EQ(area(c), edit + 4);
+    QelBox_SetEditCtlFont(c, Font(6), FALSE); // below the row headers' font + 3
+    EXPECT_EQ(area(c), FontHeight(ControlFont(c)) + 3);
+    SetRowBitmap(c, Bitmap(10, 40));
+    EXPECT_EQ(area(c), 43);
     QelBox_SetShowRowHeader(c, 0);
-
     HFONT big = Font(24);
     QelBox_SetEditCtlFont(c, big, FALSE);
-    EXPECT_EQ(QelBox_GetItemHeight(c, -1), FontHeight(big) + 4);
-    // The row font does not matter while there is an edit field.
     QelBox_SetShow3D(c, TRUE);
-    EXPECT_EQ(QelBox_GetItemHeight(c, -1), FontHeight(big) + 4);
+    EXPECT_EQ(area(c), FontHeight(big) + 4);
+    // Variable heights: the committed row's own row-header bitmap, not the
+    // prototype.
+    HWND v = Make(QELBOXSTYLE_DROPDOWN, QELBOXSTYLE_VARIABLE, 3, 10, 100);
+    QelBox_SetRowHeaderWidth(v, 30);
+    SetRowBitmap(v, Bitmap(10, 20));
+    SetRowBitmap(v, Bitmap(10, 40), 1);
+    EXPECT_EQ(area(v), edit + 4);
+    QelBox_SetCurSel(v, 1);
+    EXPECT_EQ(area(v), 43);
+    QelBox_SetCurSel(v, 2);
+    EXPECT_EQ(area(v), edit + 4);
+    EXPECT_EQ(Height(ClientOf(v)), edit + 4);
+    // Drop-down list: the committed row + 4 (row 0's rule while empty).
+    HWND list = Make(QELBOXSTYLE_DROPDOWNLIST, 0, 0, 10, 200);
+    const int font = FontHeight(ControlFont(list));
+    EXPECT_EQ(area(list), font + 4);
+    AddRows(list, 3);
+    QelBox_SetShow3D(list, TRUE);
+    EXPECT_EQ(area(list), font + 8);
+    QelBox_SetItemLines(list, 3);
+    QelBox_SetCurSel(list, 2);
+    EXPECT_EQ(area(list), 3 * font + 8);
 }
 
-TEST_F(LayoutTest, DisplayAreaWithVariableHeightsFollowsTheCommittedRowHeader) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, QELBOXSTYLE_VARIABLE, 10, 10, 200, 40);
-    AddRows(c, 3);
-    const int edit = FontHeight(QelBox_GetEditCtlFont(c));
-    QelBox_SetRowHeaderWidth(c, 30);
-    RowInfo info = RowPrototype(Bitmap(10, 20));
-    ASSERT_EQ(QelBox_SetRowInfo(c, &info), 1);
-    info = RowPrototype(Bitmap(10, 40));
-    info.index = 1;
-    ASSERT_EQ(QelBox_SetRowInfo(c, &info), 1);
-
-    // Nothing committed: the prototype does not count with variable heights.
-    EXPECT_EQ(QelBox_GetItemHeight(c, -1), edit + 4);
-    QelBox_SetCurSel(c, 1); // the committed row's own row-header bitmap
-    EXPECT_EQ(QelBox_GetItemHeight(c, -1), 43);
-    QelBox_SetCurSel(c, 2);
-    EXPECT_EQ(QelBox_GetItemHeight(c, -1), edit + 4);
-    EXPECT_EQ(Height(ClientOf(c)), edit + 4);
-}
-
-TEST_F(LayoutTest, DisplayAreaOfTheDropDownListIsTheCommittedRowPlusFour) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWNLIST, 0, 10, 10, 200, 40);
-    const int font = FontHeight(ControlFont(c));
-    EXPECT_EQ(QelBox_GetItemHeight(c, -1), font + 4); // empty list: row 0's rule
-    AddRows(c, 3);
-    QelBox_SetShow3D(c, TRUE);
-    EXPECT_EQ(QelBox_GetItemHeight(c, -1), font + 8);
-    QelBox_SetItemLines(c, 3);
-    QelBox_SetCurSel(c, 2);
-    EXPECT_EQ(QelBox_GetItemHeight(c, -1), 3 * font + 8);
-}
-
-// ---------------------------------------------------------------------
 // The control's own height
 
-TEST_F(LayoutTest, DropDownControlIsExactlyAsTallAsItsClosedContent) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
+TEST_F(LayoutTest, DropDownControlIsAsTallAsItsClosedContent) {
+    HWND c = Make(QELBOXSTYLE_DROPDOWN);
     const int area = QelBox_GetItemHeight(c, -1);
     EXPECT_EQ(RectIn(c, TestParent()), Rect(10, 10, 210, 10 + area));
-
-    HWND bordered = Make(QELBOXSTYLE_DROPDOWNLIST, WS_BORDER, 10, 100, 200, 40);
-    const int listArea = QelBox_GetItemHeight(bordered, -1);
-    EXPECT_EQ(Height(ClientOf(bordered)), listArea);
-    EXPECT_EQ(Height(RectIn(bordered, TestParent())), listArea + 2 * GetSystemMetrics(SM_CYBORDER));
-    EXPECT_EQ(RectIn(bordered, TestParent()).top, 100);
-
-    // Content that grows makes the control grow, keeping its top.
-    QelBox_SetShow3D(bordered, TRUE);
-    EXPECT_EQ(Height(ClientOf(bordered)), listArea + 4);
-    EXPECT_EQ(RectIn(bordered, TestParent()).top, 100);
-}
-
-TEST_F(LayoutTest, DropDownControlHeightIncludesTheHeaderStrip) {
-    REQUIRE_EXPORT(setShowHeader, SetShowHeaderFn, "QelBox_SetShowHeader");
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    const int area = QelBox_GetItemHeight(c, -1);
-    setShowHeader(c, 1);
-    const int header = FontHeight(ControlFont(c)) + 3;
-    EXPECT_EQ(Height(ClientOf(c)), header + area);
-    setShowHeader(c, 0);
+    QelBox_SetShowHeader(c, 1);
+    EXPECT_EQ(Height(ClientOf(c)), FontHeight(ControlFont(c)) + 3 + area);
+    QelBox_SetShowHeader(c, 0);
     EXPECT_EQ(Height(ClientOf(c)), area);
-}
-
-TEST_F(LayoutTest, AlignmentStylesKeepTheBottomOrTheCentre) {
-    HWND bottom = Make(QELBOXSTYLE_DROPDOWN, QELBOXSTYLE_ALIGNBOTTOM, 10, 10, 200, 40);
-    HWND centre = Make(QELBOXSTYLE_DROPDOWN, QELBOXSTYLE_ALIGNCENTER, 10, 100, 200, 40);
-    const int area = QelBox_GetItemHeight(bottom, -1);
-    ASSERT_LT(area, 40);
-    EXPECT_EQ(RectIn(bottom, TestParent()), Rect(10, 50 - area, 210, 50));
-    // The centre stays put: the control shrinks once, straight to its
-    // closed height.
-    RECT r = RectIn(centre, TestParent());
-    EXPECT_EQ(Height(r), area);
-    EXPECT_EQ(r.top, 100 + (40 - area) / 2);
-
-    // Growing keeps the same edge: a taller edit font.
-    HFONT big = Font(30);
-    const int grown = FontHeight(big) + 4;
-    ASSERT_GT(grown, area);
-    QelBox_SetEditCtlFont(bottom, big, FALSE);
-    EXPECT_EQ(RectIn(bottom, TestParent()), Rect(10, 50 - grown, 210, 50));
-    QelBox_SetEditCtlFont(centre, big, FALSE);
-    const int top = r.top + (area - grown) / 2;
-    EXPECT_EQ(RectIn(centre, TestParent()), Rect(10, top, 210, top + grown));
-}
-
-TEST_F(LayoutTest, HiddenControlOrRedrawOffDefersTheLayout) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
+    // With a border; content that grows makes it grow, keeping its top.
+    HWND b = Make(QELBOXSTYLE_DROPDOWNLIST, WS_BORDER, 0, 10, 100);
+    const int listArea = QelBox_GetItemHeight(b, -1);
+    EXPECT_EQ(Height(ClientOf(b)), listArea);
+    EXPECT_EQ(RectIn(b, TestParent()),
+              Rect(10, 100, 210, 100 + listArea + 2 * GetSystemMetrics(SM_CYBORDER)));
+    QelBox_SetShow3D(b, TRUE);
+    EXPECT_EQ(Height(ClientOf(b)), listArea + 4);
+    EXPECT_EQ(RectIn(b, TestParent()).top, 100);
+    // Hidden or with redraw off, the layout waits; showing alone
+    // recalculates nothing, the next recalculation catches up.
     ShowWindow(c, SW_HIDE);
     SetWindowPos(c, nullptr, 0, 0, 200, 40, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(Height(ClientOf(c)), 40);
     ShowWindow(c, SW_SHOW);
-    EXPECT_EQ(Height(ClientOf(c)), 40); // showing alone recalculates nothing
-    QelBox_SetShow3D(c, TRUE);          // the next recalculation catches up
-    const int area = QelBox_GetItemHeight(c, -1);
+    EXPECT_EQ(Height(ClientOf(c)), 40);
+    QelBox_SetShow3D(c, TRUE);
     EXPECT_EQ(Height(ClientOf(c)), area);
-
     SendMessageA(c, WM_SETREDRAW, FALSE, 0);
     HFONT big = Font(28);
     QelBox_SetEditCtlFont(c, big, FALSE);
@@ -498,241 +336,177 @@ TEST_F(LayoutTest, HiddenControlOrRedrawOffDefersTheLayout) {
     EXPECT_EQ(Height(ClientOf(c)), FontHeight(big) + 4);
 }
 
+TEST_F(LayoutTest, AlignmentStylesKeepTheBottomOrTheCentre) {
+    HWND bottom = Make(QELBOXSTYLE_DROPDOWN, QELBOXSTYLE_ALIGNBOTTOM);
+    HWND centre = Make(QELBOXSTYLE_DROPDOWN, QELBOXSTYLE_ALIGNCENTER, 0, 10, 100);
+    const int area = QelBox_GetItemHeight(bottom, -1);
+    ASSERT_LT(area, 40);
+    EXPECT_EQ(RectIn(bottom, TestParent()), Rect(10, 50 - area, 210, 50));
+    // The centre stays: the control shrinks once, straight to its height.
+    const int top = 100 + (40 - area) / 2;
+    EXPECT_EQ(RectIn(centre, TestParent()), Rect(10, top, 210, top + area));
+    // Growing keeps the same edge.
+    HFONT big = Font(30);
+    const int grown = FontHeight(big) + 4;
+    ASSERT_GT(grown, area);
+    QelBox_SetEditCtlFont(bottom, big, FALSE);
+    EXPECT_EQ(RectIn(bottom, TestParent()), Rect(10, 50 - grown, 210, 50));
+    QelBox_SetEditCtlFont(centre, big, FALSE);
+    const int moved = top + (area - grown) / 2;
+    EXPECT_EQ(RectIn(centre, TestParent()), Rect(10, moved, 210, moved + grown));
+}
+
 TEST_F(LayoutTest, SimpleControlIsTrimmedToWholeRows) {
-    HWND c = Make(QELBOXSTYLE_SIMPLE, 0, 10, 10, 200, 300);
-    AddRows(c, 30);
+    HWND c = Make(QELBOXSTYLE_SIMPLE, 0, 30, 10, 10, 300);
     const int rh = QelBox_GetItemHeight(c, 0);
-    const int area = QelBox_GetItemHeight(c, -1);
-    HWND list = QelBox_GetHWNDDropDown(c);
-
-    ResizeClient(c, area + 4 + 11 * rh + rh / 2);
-    EXPECT_EQ(Height(ClientOf(c)), area + 4 + 11 * rh);
-    EXPECT_EQ(RectIn(list, c), Rect(0, area + 4, 200, area + 4 + 11 * rh));
+    const int top = QelBox_GetItemHeight(c, -1) + 4; // where the list starts
+    ResizeClient(c, top + 11 * rh + rh / 2);
+    EXPECT_EQ(Height(ClientOf(c)), top + 11 * rh);
+    EXPECT_EQ(RectIn(List(c), c), Rect(0, top, 200, top + 11 * rh));
     EXPECT_EQ(QelBox_GetItemsShown(c), 11);
-
-    // Not even one row: the control shrinks to its closed part.
-    ResizeClient(c, area + 4 + rh - 1);
-    EXPECT_EQ(Height(ClientOf(c)), area + 4);
-    EXPECT_EQ(Height(ClientOf(list)), 0);
+    ResizeClient(c, top + rh - 1); // not even one row: only the closed part
+    EXPECT_EQ(Height(ClientOf(c)), top);
+    EXPECT_EQ(Height(ClientOf(List(c))), 0);
     EXPECT_EQ(QelBox_GetItemsShown(c), 1);
-
-    ResizeClient(c, area + 4 + 3 * rh);
-    EXPECT_EQ(Height(ClientOf(c)), area + 4 + 3 * rh);
+    ResizeClient(c, top + 3 * rh);
+    EXPECT_EQ(Height(ClientOf(c)), top + 3 * rh);
     EXPECT_EQ(QelBox_GetItemsShown(c), 3);
-}
-
-TEST_F(LayoutTest, SimpleControlTrimmingAllowsForAShownHorizontalScrollBar) {
-    HWND c = Make(QELBOXSTYLE_SIMPLE, WS_HSCROLL, 10, 10, 200, 300);
-    AddRows(c, 30);
-    ASSERT_EQ(QelBox_SetHorizontalExtent(c, 1000), 1); // the bar shows
-    HWND list = QelBox_GetHWNDDropDown(c);
-    ASSERT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_HSCROLL);
-    const int rh = QelBox_GetItemHeight(c, 0);
-    const int area = QelBox_GetItemHeight(c, -1);
+    // A shown horizontal scroll bar is allowed for.
+    HWND h = Make(QELBOXSTYLE_SIMPLE, WS_HSCROLL, 30, 220, 10, 300);
+    ASSERT_EQ(QelBox_SetHorizontalExtent(h, 1000), 1);
+    ASSERT_TRUE(HasStyle(List(h), WS_HSCROLL));
     const int bar = GetSystemMetrics(SM_CYHSCROLL);
-
-    ResizeClient(c, area + 4 + bar + 5 * rh + 2);
-    EXPECT_EQ(Height(ClientOf(c)), area + 4 + bar + 5 * rh);
-    EXPECT_EQ(Height(ClientOf(list)), 5 * rh);
-    EXPECT_EQ(QelBox_GetItemsShown(c), 5);
-
-    ResizeClient(c, area + 4 + bar + rh - 1);
-    EXPECT_EQ(Height(ClientOf(c)), area + 4);
+    ResizeClient(h, top + bar + 5 * rh + 2);
+    EXPECT_EQ(Height(ClientOf(h)), top + bar + 5 * rh);
+    EXPECT_EQ(Height(ClientOf(List(h))), 5 * rh);
+    EXPECT_EQ(QelBox_GetItemsShown(h), 5);
+    ResizeClient(h, top + bar + rh - 1);
+    EXPECT_EQ(Height(ClientOf(h)), top);
+    // Variable heights keep the height; the row partly below the bottom edge
+    // is returned whole.
+    HWND v = Make(QELBOXSTYLE_SIMPLE, QELBOXSTYLE_VARIABLE, 30, 430, 10, 300);
+    ResizeClient(v, top + 10 * rh + 5);
+    EXPECT_EQ(Height(ClientOf(v)), top + 10 * rh + 5);
+    EXPECT_EQ(QelBox_GetItemsShown(v), 10);
+    EXPECT_EQ(ItemRect(v, 10), Rect(0, 10 * rh, 200, 11 * rh));
+    ItemRect(v, 11, -1);
 }
 
-TEST_F(LayoutTest, SimpleControlWithVariableHeightsKeepsItsHeight) {
-    HWND c = Make(QELBOXSTYLE_SIMPLE, QELBOXSTYLE_VARIABLE, 10, 10, 200, 300);
-    AddRows(c, 30);
-    const int rh = QelBox_GetItemHeight(c, 0);
-    const int area = QelBox_GetItemHeight(c, -1);
-    ResizeClient(c, area + 4 + 10 * rh + 5);
-    EXPECT_EQ(Height(ClientOf(c)), area + 4 + 10 * rh + 5);
-    EXPECT_EQ(QelBox_GetItemsShown(c), 10);
-    // The row partly below the bottom edge is returned whole.
-    EXPECT_EQ(ItemRect(c, 10), Rect(0, 10 * rh, 200, 11 * rh));
-    int result = 0;
-    ItemRect(c, 11, &result);
-    EXPECT_EQ(result, -1);
-}
-
-// ---------------------------------------------------------------------
 // Edit field placement
 
-TEST_F(LayoutTest, SingleLineEditFieldIsCentredInTheDisplayArea) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    HWND edit = QelBox_GetHWNDEdit(c);
+TEST_F(LayoutTest, EditFieldPlacement) {
+    HWND c = Make(QELBOXSTYLE_DROPDOWN);
     const int tm = FontHeight(QelBox_GetEditCtlFont(c));
-    const int button = GetSystemMetrics(SM_CXVSCROLL);
-    EXPECT_EQ(RectIn(edit, c), Rect(2, 2, 200 - button - 2, 2 + tm));
-
-    // A 40-pixel row-header bitmap makes the area 43 high; the edit field
-    // keeps its line height and is centred, right of the row headers.
+    const int right = 200 - GetSystemMetrics(SM_CXVSCROLL) - 2;
+    EXPECT_EQ(RectIn(QelBox_GetHWNDEdit(c), c), Rect(2, 2, right, 2 + tm));
+    // A row-header bitmap makes the area 43 high: a single-line field keeps
+    // its line height, centred right of the row headers...
     QelBox_SetRowHeaderWidth(c, 30);
-    RowInfo info = RowPrototype(Bitmap(10, 40));
-    ASSERT_EQ(QelBox_SetRowInfo(c, &info), 1);
+    SetRowBitmap(c, Bitmap(10, 40));
     const int top = 2 + (43 - 4 - tm) / 2;
-    EXPECT_EQ(RectIn(edit, c), Rect(32, top, 200 - button - 2, top + tm));
-
-    HWND simple = Make(QELBOXSTYLE_SIMPLE, 0, 220, 10, 200, 150);
-    EXPECT_EQ(RectIn(QelBox_GetHWNDEdit(simple), simple), Rect(2, 2, 198, 2 + tm));
-}
-
-TEST_F(LayoutTest, MultiLineEditFieldFillsTheDisplayArea) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
+    EXPECT_EQ(RectIn(QelBox_GetHWNDEdit(c), c), Rect(32, top, right, top + tm));
+    // ...a multi-line one fills the area.
     SetColumnWidths(c, {150}, QELBOX_MULTILINE);
-    HWND edit = QelBox_GetHWNDEdit(c);
-    ASSERT_TRUE(GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE);
-    QelBox_SetRowHeaderWidth(c, 30);
-    RowInfo info = RowPrototype(Bitmap(10, 40));
-    ASSERT_EQ(QelBox_SetRowInfo(c, &info), 1);
-    const int button = GetSystemMetrics(SM_CXVSCROLL);
-    EXPECT_EQ(RectIn(edit, c), Rect(32, 2, 200 - button - 2, 43 - 2));
+    ASSERT_TRUE(HasStyle(QelBox_GetHWNDEdit(c), ES_MULTILINE));
+    EXPECT_EQ(RectIn(QelBox_GetHWNDEdit(c), c), Rect(32, 2, right, 43 - 2));
+    // Simple type: no button; below the header strip when it is shown.
+    HWND s = Make(QELBOXSTYLE_SIMPLE, 0, 0, 220, 10, 150);
+    EXPECT_EQ(RectIn(QelBox_GetHWNDEdit(s), s), Rect(2, 2, 198, 2 + tm));
+    QelBox_SetShowHeader(s, 2);
+    const int header = FontHeight(ControlFont(s)) + 3;
+    EXPECT_EQ(RectIn(QelBox_GetHWNDEdit(s), s), Rect(2, header + 2, 198, header + 2 + tm));
+    EXPECT_EQ(RectIn(List(s), s).top, header + QelBox_GetItemHeight(s, -1) + 4);
 }
 
-TEST_F(LayoutTest, EditFieldSitsBelowTheHeaderStrip) {
-    REQUIRE_EXPORT(setShowHeader, SetShowHeaderFn, "QelBox_SetShowHeader");
-    HWND c = Make(QELBOXSTYLE_SIMPLE, 0, 10, 10, 200, 150);
-    setShowHeader(c, 2);
-    const int header = FontHeight(ControlFont(c)) + 3;
-    const int tm = FontHeight(QelBox_GetEditCtlFont(c));
-    const int area = QelBox_GetItemHeight(c, -1);
-    EXPECT_EQ(RectIn(QelBox_GetHWNDEdit(c), c), Rect(2, header + 2, 198, header + 2 + tm));
-    EXPECT_EQ(RectIn(QelBox_GetHWNDDropDown(c), c).top, header + area + 4);
-}
-
-// ---------------------------------------------------------------------
 // Rectangles
 
-TEST_F(LayoutTest, ItemRectWalksTheVisibleRowsOfTheList) {
+TEST_F(LayoutTest, ItemRectsOfTheVisibleRowsAndTheDisplayArea) {
     HWND c = SimpleShowing(10, 30, WS_VSCROLL);
     const int rh = QelBox_GetItemHeight(c, 0);
-    const int listW = Width(ClientOf(QelBox_GetHWNDDropDown(c)));
-    ASSERT_EQ(listW, 200 - GetSystemMetrics(SM_CXVSCROLL));
-    int result = 1;
-    EXPECT_EQ(ItemRect(c, 0, &result), Rect(0, 0, listW, rh));
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(ItemRect(c, 3), Rect(0, 3 * rh, listW, 4 * rh));
-    EXPECT_EQ(ItemRect(c, 9), Rect(0, 9 * rh, listW, 10 * rh));
-    EXPECT_EQ(ItemRect(c, 10, &result), kEmpty); // below the bottom edge
-    EXPECT_EQ(result, -1);
-    EXPECT_EQ(ItemRect(c, 30, &result), kEmpty);
-    EXPECT_EQ(result, -1);
-    EXPECT_EQ(ItemRect(c, -2, &result), kEmpty);
-    EXPECT_EQ(result, -1);
+    const int w = Width(ClientOf(List(c)));
+    ASSERT_EQ(w, 200 - GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_EQ(ItemRect(c, 0), Rect(0, 0, w, rh));
+    EXPECT_EQ(ItemRect(c, 9), Rect(0, 9 * rh, w, 10 * rh));
+    for (int index : {10, 30, -2}) // below the bottom edge; no such row
+        EXPECT_EQ(ItemRect(c, index, -1), kEmpty);
     EXPECT_EQ(QelBox_GetItemRect(c, 2, nullptr), 0);
-
     // Index -1: the closed display area (no button in the simple type).
-    EXPECT_EQ(ItemRect(c, -1, &result), Rect(0, 0, 200, QelBox_GetItemHeight(c, -1)));
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(ItemRect(c, -1), Rect(0, 0, 200, QelBox_GetItemHeight(c, -1)));
 
     ASSERT_EQ(QelBox_SetTopIndex(c, 5), 0);
-    EXPECT_EQ(ItemRect(c, 4, &result), kEmpty); // above the top row
-    EXPECT_EQ(result, -1);
-    EXPECT_EQ(ItemRect(c, 5), Rect(0, 0, listW, rh));
-    EXPECT_EQ(ItemRect(c, 14), Rect(0, 9 * rh, listW, 10 * rh));
-
+    EXPECT_EQ(ItemRect(c, 4, -1), kEmpty); // above the top row
+    EXPECT_EQ(ItemRect(c, 5), Rect(0, 0, w, rh));
     // Row headers raise the rows to their own minimum.
     QelBox_SetRowHeaderWidth(c, 25);
-    const int withHeaders = QelBox_GetItemHeight(c, 0);
-    EXPECT_EQ(withHeaders, FontHeight(ControlFont(c)) + 3);
-    EXPECT_EQ(ItemRect(c, 6), Rect(25, withHeaders, listW, 2 * withHeaders));
+    const int hr = QelBox_GetItemHeight(c, 0);
+    EXPECT_EQ(ItemRect(c, 6), Rect(25, hr, w, 2 * hr));
     EXPECT_EQ(ItemRect(c, -1), Rect(25, 0, 200, QelBox_GetItemHeight(c, -1)));
-}
-
-TEST_F(LayoutTest, ItemRectOfAClosedDropDown) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    AddRows(c, 5);
-    int result = 0;
-    EXPECT_EQ(ItemRect(c, 0, &result), kEmpty);
-    EXPECT_EQ(result, -1);
-    const int button = GetSystemMetrics(SM_CXVSCROLL);
-    EXPECT_EQ(ItemRect(c, -1, &result), Rect(0, 0, 200 - button, QelBox_GetItemHeight(c, -1)));
-    EXPECT_EQ(result, 0);
-
-    ASSERT_EQ(QelBox_ShowDropDown(c, TRUE), 1);
-    HWND list = QelBox_GetHWNDDropDown(c);
-    const int rh = QelBox_GetItemHeight(c, 0);
-    EXPECT_EQ(ItemRect(c, 2), Rect(0, 2 * rh, Width(ClientOf(list)), 3 * rh));
+    // A closed drop-down has only its display area, left of the button.
+    HWND d = Make(QELBOXSTYLE_DROPDOWN, 0, 5, 220);
+    EXPECT_EQ(ItemRect(d, 0, -1), kEmpty);
+    EXPECT_EQ(ItemRect(d, -1),
+              Rect(0, 0, 200 - GetSystemMetrics(SM_CXVSCROLL), QelBox_GetItemHeight(d, -1)));
+    ASSERT_EQ(QelBox_ShowDropDown(d, TRUE), 1);
+    EXPECT_EQ(ItemRect(d, 2), Rect(0, 2 * rh, Width(ClientOf(List(d))), 3 * rh));
 }
 
 TEST_F(LayoutTest, CellRectsSplitTheRowIntoColumns) {
     HWND c = SimpleShowing(10, 30, 0, 200, {60, 80});
     const int rh = QelBox_GetItemHeight(c, 0);
-    const int listW = Width(ClientOf(QelBox_GetHWNDDropDown(c)));
-
     EXPECT_EQ(CellRect(c, 2, 0), Rect(0, 2 * rh, 60, 3 * rh));
-    // Open-ended (the default) with no extent: the last column reaches the
-    // right edge of the list.
-    EXPECT_EQ(CellRect(c, 2, 1), Rect(60, 2 * rh, listW, 3 * rh));
+    // Open-ended (the default): the last column reaches the list's right
+    // edge, or the extent.
+    EXPECT_EQ(CellRect(c, 2, 1), Rect(60, 2 * rh, Width(ClientOf(List(c))), 3 * rh));
     QelBox_SetOpenEnded(c, 0);
     EXPECT_EQ(CellRect(c, 2, 1), Rect(60, 2 * rh, 140, 3 * rh));
     QelBox_SetOpenEnded(c, 1);
     ASSERT_EQ(QelBox_SetHorizontalExtent(c, 400), 1);
     EXPECT_EQ(CellRect(c, 2, 1), Rect(60, 2 * rh, 400, 3 * rh));
-
-    // The horizontal offset moves the cells, the row headers shift them.
+    // Refused: nothing committed, no such column or row, a row out of view.
+    EXPECT_EQ(QelBox_GetCellRect(c, -1, -1), nullptr);
+    EXPECT_EQ(QelBox_GetCellRect(c, 0, 2), nullptr);
+    EXPECT_EQ(QelBox_GetCellRect(c, 30, 0), nullptr);
+    EXPECT_EQ(QelBox_GetCellRect(c, 15, 0), nullptr);
+    // -1: the committed row and the caret column.
+    QelBox_SetCurSel(c, 3);
+    EXPECT_EQ(CellRect(c, -1, -1), Rect(0, 3 * rh, 60, 4 * rh));
+    EXPECT_EQ(CellRect(c, -1, 1).left, 60);
+    // The horizontal offset moves the cells, row headers shift them.
     ASSERT_EQ(QelBox_SetHorizontalOffset(c, 50), 1);
     EXPECT_EQ(CellRect(c, 0, 0), Rect(-50, 0, 10, rh));
     QelBox_SetRowHeaderWidth(c, 20);
-    const int withHeaders = QelBox_GetItemHeight(c, 0);
-    EXPECT_EQ(CellRect(c, 0, 0), Rect(-30, 0, 30, withHeaders));
-    EXPECT_EQ(CellRect(c, 0, 1), Rect(30, 0, 370, withHeaders));
+    const int hr = QelBox_GetItemHeight(c, 0);
+    EXPECT_EQ(CellRect(c, 0, 0), Rect(-30, 0, 30, hr));
+    EXPECT_EQ(CellRect(c, 0, 1), Rect(30, 0, 370, hr));
+    // The pointer is the control's own, rewritten by every call.
+    EXPECT_EQ(QelBox_GetCellRect(c, 1, 1), QelBox_GetCellRect(c, 0, 0));
 
-    // The returned pointer is the control's own, rewritten by every call.
-    RECT* first = QelBox_GetCellRect(c, 0, 0);
-    EXPECT_EQ(QelBox_GetCellRect(c, 1, 1), first);
-}
-
-TEST_F(LayoutTest, CellRectRefusesBadOrInvisibleCells) {
-    HWND c = SimpleShowing(10, 30, 0, 200, {60, 80});
-    EXPECT_EQ(QelBox_GetCellRect(c, -1, -1), nullptr); // nothing committed
-    EXPECT_EQ(QelBox_GetCellRect(c, 0, 2), nullptr);
-    EXPECT_EQ(QelBox_GetCellRect(c, 30, 0), nullptr);
-    EXPECT_EQ(QelBox_GetCellRect(c, 15, 0), nullptr); // not in view
-
-    const int rh = QelBox_GetItemHeight(c, 0);
-    QelBox_SetCurSel(c, 3);
-    EXPECT_EQ(CellRect(c, -1, -1), Rect(0, 3 * rh, 60, 4 * rh)); // committed row, caret column
-    EXPECT_EQ(CellRect(c, -1, 1).left, 60);
-
-    HWND closed = Make(QELBOXSTYLE_DROPDOWN, 0, 220, 10, 200, 40);
-    AddRows(closed, 3);
+    HWND closed = Make(QELBOXSTYLE_DROPDOWN, 0, 3, 220);
     EXPECT_EQ(QelBox_GetCellRect(closed, 0, 0), nullptr);
 }
 
-TEST_F(LayoutTest, FirstVisibleColumnHoldsTheTreeArea) {
+TEST_F(LayoutTest, TreeAreaOfTheFirstVisibleColumn) {
     HWND c = SimpleShowing(10, 5, 0, 200, {60, 80});
     QelBox_SetOpenEnded(c, 0);
     const int rh = QelBox_GetItemHeight(c, 0);
     ASSERT_EQ(QelBox_SetItemLabel(c, -1, Bitmap(8, 8)), 1);
-    // Gap 2 + label 8 before the first column's text area.
-    EXPECT_EQ(QelBox_GetOverheadWidth(c), 10);
+    EXPECT_EQ(QelBox_GetOverheadWidth(c), 10); // gap 2 + label 8
     EXPECT_EQ(CellRect(c, 0, 0), Rect(10, 0, 70, rh));
     EXPECT_EQ(CellRect(c, 0, 1), Rect(70, 0, 150, rh));
-
-    // A hidden first column moves the tree area to the next visible one
-    // (the same column count is allowed while there are rows).
+    // A hidden first column hands the tree area to the next visible one.
     SetColumnWidths(c, {0, 80});
     EXPECT_EQ(CellRect(c, 1, 0), Rect(10, rh, 10, 2 * rh));
     EXPECT_EQ(CellRect(c, 1, 1), Rect(10, rh, 10 + 80 + 10, 2 * rh));
-}
-
-TEST_F(LayoutTest, DeeperRowsStartFurtherRightInTheFirstColumnOnly) {
-    REQUIRE_EXPORT(setItemLevel, SetItemLevelFn, "QelBox_SetItemLevel");
-    HWND c = SimpleShowing(10, 5, 0, 200, {60, 80});
-    QelBox_SetOpenEnded(c, 0);
-    const int rh = QelBox_GetItemHeight(c, 0);
-    const int mcw = Metrics(ControlFont(c)).tmMaxCharWidth;
-    ASSERT_EQ(QelBox_SetItemLabel(c, -1, Bitmap(8, 8)), 1);
-    ASSERT_EQ(setItemLevel(c, 1, 2), 1);
-    // Without bitmaps and tree lines a level is one widest character.
-    const int overhead = 2 + 2 * mcw + 8;
+    // Deeper rows start further right, in the first column only. A level is
+    // a widest character without item bitmaps, half a bitmap with them, a
+    // whole one with tree lines.
+    SetColumnWidths(c, {60, 80});
+    ASSERT_EQ(QelBox_SetItemLevel(c, 1, 2), 1);
+    const int overhead = 2 + 2 * Metrics(ControlFont(c)).tmMaxCharWidth + 8;
     EXPECT_EQ(QelBox_GetOverheadWidth(c), overhead);
     EXPECT_EQ(CellRect(c, 0, 0), Rect(10, 0, overhead + 60, rh));
     EXPECT_EQ(CellRect(c, 1, 0), Rect(overhead, rh, overhead + 60, 2 * rh));
     EXPECT_EQ(CellRect(c, 1, 1), Rect(overhead + 60, rh, overhead + 140, 2 * rh));
-
-    // With bitmaps a level is half a bitmap, or a whole one with tree lines.
     ASSERT_EQ(QelBox_SetItemBitmap(c, -1, Bitmap(16, 8)), 1);
     EXPECT_EQ(QelBox_GetOverheadWidth(c), 2 + 2 * 8 + 16 + 8);
     QelBox_SetShowTreeLines(c, TRUE);
@@ -746,16 +520,13 @@ TEST_F(LayoutTest, OverheadWidthChangeIsNotifiedOnlyWhenTheWidthChanges) {
     ASSERT_EQ(QelBox_SetItemLabel(c, -1, label), 1);
     EXPECT_EQ(QelBox_GetOverheadWidth(c), 10);
     EXPECT_EQ(CountOf(c, QELBOXN_OVERHEADWIDTHCHANGE), 1);
-
     ClearNotes();
     ASSERT_EQ(QelBox_SetItemLabel(c, -1, label), 1);
     QelBox_SetShowTreeLines(c, TRUE); // level 0 has no indentation to change
     EXPECT_EQ(CountOf(c, QELBOXN_OVERHEADWIDTHCHANGE), 0);
-
     ASSERT_EQ(QelBox_SetItemBitmap(c, -1, Bitmap(16, 8)), 1);
     EXPECT_EQ(QelBox_GetOverheadWidth(c), 26);
     EXPECT_EQ(CountOf(c, QELBOXN_OVERHEADWIDTHCHANGE), 1);
-
     ClearNotes();
     QelBox_SetShowTreeLines(c, FALSE); // the gap stays while labels are shown
     ASSERT_EQ(QelBox_SetItemBitmap(c, -1, nullptr), 1);
@@ -765,111 +536,64 @@ TEST_F(LayoutTest, OverheadWidthChangeIsNotifiedOnlyWhenTheWidthChanges) {
 }
 
 TEST_F(LayoutTest, HeaderRectsFollowTheColumnsAndTheOffset) {
-    REQUIRE_EXPORT(setShowHeader, SetShowHeaderFn, "QelBox_SetShowHeader");
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
+    HWND c = Make(QELBOXSTYLE_DROPDOWN);
     SetColumnWidths(c, {60, 80});
-    EXPECT_EQ(HeaderRect(c, 0), kEmpty); // no header strip
-    EXPECT_EQ(HeaderRect(c, -1), kEmpty);
+    EXPECT_EQ(Got(QelBox_GetHeaderRect, c, 0), kEmpty); // no header strip
 
-    setShowHeader(c, 1);
+    QelBox_SetShowHeader(c, 1);
     const int hh = FontHeight(ControlFont(c)) + 3;
     const int right = 200 - GetSystemMetrics(SM_CXVSCROLL);
-    EXPECT_EQ(HeaderRect(c, -1), Rect(0, 0, right, hh));
-    EXPECT_EQ(HeaderRect(c, 0), Rect(0, 0, 60, hh));
-    EXPECT_EQ(HeaderRect(c, 1), Rect(60, 0, right, hh)); // open-ended to the button
-    EXPECT_EQ(HeaderRect(c, 2), kEmpty);
-    EXPECT_EQ(HeaderRect(c, -2), kEmpty);
+    EXPECT_EQ(Got(QelBox_GetHeaderRect, c, -1), Rect(0, 0, right, hh));
+    EXPECT_EQ(Got(QelBox_GetHeaderRect, c, 0), Rect(0, 0, 60, hh));
+    EXPECT_EQ(Got(QelBox_GetHeaderRect, c, 1), Rect(60, 0, right, hh)); // open-ended
+    EXPECT_EQ(Got(QelBox_GetHeaderRect, c, 2), kEmpty);
+    EXPECT_EQ(Got(QelBox_GetHeaderRect, c, -2), kEmpty);
 
     QelBox_SetRowHeaderWidth(c, 20);
-    EXPECT_EQ(HeaderRect(c, -1), Rect(20, 0, right, hh));
-    EXPECT_EQ(HeaderRect(c, 0), Rect(20, 0, 80, hh));
+    EXPECT_EQ(Got(QelBox_GetHeaderRect, c, -1), Rect(20, 0, right, hh));
+    EXPECT_EQ(Got(QelBox_GetHeaderRect, c, 0), Rect(20, 0, 80, hh));
     ASSERT_EQ(QelBox_SetHorizontalExtent(c, 500), 1);
     ASSERT_EQ(QelBox_SetHorizontalOffset(c, 50), 1);
-    EXPECT_EQ(HeaderRect(c, 1), Rect(30, 0, 20 - 50 + 500, hh));
-
+    EXPECT_EQ(Got(QelBox_GetHeaderRect, c, 1), Rect(30, 0, 20 - 50 + 500, hh));
     // The first visible header covers the tree area too.
     ASSERT_EQ(QelBox_SetItemLabel(c, -1, Bitmap(8, 8)), 1);
-    EXPECT_EQ(HeaderRect(c, 0), Rect(-30, 0, -30 + 70, hh));
+    EXPECT_EQ(Got(QelBox_GetHeaderRect, c, 0), Rect(-30, 0, -30 + 70, hh));
 }
 
-TEST_F(LayoutTest, RowHeaderRects) {
+TEST_F(LayoutTest, RowHeaderCornerAndButtonRects) {
     HWND c = SimpleShowing(10, 30);
-    EXPECT_EQ(RowHeaderRect(c, 0), kEmpty); // no row headers
-    EXPECT_EQ(RowHeaderRect(c, -1), kEmpty);
-
+    EXPECT_EQ(Got(QelBox_GetRowHeaderRect, c, 0), kEmpty); // no row headers
     QelBox_SetRowHeaderWidth(c, 24);
     const int rh = QelBox_GetItemHeight(c, 0);
-    const int area = QelBox_GetItemHeight(c, -1);
-    const int listH = Height(ClientOf(QelBox_GetHWNDDropDown(c)));
-    EXPECT_EQ(RowHeaderRect(c, -1), Rect(0, 0, 24, area));
-    EXPECT_EQ(RowHeaderRect(c, 2), Rect(0, 2 * rh, 24, 3 * rh));
+    EXPECT_EQ(Got(QelBox_GetRowHeaderRect, c, -1), Rect(0, 0, 24, QelBox_GetItemHeight(c, -1)));
+    EXPECT_EQ(Got(QelBox_GetRowHeaderRect, c, 2), Rect(0, 2 * rh, 24, 3 * rh));
     // A row out of view gets the whole row-header column of the list.
-    EXPECT_EQ(RowHeaderRect(c, 20), Rect(0, 0, 24, listH));
-    EXPECT_EQ(RowHeaderRect(c, 30), kEmpty);
-    EXPECT_EQ(RowHeaderRect(c, -2), kEmpty);
+    EXPECT_EQ(Got(QelBox_GetRowHeaderRect, c, 20), Rect(0, 0, 24, Height(ClientOf(List(c)))));
+    EXPECT_EQ(Got(QelBox_GetRowHeaderRect, c, 30), kEmpty);
+    EXPECT_EQ(Got(QelBox_GetRowHeaderRect, c, -2), kEmpty);
     QelBox_GetRowHeaderRect(c, 0, nullptr);
-
-    // No corner without a header strip.
-    RECT corner = Rect(1, 1, 1, 1);
-    QelBox_GetRowColHeaderRect(c, &corner);
-    EXPECT_EQ(corner, kEmpty);
-
+    EXPECT_EQ(Got(QelBox_GetRowColHeaderRect, c), kEmpty); // no header strip, no corner
     // A closed drop-down has only the row header of its display area.
-    HWND closed = Make(QELBOXSTYLE_DROPDOWNLIST, 0, 220, 10, 200, 40);
-    AddRows(closed, 3);
+    HWND closed = Make(QELBOXSTYLE_DROPDOWNLIST, 0, 3, 220);
     QelBox_SetRowHeaderWidth(closed, 24);
-    EXPECT_EQ(RowHeaderRect(closed, -1), Rect(0, 0, 24, QelBox_GetItemHeight(closed, -1)));
-    EXPECT_EQ(RowHeaderRect(closed, 0), kEmpty);
+    EXPECT_EQ(Got(QelBox_GetRowHeaderRect, closed, -1),
+              Rect(0, 0, 24, QelBox_GetItemHeight(closed, -1)));
+    EXPECT_EQ(Got(QelBox_GetRowHeaderRect, closed, 0), kEmpty);
+    // Below a header strip; the corner; the drop-down button spans both.
+    HWND d = Make(QELBOXSTYLE_DROPDOWN, 0, 5, 430);
+    QelBox_SetShowHeader(d, 1);
+    const int hh = FontHeight(ControlFont(d)) + 3;
+    EXPECT_EQ(Got(QelBox_GetRowColHeaderRect, d), kEmpty); // no row headers
+    QelBox_SetRowHeaderWidth(d, 24);
+    EXPECT_EQ(Got(QelBox_GetRowColHeaderRect, d), Rect(0, 0, 24, hh));
+    const int area = QelBox_GetItemHeight(d, -1);
+    EXPECT_EQ(Got(QelBox_GetRowHeaderRect, d, -1), Rect(0, hh, 24, hh + area));
+    EXPECT_EQ(Got(QelBox_GetDropDownButtonRect, d),
+              Rect(200 - GetSystemMetrics(SM_CXVSCROLL), 0, 200, hh + area));
+    QelBox_GetDropDownButtonRect(d, nullptr);
+    EXPECT_EQ(Got(QelBox_GetDropDownButtonRect, c), kEmpty); // the simple type has none
 }
 
-TEST_F(LayoutTest, CornerAndRowHeaderRectsBelowTheHeaderStrip) {
-    REQUIRE_EXPORT(setShowHeader, SetShowHeaderFn, "QelBox_SetShowHeader");
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    setShowHeader(c, 1);
-    const int hh = FontHeight(ControlFont(c)) + 3;
-    RECT corner = Rect(1, 1, 1, 1);
-    QelBox_GetRowColHeaderRect(c, &corner);
-    EXPECT_EQ(corner, kEmpty); // no row headers
-
-    QelBox_SetRowHeaderWidth(c, 24);
-    QelBox_GetRowColHeaderRect(c, &corner);
-    EXPECT_EQ(corner, Rect(0, 0, 24, hh));
-    const int area = QelBox_GetItemHeight(c, -1);
-    EXPECT_EQ(RowHeaderRect(c, -1), Rect(0, hh, 24, hh + area));
-
-    // The drop-down button spans the header strip and the display area.
-    RECT button;
-    QelBox_GetDropDownButtonRect(c, &button);
-    EXPECT_EQ(button, Rect(200 - GetSystemMetrics(SM_CXVSCROLL), 0, 200, hh + area));
-}
-
-TEST_F(LayoutTest, DropDownButtonRect) {
-    HWND simple = Make(QELBOXSTYLE_SIMPLE, 0, 10, 10, 200, 150);
-    RECT r = Rect(1, 1, 1, 1);
-    QelBox_GetDropDownButtonRect(simple, &r);
-    EXPECT_EQ(r, kEmpty);
-
-    HWND c = Make(QELBOXSTYLE_DROPDOWNLIST, 0, 220, 10, 150, 40);
-    QelBox_GetDropDownButtonRect(c, &r);
-    EXPECT_EQ(r, Rect(150 - GetSystemMetrics(SM_CXVSCROLL), 0, 150, QelBox_GetItemHeight(c, -1)));
-    QelBox_GetDropDownButtonRect(c, nullptr);
-}
-
-TEST_F(LayoutTest, DroppedControlRectIsTheListWindowOnScreen) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    AddRows(c, 5);
-    RECT r = Rect(1, 1, 1, 1);
-    EXPECT_EQ(QelBox_GetDroppedControlRect(c, &r), -1);
-    EXPECT_EQ(r, kEmpty);
-    ASSERT_EQ(QelBox_ShowDropDown(c, TRUE), 1);
-    EXPECT_EQ(QelBox_GetDroppedControlRect(c, &r), 0);
-    RECT list;
-    GetWindowRect(QelBox_GetHWNDDropDown(c), &list);
-    EXPECT_EQ(r, list);
-    EXPECT_FALSE(IsRectEmpty(&r));
-}
-
-// ---------------------------------------------------------------------
 // Hit testing
 
 TEST_F(LayoutTest, CalcIndexFromPointFindsListRowsAndTheDisplayArea) {
@@ -878,176 +602,113 @@ TEST_F(LayoutTest, CalcIndexFromPointFindsListRowsAndTheDisplayArea) {
     const int rh = QelBox_GetItemHeight(c, 0);
     const int area = QelBox_GetItemHeight(c, -1);
     const int listTop = area + 4;
-    int where = 0;
-
-    EXPECT_EQ(HitTest(c, 50, listTop + 2 * rh + 1, &where), 2);
-    EXPECT_EQ(where, 0);
-    EXPECT_EQ(HitTest(c, 5, listTop, &where), 0); // the row header column counts
-    EXPECT_EQ(where, 0);
-    EXPECT_EQ(HitTest(c, 50, listTop + 5 * rh, &where), -1); // below the last row
-    EXPECT_EQ(where, 0);
-    EXPECT_EQ(HitTest(c, 50, area + 1, &where), -1); // the gap above the list
-    EXPECT_EQ(where, 0);
-
-    // The closed display, its row header included: the committed row.
-    EXPECT_EQ(HitTest(c, 5, 1, &where), -1);
-    EXPECT_EQ(where, 1);
+    ExpectHit(c, 50, listTop + 2 * rh + 1, 2, 0);
+    ExpectHit(c, 5, listTop, 0, 0);            // the row-header column counts
+    ExpectHit(c, 50, listTop + 5 * rh, -1, 0); // below the last row
+    ExpectHit(c, 50, area + 1, -1, 0);         // the gap above the list
+    // The display area, its row header included: the committed row.
+    ExpectHit(c, 5, 1, -1, 1);
     QelBox_SetCurSel(c, 1);
-    EXPECT_EQ(HitTest(c, 5, 1, &where), 1);
-    EXPECT_EQ(where, 1);
-    EXPECT_EQ(HitTest(c, 150, area - 1, &where), 1);
-    EXPECT_EQ(where, 1);
-
-    // After scrolling the rows are counted from the top row.
+    ExpectHit(c, 5, 1, 1, 1);
+    ExpectHit(c, 150, area - 1, 1, 1);
+    // Rows are counted from the top row.
     AddRows(c, 30);
     ASSERT_EQ(QelBox_SetTopIndex(c, 7), 0);
-    EXPECT_EQ(HitTest(c, 50, listTop + rh, &where), 8);
+    ExpectHit(c, 50, listTop + rh, 8, 0);
     POINT pt = {50, listTop};
     EXPECT_EQ(QelBox_CalcIndexFromPoint(c, &pt, nullptr), 7);
+    // A drop-down: the button is no hit; the open list is.
+    HWND d = Make(QELBOXSTYLE_DROPDOWN, 0, 8, 220);
+    QelBox_SetCurSel(d, 4);
+    const int middle = QelBox_GetItemHeight(d, -1) / 2;
+    ExpectHit(d, 10, middle, 4, 1);
+    ExpectHit(d, 198, middle, -1, 0);
+    ASSERT_EQ(QelBox_ShowDropDown(d, TRUE), 1);
+    POINT second = {5, QelBox_GetItemHeight(d, 0) + 2}; // second visible row
+    MapWindowPoints(List(d), d, &second, 1);
+    ExpectHit(d, second.x, second.y, QelBox_GetTopIndex(d) + 1, 0);
+    ExpectHit(d, 10, middle, 4, 1);
 }
 
-TEST_F(LayoutTest, CalcIndexFromPointOnAClosedAndAnOpenDropDown) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    AddRows(c, 8);
-    QelBox_SetCurSel(c, 4);
-    const int area = QelBox_GetItemHeight(c, -1);
-    int where = 0;
-    EXPECT_EQ(HitTest(c, 10, area / 2, &where), 4);
-    EXPECT_EQ(where, 1);
-    EXPECT_EQ(HitTest(c, 198, area / 2, &where), -1); // the drop-down button
-    EXPECT_EQ(where, 0);
-
-    ASSERT_EQ(QelBox_ShowDropDown(c, TRUE), 1);
-    HWND list = QelBox_GetHWNDDropDown(c);
-    const int rh = QelBox_GetItemHeight(c, 0);
-    const int top = QelBox_GetTopIndex(c);
-    POINT pt = {5, rh + 2}; // second visible row of the list
-    MapWindowPoints(list, c, &pt, 1);
-    EXPECT_EQ(HitTest(c, pt.x, pt.y, &where), top + 1);
-    EXPECT_EQ(where, 0);
-    EXPECT_EQ(HitTest(c, 10, area / 2, &where), 4);
-    EXPECT_EQ(where, 1);
-}
-
-// ---------------------------------------------------------------------
 // Rows shown, top index and scrolling rows into view
 
-TEST_F(LayoutTest, ItemsShownOfTheDropDownComesFromTheDroppedHeight) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    AddRows(c, 3);
+TEST_F(LayoutTest, ItemsShownOfADropDown) {
+    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 3);
     const int area = QelBox_GetItemHeight(c, -1);
     EXPECT_EQ(QelBox_GetItemsShown(c), 6);
-    ASSERT_EQ(QelBox_SetDroppedHeight(c, 4), 0);
-    EXPECT_EQ(QelBox_GetItemsShown(c), 4);
-    ASSERT_EQ(QelBox_SetDroppedHeight(c, -100), 0); // pixels per display area
-    EXPECT_EQ(QelBox_GetItemsShown(c), 100 / area);
-    ASSERT_EQ(QelBox_SetDroppedHeight(c, -(area - 1)), 0);
-    EXPECT_EQ(QelBox_GetItemsShown(c), 1);
-
+    // {dropped height, rows shown}; a negative height is in pixels, per
+    // display area.
+    const int heights[][2] = {{4, 4}, {-100, 100 / area}, {-(area - 1), 1}, {6, 6}};
+    for (const auto& h : heights) {
+        ASSERT_EQ(QelBox_SetDroppedHeight(c, h[0]), 0);
+        EXPECT_EQ(QelBox_GetItemsShown(c), h[1]) << h[0];
+    }
     // Dropped with fixed heights: still the setting, even with fewer rows.
-    ASSERT_EQ(QelBox_SetDroppedHeight(c, 6), 0);
     ASSERT_EQ(QelBox_ShowDropDown(c, TRUE), 1);
     EXPECT_EQ(QelBox_GetItemsShown(c), 6);
-}
-
-TEST_F(LayoutTest, ItemsShownOfAnOpenVariableHeightListCountsWholeRows) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, QELBOXSTYLE_VARIABLE, 10, 10, 200, 40);
-    AddRows(c, 20);
-    ASSERT_EQ(QelBox_SetDroppedHeight(c, 5), 0);
-    EXPECT_EQ(QelBox_GetItemsShown(c), 5);
-    ASSERT_EQ(QelBox_ShowDropDown(c, TRUE), 1);
-    HWND list = QelBox_GetHWNDDropDown(c);
-    const int rh = QelBox_GetItemHeight(c, 0);
-    ASSERT_EQ(Height(ClientOf(list)), 5 * rh);
-    EXPECT_EQ(QelBox_GetItemsShown(c), 5);
-    // Scrolled down, the rows from the new top are counted.
-    ASSERT_EQ(QelBox_SetTopIndex(c, 17), 0);
-    EXPECT_EQ(QelBox_GetTopIndex(c), 15);
-    EXPECT_EQ(QelBox_GetItemsShown(c), 5);
+    // Open with variable heights: the whole rows from the top row.
+    HWND v = Make(QELBOXSTYLE_DROPDOWN, QELBOXSTYLE_VARIABLE, 20, 220);
+    ASSERT_EQ(QelBox_SetDroppedHeight(v, 5), 0);
+    ASSERT_EQ(QelBox_ShowDropDown(v, TRUE), 1);
+    ASSERT_EQ(Height(ClientOf(List(v))), 5 * QelBox_GetItemHeight(v, 0));
+    EXPECT_EQ(QelBox_GetItemsShown(v), 5);
+    ASSERT_EQ(QelBox_SetTopIndex(v, 17), 0);
+    EXPECT_EQ(QelBox_GetTopIndex(v), 15);
+    EXPECT_EQ(QelBox_GetItemsShown(v), 5);
 }
 
 TEST_F(LayoutTest, SetTopIndexKeepsTheLastPageFull) {
     HWND c = SimpleShowing(10, 30);
-    ASSERT_EQ(QelBox_GetItemsShown(c), 10);
-    EXPECT_EQ(QelBox_SetTopIndex(c, 29), 0);
-    EXPECT_EQ(QelBox_GetTopIndex(c), 20);
-    EXPECT_EQ(QelBox_SetTopIndex(c, -1), -1);
-    EXPECT_EQ(QelBox_SetTopIndex(c, 30), -1);
-    EXPECT_EQ(QelBox_GetTopIndex(c), 20);
-    EXPECT_EQ(QelBox_SetTopIndex(c, 20), 0);
-    EXPECT_EQ(QelBox_SetTopIndex(c, 3), 0);
-    EXPECT_EQ(QelBox_GetTopIndex(c), 3);
-    EXPECT_EQ(ItemRect(c, 3).top, 0);
-    EXPECT_EQ(QelBox_SetTopIndex(c, 0), 0);
-    EXPECT_EQ(QelBox_GetTopIndex(c), 0);
+    HWND list = List(c);
+    UpdateWindow(list);
+    // {requested, result, top row}
+    const int requests[][3] = {{29, 0, 20}, {-1, -1, 20}, {30, -1, 20}, {20, 0, 20}, {2, 0, 2}};
+    for (const auto& r : requests) {
+        EXPECT_EQ(QelBox_SetTopIndex(c, r[0]), r[1]) << r[0];
+        EXPECT_EQ(QelBox_GetTopIndex(c), r[2]) << r[0];
+    }
     EXPECT_CODES(c); // the exported setter never notifies
+    // Scrolling by less than a window moves the pixels and paints the
+    // uncovered rows at once; further, the whole list is repainted.
+    UpdateWindow(list);
+    ASSERT_EQ(QelBox_SetTopIndex(c, 4), 0);
+    EXPECT_EQ(UpdateRect(list), kEmpty);
+    ASSERT_EQ(QelBox_SetTopIndex(c, 18), 0);
+    EXPECT_EQ(UpdateRect(list), ClientOf(list));
 
     HWND few = SimpleShowing(10, 5);
     EXPECT_EQ(QelBox_SetTopIndex(few, 4), 0);
     EXPECT_EQ(QelBox_GetTopIndex(few), 0);
-
     // A closed drop-down counts its dropped height.
-    HWND closed = Make(QELBOXSTYLE_DROPDOWN, 0, 220, 10, 200, 40);
-    AddRows(closed, 30);
+    HWND closed = Make(QELBOXSTYLE_DROPDOWN, 0, 30, 220);
     EXPECT_EQ(QelBox_SetTopIndex(closed, 29), 0);
     EXPECT_EQ(QelBox_GetTopIndex(closed), 24);
 }
 
-TEST_F(LayoutTest, SetTopIndexScrollsThePaintedRows) {
-    HWND c = SimpleShowing(10, 30);
-    HWND list = QelBox_GetHWNDDropDown(c);
-    const int rh = QelBox_GetItemHeight(c, 0);
-    UpdateWindow(list);
-    // Scrolling by less than a window moves the pixels and paints the rows
-    // it uncovers at once.
-    ASSERT_EQ(QelBox_SetTopIndex(c, 2), 0);
-    EXPECT_EQ(UpdateRect(list), kEmpty);
-    // A jump further than a window repaints the whole list.
-    ASSERT_EQ(QelBox_SetTopIndex(c, 18), 0);
-    EXPECT_EQ(UpdateRect(list), ClientOf(list));
-    EXPECT_EQ(ItemRect(c, 18), Rect(0, 0, 200, rh));
-}
-
 TEST_F(LayoutTest, MakeRowVisibleScrollsOnlyWhenNeededAndNotifies) {
     HWND c = SimpleShowing(10, 30);
-    QelBox_MakeRowVisible(c, 9);
-    EXPECT_EQ(QelBox_GetTopIndex(c), 0);
-    EXPECT_CODES(c);
+    // {row, top row after}: 10 and 15 become the bottom row, 2 the top one.
+    const int rows[][2] = {{9, 0}, {10, 1}, {15, 6}, {8, 6}, {30, 6}, {-1, 6}, {2, 2}};
+    for (const auto& r : rows) {
+        QelBox_MakeRowVisible(c, r[0]);
+        EXPECT_EQ(QelBox_GetTopIndex(c), r[1]) << r[0];
+    }
+    EXPECT_CODES(c, QELBOXN_TOPINDEXCHANGE, QELBOXN_TOPINDEXCHANGE, QELBOXN_TOPINDEXCHANGE);
 
-    QelBox_MakeRowVisible(c, 15); // becomes the bottom row
-    EXPECT_EQ(QelBox_GetTopIndex(c), 6);
-    EXPECT_CODES(c, QELBOXN_TOPINDEXCHANGE);
-
+    HWND v = Make(QELBOXSTYLE_SIMPLE, QELBOXSTYLE_VARIABLE, 40, 220, 10, 300);
+    const int rh = QelBox_GetItemHeight(v, 0);
+    ResizeClient(v, QelBox_GetItemHeight(v, -1) + 4 + 8 * rh + rh / 2);
+    ASSERT_EQ(QelBox_GetItemsShown(v), 8);
     ClearNotes();
-    QelBox_MakeRowVisible(c, 8);
-    EXPECT_EQ(QelBox_GetTopIndex(c), 6);
-    QelBox_MakeRowVisible(c, 30);
-    QelBox_MakeRowVisible(c, -1);
-    EXPECT_CODES(c);
-    QelBox_MakeRowVisible(c, 2); // becomes the top row
-    EXPECT_EQ(QelBox_GetTopIndex(c), 2);
-    EXPECT_CODES(c, QELBOXN_TOPINDEXCHANGE);
-
+    QelBox_MakeRowVisible(v, 25);
+    EXPECT_EQ(QelBox_GetTopIndex(v), 18);
+    EXPECT_LE(ItemRect(v, 25).bottom, Height(ClientOf(List(v))));
+    EXPECT_CODES(v, QELBOXN_TOPINDEXCHANGE);
     // Without a list window there is nothing to scroll.
-    HWND closed = Make(QELBOXSTYLE_DROPDOWN, 0, 220, 10, 200, 40);
-    AddRows(closed, 30);
+    HWND closed = Make(QELBOXSTYLE_DROPDOWN, 0, 30, 430);
     QelBox_MakeRowVisible(closed, 20);
     EXPECT_EQ(QelBox_GetTopIndex(closed), 0);
     EXPECT_CODES(closed);
-}
-
-TEST_F(LayoutTest, MakeRowVisibleWithVariableHeights) {
-    HWND c = Make(QELBOXSTYLE_SIMPLE, QELBOXSTYLE_VARIABLE, 10, 10, 200, 300);
-    AddRows(c, 40);
-    const int rh = QelBox_GetItemHeight(c, 0);
-    ResizeClient(c, QelBox_GetItemHeight(c, -1) + 4 + 8 * rh + rh / 2);
-    ASSERT_EQ(QelBox_GetItemsShown(c), 8);
-    ClearNotes();
-    QelBox_MakeRowVisible(c, 25);
-    EXPECT_EQ(QelBox_GetTopIndex(c), 18);
-    RECT r = ItemRect(c, 25);
-    EXPECT_LE(r.bottom, Height(ClientOf(QelBox_GetHWNDDropDown(c))));
-    EXPECT_CODES(c, QELBOXN_TOPINDEXCHANGE);
 }
 
 TEST_F(LayoutTest, MouseWheelNotifiesOnlyWhenTheTopRowChanges) {
@@ -1055,191 +716,130 @@ TEST_F(LayoutTest, MouseWheelNotifiesOnlyWhenTheTopRowChanges) {
     UINT lines = 1;
     if (!SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) lines = 1;
     const int step = static_cast<int>(lines);
-
-    SendMessageA(c, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0); // already at the top
-    EXPECT_EQ(QelBox_GetTopIndex(c), 0);
-    EXPECT_CODES(c);
-
-    SendMessageA(c, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
-    EXPECT_EQ(QelBox_GetTopIndex(c), min(step, 20));
-    EXPECT_CODES(c, QELBOXN_TOPINDEXCHANGE);
-
-    ClearNotes();
+    auto wheel = [c](int delta) {
+        SendMessageA(c, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
+        return QelBox_GetTopIndex(c);
+    };
+    EXPECT_EQ(wheel(120), 0); // already at the top
+    EXPECT_EQ(wheel(-120), min(step, 20));
     ASSERT_EQ(QelBox_SetTopIndex(c, 20), 0);
-    SendMessageA(c, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0); // at the end
-    EXPECT_EQ(QelBox_GetTopIndex(c), 20);
-    EXPECT_CODES(c);
-    SendMessageA(c, WM_MOUSEWHEEL, MAKEWPARAM(0, 240), 0);
-    EXPECT_EQ(QelBox_GetTopIndex(c), 20 - 2 * step);
-    EXPECT_CODES(c, QELBOXN_TOPINDEXCHANGE);
+    EXPECT_EQ(wheel(-120), 20); // at the end
+    EXPECT_EQ(wheel(240), 20 - 2 * step);
+    EXPECT_CODES(c, QELBOXN_TOPINDEXCHANGE, QELBOXN_TOPINDEXCHANGE);
 }
-
-// ---------------------------------------------------------------------
-// Invalidation of rows
 
 TEST_F(LayoutTest, RowChangesInvalidateTheirBandOfTheList) {
     HWND c = SimpleShowing(10, 30);
     QelBox_SetRowHeaderWidth(c, 30);
-    HWND list = QelBox_GetHWNDDropDown(c);
+    HWND list = List(c);
     const int rh = QelBox_GetItemHeight(c, 0);
-    const RECT client = ClientOf(list);
+    const int right = ClientOf(list).right;
     UpdateWindow(list);
-
+    auto expectUpdate = [list](RECT r) {
+        EXPECT_EQ(UpdateRect(list), r);
+        ValidateRect(list, nullptr);
+    };
     ASSERT_EQ(QelBox_SetItemStatus(c, 2, FALSE), 1); // the whole row
-    EXPECT_EQ(UpdateRect(list), Rect(0, 2 * rh, client.right, 3 * rh));
-    ValidateRect(list, nullptr);
+    expectUpdate(Rect(0, 2 * rh, right, 3 * rh));
     ASSERT_EQ(QelBox_SetText_A(c, 3, 0, "x"), 1); // its cells only
-    EXPECT_EQ(UpdateRect(list), Rect(30, 3 * rh, client.right, 4 * rh));
-    ValidateRect(list, nullptr);
+    expectUpdate(Rect(30, 3 * rh, right, 4 * rh));
     ASSERT_EQ(QelBox_SetRowText_A(c, 4, "r"), 1); // its row header only
-    EXPECT_EQ(UpdateRect(list), Rect(0, 4 * rh, 30, 5 * rh));
-    ValidateRect(list, nullptr);
-
+    expectUpdate(Rect(0, 4 * rh, 30, 5 * rh));
     ASSERT_EQ(QelBox_SetItemStatus(c, 15, FALSE), 1); // below the list
-    EXPECT_EQ(UpdateRect(list), kEmpty);
+    expectUpdate(kEmpty);
     ASSERT_EQ(QelBox_SetTopIndex(c, 5), 0);
     UpdateWindow(list);
     ASSERT_EQ(QelBox_SetItemStatus(c, 4, FALSE), 1); // above the top row
-    EXPECT_EQ(UpdateRect(list), kEmpty);
+    expectUpdate(kEmpty);
     ASSERT_EQ(QelBox_SetItemStatus(c, 7, FALSE), 1);
-    EXPECT_EQ(UpdateRect(list), Rect(0, 2 * rh, client.right, 3 * rh));
-    ValidateRect(list, nullptr);
-
+    expectUpdate(Rect(0, 2 * rh, right, 3 * rh));
     SendMessageA(c, WM_SETREDRAW, FALSE, 0);
     ASSERT_EQ(QelBox_SetItemStatus(c, 6, FALSE), 1);
-    EXPECT_EQ(UpdateRect(list), kEmpty);
+    expectUpdate(kEmpty);
     SendMessageA(c, WM_SETREDRAW, TRUE, 0);
 }
 
-// ---------------------------------------------------------------------
 // Scroll bars of the list window
 
 TEST_F(LayoutTest, VerticalScrollBarShowsRowsPageAndTop) {
     HWND c = SimpleShowing(10, 30, WS_VSCROLL);
-    HWND list = QelBox_GetHWNDDropDown(c);
-    ASSERT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL);
-    SCROLLINFO info = ScrollInfo(list, SB_VERT);
+    ASSERT_TRUE(HasStyle(List(c), WS_VSCROLL));
+    SCROLLINFO info = ScrollInfo(List(c), SB_VERT);
     EXPECT_EQ(info.nMin, 0);
     EXPECT_EQ(info.nMax, 29);
     EXPECT_EQ(info.nPage, 10u);
-    EXPECT_EQ(info.nPos, 0);
     ASSERT_EQ(QelBox_SetTopIndex(c, 29), 0);
-    EXPECT_EQ(ScrollInfo(list, SB_VERT).nPos, 20);
-
-    // Fewer rows than fit: the range covers one page, the bar goes away.
+    EXPECT_EQ(ScrollInfo(List(c), SB_VERT).nPos, 20);
+    // Fewer rows than fit: the range covers one page, the bar goes away...
     HWND few = SimpleShowing(10, 4, WS_VSCROLL, 150);
-    HWND fewList = QelBox_GetHWNDDropDown(few);
-    info = ScrollInfo(fewList, SB_VERT);
+    info = ScrollInfo(List(few), SB_VERT);
     EXPECT_EQ(info.nMax, 9);
     EXPECT_EQ(info.nPage, 10u);
-    EXPECT_FALSE(GetWindowLongA(fewList, GWL_STYLE) & WS_VSCROLL);
-}
-
-TEST_F(LayoutTest, DisableNoScrollKeepsTheBarDisabled) {
-    HWND c = SimpleShowing(10, 4, WS_VSCROLL | QELBOXSTYLE_DISABLENOSCROLL);
-    HWND list = QelBox_GetHWNDDropDown(c);
-    EXPECT_EQ(QelBox_GetDisableNoScroll(c), 1);
-    EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL);
+    EXPECT_FALSE(HasStyle(List(few), WS_VSCROLL));
+    // ...unless the style keeps it, disabled.
+    HWND kept = SimpleShowing(10, 4, WS_VSCROLL | QELBOXSTYLE_DISABLENOSCROLL);
+    HWND list = List(kept);
+    EXPECT_EQ(QelBox_GetDisableNoScroll(kept), 1);
+    EXPECT_TRUE(HasStyle(list, WS_VSCROLL));
     EXPECT_TRUE(ScrollBarDisabled(list, OBJID_VSCROLL));
-    AddRows(c, 20);
+    AddRows(kept, 20);
     EXPECT_FALSE(ScrollBarDisabled(list, OBJID_VSCROLL));
     EXPECT_EQ(ScrollInfo(list, SB_VERT).nMax, 23);
-
-    // Switching the style off lets the bar go when it is not needed.
-    QelBox_SetDisableNoScroll(c, FALSE);
-    EXPECT_EQ(QelBox_GetDisableNoScroll(c), 0);
-    QelBox_ResetContent(c);
-    AddRows(c, 3);
-    EXPECT_FALSE(GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL);
-}
-
-TEST_F(LayoutTest, HorizontalScrollBarPageIsAThirdOfTheListWidth) {
-    HWND c = SimpleShowing(5, 10, WS_HSCROLL, 300);
-    HWND list = QelBox_GetHWNDDropDown(c);
-    ASSERT_EQ(QelBox_SetHorizontalExtent(c, 800), 1);
-    ASSERT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_HSCROLL);
-    SCROLLINFO info = ScrollInfo(list, SB_HORZ);
-    EXPECT_EQ(info.nMin, 0);
-    EXPECT_EQ(info.nPage, 100u);
-    EXPECT_EQ(info.nMax, 800 - 300 + 100 - 1);
-    EXPECT_EQ(info.nPos, 0);
-    ASSERT_EQ(QelBox_SetHorizontalOffset(c, -1), 1);
-    info = ScrollInfo(list, SB_HORZ);
-    EXPECT_EQ(info.nPos, 500);
-    EXPECT_EQ(info.nMax - static_cast<int>(info.nPage) + 1, 500); // the last position
-
-    ASSERT_EQ(QelBox_SetHorizontalExtent(c, 200), 1);
-    EXPECT_FALSE(GetWindowLongA(list, GWL_STYLE) & WS_HSCROLL);
+    QelBox_SetDisableNoScroll(kept, FALSE);
+    EXPECT_EQ(QelBox_GetDisableNoScroll(kept), 0);
+    QelBox_ResetContent(kept);
+    AddRows(kept, 3);
+    EXPECT_FALSE(HasStyle(list, WS_VSCROLL));
 }
 
 TEST_F(LayoutTest, ClassicScrollBarsWithoutScrollInfo) {
     HWND c = SimpleShowing(10, 30, WS_VSCROLL | WS_HSCROLL, 300);
     UseClassicScrollBars(c);
-    HWND list = QelBox_GetHWNDDropDown(c);
+    HWND list = List(c);
     ASSERT_EQ(QelBox_SetTopIndex(c, 4), 0);
-    int lo = -1, hi = -1;
-    GetScrollRange(list, SB_VERT, &lo, &hi);
-    EXPECT_EQ(lo, 0);
-    EXPECT_EQ(hi, 30 - QelBox_GetItemsShown(c));
+    EXPECT_EQ(RangeMax(list, SB_VERT), 30 - QelBox_GetItemsShown(c));
     EXPECT_EQ(GetScrollPos(list, SB_VERT), 4);
     ASSERT_EQ(QelBox_SetTopIndex(c, 29), 0);
     EXPECT_EQ(GetScrollPos(list, SB_VERT), QelBox_GetTopIndex(c));
-
-    const int w = Width(ClientOf(list));
-    ASSERT_EQ(QelBox_SetHorizontalExtent(c, w + 250), 1);
+    ASSERT_EQ(QelBox_SetHorizontalExtent(c, Width(ClientOf(list)) + 250), 1);
     ASSERT_EQ(QelBox_SetHorizontalOffset(c, 100), 1);
-    GetScrollRange(list, SB_HORZ, &lo, &hi);
-    EXPECT_EQ(hi, 250);
+    EXPECT_EQ(RangeMax(list, SB_HORZ), 250);
     EXPECT_EQ(GetScrollPos(list, SB_HORZ), 100);
-
     // Everything fits: a range of 0..0 removes the bars.
     QelBox_ResetContent(c);
     AddRows(c, 2);
     ASSERT_EQ(QelBox_SetHorizontalExtent(c, 0), 1);
-    GetScrollRange(list, SB_VERT, &lo, &hi);
-    EXPECT_EQ(hi, 0);
-    EXPECT_FALSE(GetWindowLongA(list, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL));
-}
-
-TEST_F(LayoutTest, ClassicScrollBarsDisabledInsteadOfHidden) {
-    HWND c = SimpleShowing(10, 30, WS_VSCROLL | QELBOXSTYLE_DISABLENOSCROLL);
-    UseClassicScrollBars(c);
-    HWND list = QelBox_GetHWNDDropDown(c);
-    ASSERT_EQ(QelBox_SetTopIndex(c, 3), 0);
+    EXPECT_EQ(RangeMax(list, SB_VERT), 0);
+    EXPECT_FALSE(HasStyle(list, WS_VSCROLL | WS_HSCROLL));
+    // With the style the bar is disabled instead: range 0..1, at 0.
+    HWND d = SimpleShowing(10, 30, WS_VSCROLL | QELBOXSTYLE_DISABLENOSCROLL);
+    UseClassicScrollBars(d);
+    list = List(d);
+    ASSERT_EQ(QelBox_SetTopIndex(d, 3), 0);
     EXPECT_FALSE(ScrollBarDisabled(list, OBJID_VSCROLL));
-
-    QelBox_ResetContent(c);
-    AddRows(c, 2); // nothing to scroll: disabled, range 0..1, at 0
-    int lo = -1, hi = -1;
-    GetScrollRange(list, SB_VERT, &lo, &hi);
-    EXPECT_EQ(hi, 1);
+    QelBox_ResetContent(d);
+    AddRows(d, 2);
+    EXPECT_EQ(RangeMax(list, SB_VERT), 1);
     EXPECT_EQ(GetScrollPos(list, SB_VERT), 0);
     EXPECT_TRUE(ScrollBarDisabled(list, OBJID_VSCROLL));
-    EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL);
-
-    AddRows(c, 28); // enabled again with the real range
-    GetScrollRange(list, SB_VERT, &lo, &hi);
-    EXPECT_EQ(hi, 30 - QelBox_GetItemsShown(c));
+    EXPECT_TRUE(HasStyle(list, WS_VSCROLL));
+    AddRows(d, 28); // enabled again with the real range
+    EXPECT_EQ(RangeMax(list, SB_VERT), 30 - QelBox_GetItemsShown(d));
     EXPECT_FALSE(ScrollBarDisabled(list, OBJID_VSCROLL));
 }
 
-// ---------------------------------------------------------------------
 // Horizontal offset and making columns visible
 
 TEST_F(LayoutTest, HorizontalOffsetIsLimitedByExtentAndListWidth) {
     HWND c = SimpleShowing(5, 10, 0, 300);
-    ASSERT_EQ(Width(ClientOf(QelBox_GetHWNDDropDown(c))), 300);
+    ASSERT_EQ(Width(ClientOf(List(c))), 300);
     ASSERT_EQ(QelBox_SetHorizontalExtent(c, 800), 1);
-    EXPECT_EQ(QelBox_SetHorizontalOffset(c, -1), 1);
-    EXPECT_EQ(QelBox_GetHorizontalOffset(c), 500);
-    EXPECT_EQ(QelBox_SetHorizontalOffset(c, 0), 1);
-    EXPECT_EQ(QelBox_SetHorizontalOffset(c, 900), 1);
-    EXPECT_EQ(QelBox_GetHorizontalOffset(c), 500);
-    EXPECT_EQ(QelBox_SetHorizontalOffset(c, 120), 1);
-    EXPECT_EQ(QelBox_GetHorizontalOffset(c), 120);
-    EXPECT_EQ(QelBox_SetHorizontalOffset(c, -2), 0);
-    EXPECT_EQ(QelBox_GetHorizontalOffset(c), 120);
-
+    // {requested, result, offset after}
+    const int steps[][3] = {{-1, 1, 500}, {0, 1, 0}, {900, 1, 500}, {120, 1, 120}, {-2, 0, 120}};
+    for (const auto& s : steps) {
+        EXPECT_EQ(QelBox_SetHorizontalOffset(c, s[0]), s[1]) << s[0];
+        EXPECT_EQ(QelBox_GetHorizontalOffset(c), s[2]) << s[0];
+    }
     EXPECT_EQ(QelBox_SetHorizontalExtent(c, -5), 0);
     EXPECT_EQ(QelBox_GetHorizontalExtent(c), 800);
     ASSERT_EQ(QelBox_SetHorizontalExtent(c, 200), 1);
@@ -1248,185 +848,145 @@ TEST_F(LayoutTest, HorizontalOffsetIsLimitedByExtentAndListWidth) {
     EXPECT_EQ(QelBox_SetHorizontalOffset(c, -1), 1);
     EXPECT_EQ(QelBox_GetHorizontalOffset(c), 0);
     EXPECT_CODES(c); // the exported setter never notifies
-
     // Row headers take their width from the cell area.
     QelBox_SetRowHeaderWidth(c, 40);
     ASSERT_EQ(QelBox_SetHorizontalExtent(c, 800), 1);
     EXPECT_EQ(QelBox_SetHorizontalOffset(c, -1), 1);
     EXPECT_EQ(QelBox_GetHorizontalOffset(c), 540);
+
+    // The scroll bar's page is a third of the list width.
+    HWND b = SimpleShowing(5, 10, WS_HSCROLL, 300);
+    ASSERT_EQ(QelBox_SetHorizontalExtent(b, 800), 1);
+    ASSERT_EQ(QelBox_SetHorizontalOffset(b, 120), 1);
+    SCROLLINFO info = ScrollInfo(List(b), SB_HORZ);
+    EXPECT_EQ(info.nPage, 100u);
+    EXPECT_EQ(info.nMax, 800 - 300 + 100 - 1); // the last position is 500
+    EXPECT_EQ(info.nPos, 120);
+    ASSERT_EQ(QelBox_SetHorizontalExtent(b, 200), 1);
+    EXPECT_FALSE(HasStyle(List(b), WS_HSCROLL));
 }
 
 TEST_F(LayoutTest, ClosedDropDownEstimatesItsListWidth) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    AddRows(c, 3);
+    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 3);
     ASSERT_EQ(QelBox_SetHorizontalExtent(c, 800), 1);
+    auto lastOffset = [c] {
+        EXPECT_EQ(QelBox_SetHorizontalOffset(c, -1), 1);
+        return QelBox_GetHorizontalOffset(c);
+    };
     // Width 0: the closed display area.
-    EXPECT_EQ(QelBox_SetHorizontalOffset(c, -1), 1);
-    EXPECT_EQ(QelBox_GetHorizontalOffset(c), 800 - (200 - GetSystemMetrics(SM_CXVSCROLL)));
+    EXPECT_EQ(lastOffset(), 800 - (200 - GetSystemMetrics(SM_CXVSCROLL)));
     ASSERT_EQ(QelBox_SetDroppedWidth(c, 250), 0);
-    EXPECT_EQ(QelBox_SetHorizontalOffset(c, -1), 1);
-    EXPECT_EQ(QelBox_GetHorizontalOffset(c), 550);
-    // Half the control's width: the percentage taken of the drop-down
-    // width once more.
+    EXPECT_EQ(lastOffset(), 550);
+    // Half the control's width: the percentage taken of the drop-down width
+    // once more.
     ASSERT_EQ(QelBox_SetDroppedWidth(c, -50), 0);
-    EXPECT_EQ(QelBox_SetHorizontalOffset(c, -1), 1);
-    EXPECT_EQ(QelBox_GetHorizontalOffset(c), 800 - 50);
-
+    EXPECT_EQ(lastOffset(), 800 - 50);
     // Open: the list's own client width.
     ASSERT_EQ(QelBox_SetDroppedWidth(c, 0), 0);
     ASSERT_EQ(QelBox_ShowDropDown(c, TRUE), 1);
-    const int w = Width(ClientOf(QelBox_GetHWNDDropDown(c)));
-    EXPECT_EQ(QelBox_SetHorizontalOffset(c, -1), 1);
-    EXPECT_EQ(QelBox_GetHorizontalOffset(c), 800 - w);
+    EXPECT_EQ(lastOffset(), 800 - Width(ClientOf(List(c))));
 }
 
 TEST_F(LayoutTest, MakeColumnVisibleScrollsTheColumnIntoTheList) {
     HWND c = SimpleShowing(5, 20, 0, 300, {200, 200, 200});
     QelBox_SetOpenEnded(c, 0);
     ASSERT_EQ(QelBox_SetHorizontalExtent(c, 600), 1);
-
-    QelBox_MakeColumnVisible(c, 1); // right edge beyond the list
-    EXPECT_EQ(QelBox_GetHorizontalOffset(c), 100);
-    EXPECT_CODES(c, QELBOXN_HSCROLLCHANGE);
-    ClearNotes();
-    QelBox_MakeColumnVisible(c, 1); // already in view
-    EXPECT_EQ(QelBox_GetHorizontalOffset(c), 100);
-    EXPECT_CODES(c);
-
-    QelBox_MakeColumnVisible(c, 2); // the last column: fully to the right
-    EXPECT_EQ(QelBox_GetHorizontalOffset(c), 300);
-    QelBox_MakeColumnVisible(c, 1); // left edge before the list
-    EXPECT_EQ(QelBox_GetHorizontalOffset(c), 200);
-    QelBox_MakeColumnVisible(c, 0);
-    EXPECT_EQ(QelBox_GetHorizontalOffset(c), 0);
-    EXPECT_CODES(c, QELBOXN_HSCROLLCHANGE, QELBOXN_HSCROLLCHANGE, QELBOXN_HSCROLLCHANGE);
-
-    ClearNotes();
-    QelBox_MakeColumnVisible(c, 3);
-    QelBox_MakeColumnVisible(c, -1);
-    EXPECT_EQ(QelBox_GetHorizontalOffset(c), 0);
-
+    // {column, offset after}: right edge beyond the list, already in view,
+    // the last column fully to the right, left edge before the list, the
+    // first column, no such columns.
+    const int columns[][2] = {{1, 100}, {1, 100}, {2, 300}, {1, 200}, {0, 0}, {3, 0}, {-1, 0}};
+    for (const auto& column : columns) {
+        QelBox_MakeColumnVisible(c, column[0]);
+        EXPECT_EQ(QelBox_GetHorizontalOffset(c), column[1]) << column[0];
+    }
+    EXPECT_CODES(c, QELBOXN_HSCROLLCHANGE, QELBOXN_HSCROLLCHANGE, QELBOXN_HSCROLLCHANGE,
+                 QELBOXN_HSCROLLCHANGE);
     // Row 0 out of view: nothing to measure, nothing happens.
+    ClearNotes();
     ASSERT_EQ(QelBox_SetTopIndex(c, 5), 0);
     QelBox_MakeColumnVisible(c, 2);
     EXPECT_EQ(QelBox_GetHorizontalOffset(c), 0);
     EXPECT_CODES(c);
-}
-
-TEST_F(LayoutTest, MakeColumnVisibleWithoutRowsOrList) {
-    HWND c = Make(QELBOXSTYLE_SIMPLE, 0, 10, 10, 300, 150);
-    SetColumnWidths(c, {200, 200, 200});
-    ASSERT_EQ(QelBox_SetHorizontalExtent(c, 600), 1);
-    ASSERT_EQ(QelBox_SetHorizontalOffset(c, 150), 1);
-    QelBox_MakeColumnVisible(c, 2); // no rows: back to the start
-    EXPECT_EQ(QelBox_GetHorizontalOffset(c), 0);
-    EXPECT_CODES(c, QELBOXN_HSCROLLCHANGE);
-
-    HWND closed = Make(QELBOXSTYLE_DROPDOWNLIST, 0, 10, 200, 200, 40);
+    // No rows: back to the start.
+    HWND empty = Make(QELBOXSTYLE_SIMPLE, 0, 0, 320, 10, 150, 300);
+    SetColumnWidths(empty, {200, 200, 200});
+    ASSERT_EQ(QelBox_SetHorizontalExtent(empty, 600), 1);
+    ASSERT_EQ(QelBox_SetHorizontalOffset(empty, 150), 1);
+    QelBox_MakeColumnVisible(empty, 2);
+    EXPECT_EQ(QelBox_GetHorizontalOffset(empty), 0);
+    EXPECT_CODES(empty, QELBOXN_HSCROLLCHANGE);
+    // Closed: no cell to measure; open, it scrolls.
+    HWND closed = Make(QELBOXSTYLE_DROPDOWNLIST, 0, 0, 10, 320);
     SetColumnWidths(closed, {200, 200, 200});
     AddRows(closed, 3);
     QelBox_SetOpenEnded(closed, 0);
     ASSERT_EQ(QelBox_SetHorizontalExtent(closed, 600), 1);
-    QelBox_MakeColumnVisible(closed, 2); // closed: no cell to measure
-    EXPECT_EQ(QelBox_GetHorizontalOffset(closed), 0);
-
-    ASSERT_EQ(QelBox_ShowDropDown(closed, TRUE), 1);
-    const int w = Width(ClientOf(QelBox_GetHWNDDropDown(closed)));
     QelBox_MakeColumnVisible(closed, 2);
-    EXPECT_EQ(QelBox_GetHorizontalOffset(closed), 600 - w);
+    EXPECT_EQ(QelBox_GetHorizontalOffset(closed), 0);
+    ASSERT_EQ(QelBox_ShowDropDown(closed, TRUE), 1);
+    QelBox_MakeColumnVisible(closed, 2);
+    EXPECT_EQ(QelBox_GetHorizontalOffset(closed), 600 - Width(ClientOf(List(closed))));
     QelBox_MakeColumnVisible(closed, 0);
     EXPECT_EQ(QelBox_GetHorizontalOffset(closed), 0);
 }
 
-// ---------------------------------------------------------------------
-// Dropped size and position properties
+// Dropped size and position, and the style setter
 
-TEST_F(LayoutTest, DroppedSizeProperties) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    EXPECT_EQ(QelBox_GetDroppedHeight(c), 6);
-    EXPECT_EQ(QelBox_GetDroppedWidth(c), 0);
-    EXPECT_EQ(QelBox_SetDroppedHeight(c, 0), -1);
-    EXPECT_EQ(QelBox_GetDroppedHeight(c), 6);
-    EXPECT_EQ(QelBox_SetDroppedHeight(c, -120), 0);
-    EXPECT_EQ(QelBox_GetDroppedHeight(c), -120);
-    EXPECT_EQ(QelBox_SetDroppedWidth(c, -150), 0);
-    EXPECT_EQ(QelBox_GetDroppedWidth(c), -150);
-    EXPECT_EQ(QelBox_SetDroppedWidth(c, 0), 0);
-    EXPECT_EQ(QelBox_GetDroppedWidth(c), 0);
-
-    HWND simple = Make(QELBOXSTYLE_SIMPLE, 0, 220, 10, 200, 150);
+TEST_F(LayoutTest, DroppedPropertiesAndTheirSettersClosingTheList) {
+    HWND list = Make(QELBOXSTYLE_DROPDOWNLIST, 0, 3);
+    HWND combo = Make(QELBOXSTYLE_DROPDOWN, 0, 3, 220);
+    HWND simple = Make(QELBOXSTYLE_SIMPLE, 0, 0, 430, 10, 150);
+    EXPECT_EQ(QelBox_GetDroppedHeight(combo), 6);
+    EXPECT_EQ(QelBox_GetDroppedWidth(combo), 0);
+    EXPECT_EQ(QelBox_SetDroppedHeight(combo, 0), -1);
+    EXPECT_EQ(QelBox_GetDroppedHeight(combo), 6);
+    // The simple type has neither.
     EXPECT_EQ(QelBox_GetDroppedHeight(simple), -1);
     EXPECT_EQ(QelBox_GetDroppedWidth(simple), -1);
     EXPECT_EQ(QelBox_SetDroppedHeight(simple, 4), -1);
     EXPECT_EQ(QelBox_SetDroppedWidth(simple, 100), -1);
-    EXPECT_EQ(QelBox_GetDroppedHeight(simple), -1);
-}
-
-TEST_F(LayoutTest, DropDownPositionIsKeptByTheDropDownListOnly) {
-    HWND list = Make(QELBOXSTYLE_DROPDOWNLIST, 0, 10, 10, 200, 40);
-    HWND combo = Make(QELBOXSTYLE_DROPDOWN, 0, 220, 10, 200, 40);
+    // Only the drop-down-list type keeps the position.
     EXPECT_EQ(QelBox_GetDropDownPosition(list), 1);
     QelBox_SetDropDownPosition(list, 0);
     EXPECT_EQ(QelBox_GetDropDownPosition(list), 0);
     QelBox_SetDropDownPosition(combo, 0);
     EXPECT_EQ(QelBox_GetDropDownPosition(combo), 1);
-
-    // Setting it closes an open drop-down without accepting.
-    AddRows(list, 3);
+    // Setting the position or the scroll-bar style closes an open list
+    // without accepting.
     ASSERT_EQ(QelBox_ShowDropDown(list, TRUE), 1);
     ClearNotes();
     QelBox_SetDropDownPosition(list, 1);
     EXPECT_EQ(QelBox_GetDroppedState(list), 0);
     EXPECT_CODES(list, QELBOXN_CLOSEUPCANCEL, QELBOXN_DROPDOWNDESTROY);
-}
-
-TEST_F(LayoutTest, SetDisableNoScrollChangesTheStyleAndClosesTheList) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    AddRows(c, 3);
-    EXPECT_EQ(QelBox_GetDisableNoScroll(c), 0);
-    ASSERT_EQ(QelBox_ShowDropDown(c, TRUE), 1);
+    EXPECT_EQ(QelBox_GetDisableNoScroll(combo), 0);
+    ASSERT_EQ(QelBox_ShowDropDown(combo, TRUE), 1);
     ClearNotes();
-    QelBox_SetDisableNoScroll(c, 5);
-    EXPECT_EQ(QelBox_GetDisableNoScroll(c), 1);
-    EXPECT_TRUE(GetWindowLongA(c, GWL_STYLE) & QELBOXSTYLE_DISABLENOSCROLL);
-    EXPECT_EQ(QelBox_GetDroppedState(c), 0);
-    EXPECT_CODES(c, QELBOXN_CLOSEUPCANCEL, QELBOXN_DROPDOWNDESTROY);
-    QelBox_SetDisableNoScroll(c, FALSE);
-    EXPECT_EQ(QelBox_GetDisableNoScroll(c), 0);
+    QelBox_SetDisableNoScroll(combo, 5);
+    EXPECT_EQ(QelBox_GetDisableNoScroll(combo), 1);
+    EXPECT_TRUE(HasStyle(combo, QELBOXSTYLE_DISABLENOSCROLL));
+    EXPECT_EQ(QelBox_GetDroppedState(combo), 0);
+    EXPECT_CODES(combo, QELBOXN_CLOSEUPCANCEL, QELBOXN_DROPDOWNDESTROY);
 }
-
-// ---------------------------------------------------------------------
-// An open drop-down follows the control
 
 TEST_F(LayoutTest, OpenListMovesWithTheControlsBottomEdge) {
-    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10, 10, 200, 40);
-    AddRows(c, 10);
+    HFONT big = Font(30);
+    RECT before, control, after;
+    HWND c = Make(QELBOXSTYLE_DROPDOWN, 0, 10);
     ASSERT_EQ(QelBox_ShowDropDown(c, TRUE), 1);
-    HWND list = QelBox_GetHWNDDropDown(c);
-    RECT before, control;
-    GetWindowRect(list, &before);
+    GetWindowRect(List(c), &before);
     GetWindowRect(c, &control);
     ASSERT_GE(before.top, control.bottom); // opened below
-
-    HFONT big = Font(30);
     QelBox_SetEditCtlFont(c, big, FALSE);
-    RECT grown, after;
-    GetWindowRect(c, &grown);
-    GetWindowRect(list, &after);
-    const int dy = grown.bottom - control.bottom;
+    const int dy = RectIn(c, nullptr).bottom - control.bottom;
     ASSERT_GT(dy, 0);
-    EXPECT_EQ(after.top, before.top + dy);
-    EXPECT_EQ(Height(after), Height(before));
-    EXPECT_EQ(after.left, before.left);
-
+    GetWindowRect(List(c), &after);
+    EXPECT_EQ(after, Rect(before.left, before.top + dy, before.right, before.bottom + dy));
     // Kept bottom edge: the list stays where it is.
-    HWND kept = Make(QELBOXSTYLE_DROPDOWN, QELBOXSTYLE_ALIGNBOTTOM, 220, 10, 200, 40);
-    AddRows(kept, 10);
+    HWND kept = Make(QELBOXSTYLE_DROPDOWN, QELBOXSTYLE_ALIGNBOTTOM, 10, 220);
     ASSERT_EQ(QelBox_ShowDropDown(kept, TRUE), 1);
-    HWND keptList = QelBox_GetHWNDDropDown(kept);
-    GetWindowRect(keptList, &before);
+    GetWindowRect(List(kept), &before);
     QelBox_SetEditCtlFont(kept, big, FALSE);
-    GetWindowRect(keptList, &after);
+    GetWindowRect(List(kept), &after);
     EXPECT_EQ(after, before);
 }
 
