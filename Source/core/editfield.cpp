@@ -64,6 +64,15 @@ void MeasureFont(ControlRecord* rec, HFONT font, TEXTMETRICA* metrics) {
     ReleaseDC(rec->hwndControl, dc);
 }
 
+void ChangeFont(ControlRecord* rec, HFONT* field, TEXTMETRICA* metrics, HFONT font, BOOL redraw) {
+    *field = font;
+    MeasureFont(rec, font, metrics);
+    if (field == &rec->editFont && rec->hwndEdit)
+        SendMessageA(rec->hwndEdit, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+    RecalcLayout(rec);
+    if (redraw) RepaintAll(rec);
+}
+
 HWND CreateEditField(ControlRecord* rec) {
     HWND control = rec->hwndControl;
     bool hadFocus = false;
@@ -213,11 +222,7 @@ HFONT WINAPI QelBox_GetEditCtlFont(HWND control) {
 
 void WINAPI QelBox_SetEditCtlFont(HWND control, HFONT font, BOOL redraw) {
     ControlRecord* rec = RecordOf(control);
-    rec->editFont = font;
-    MeasureFont(rec, font, &rec->editFontMetrics);
-    if (rec->hwndEdit) SendMessageA(rec->hwndEdit, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-    RecalcLayout(rec);
-    if (redraw) RepaintAll(rec);
+    ChangeFont(rec, &rec->editFont, &rec->editFontMetrics, font, redraw);
 }
 
 int WINAPI QelBox_GetExtendedUI(HWND control) {

@@ -233,10 +233,7 @@ int WINAPI QelBox_GetShowHeader(HWND control) {
 
 void WINAPI QelBox_SetColHeaderFont(HWND control, HFONT font, BOOL redraw) {
     ControlRecord* rec = RecordOf(control);
-    rec->colHeaderFont = font;
-    MeasureFont(rec, font, &rec->colHeaderFontMetrics);
-    RecalcLayout(rec);
-    if (redraw) RepaintAll(rec);
+    ChangeFont(rec, &rec->colHeaderFont, &rec->colHeaderFontMetrics, font, redraw);
 }
 
 int WINAPI QelBox_GetColumns(HWND control, ColumnRecord** out) {

@@ -75,10 +75,7 @@ extern "C" {
 
 void WINAPI QelBox_SetRowHeaderFont(HWND control, HFONT font, BOOL redraw) {
     ControlRecord* rec = RecordOf(control);
-    rec->rowHeaderFont = font;
-    MeasureFont(rec, font, &rec->rowHeaderFontMetrics);
-    RecalcLayout(rec);
-    if (redraw) RepaintAll(rec);
+    ChangeFont(rec, &rec->rowHeaderFont, &rec->rowHeaderFontMetrics, font, redraw);
 }
 
 HFONT WINAPI QelBox_GetRowHeaderFont(HWND control) {
