@@ -111,12 +111,20 @@ HWND ControlTest::Create(DWORD type, DWORD extraStyle, int id, int height) {
     return control;
 }
 
-void ControlTest::AddRows(HWND control, int n) {
+bool ControlTest::Drop(HWND control) {
+    SetFocus(control);
+    const bool open = QelBox_ShowDropDown(control, TRUE) == 1 && QelBox_GetDroppedState(control);
+    ClearNotes();
+    return open;
+}
+
+HWND ControlTest::AddRows(HWND control, int n) {
     char text[32];
     for (int i = 0; i < n; ++i) {
         wsprintfA(text, "Row %d", i);
         QelBox_AddString_A(control, text);
     }
+    return control;
 }
 
 std::string ControlTest::Text(HWND control, int index, int column) {

@@ -43,12 +43,27 @@ class ControlTest : public ::testing::Test {
     void TearDown() override;
     // Creates a control; it is destroyed after the test.
     HWND Create(DWORD type, DWORD extraStyle = 0, int id = 1, int height = 120);
-    // Adds rows "Row 0".."Row n-1".
-    static void AddRows(HWND control, int n);
+    // Focuses `control` and opens its list, then forgets the notifications;
+    // true when the list is open.
+    static bool Drop(HWND control);
+    // Adds rows "Row 0".."Row n-1"; returns the control.
+    static HWND AddRows(HWND control, int n);
     static std::string Text(HWND control, int index, int column = 0);
     static std::string WindowText(HWND window);
 
     std::vector<HWND> created_;
 };
 
+// Sends WM_KEYDOWN with `key` to `window`.
+inline void Key(HWND window, WPARAM key) {
+    SendMessageA(window, WM_KEYDOWN, key, 0);
+}
+
 #define EXPECT_CODES(control, ...) EXPECT_EQ(Codes(control), (std::vector<int>{__VA_ARGS__}))
+// Forgets the notifications, runs `action`, then checks what `control` sent.
+#define EXPECT_CODES_AFTER(action, control, ...)                                                   \
+    do {                                                                                           \
+        ClearNotes();                                                                              \
+        action;                                                                                    \
+        EXPECT_CODES(control, __VA_ARGS__);                                                        \
+    } while (0)

@@ -8,79 +8,80 @@ class ItemPropsTest : public ControlTest {
   protected:
     HWND control_ = nullptr;
     HBITMAP bitmap_ = nullptr;
+    HBRUSH brush_ = nullptr; // not a bitmap
     void SetUp() override {
         ControlTest::SetUp();
         control_ = Create(QELBOXSTYLE_SIMPLE, 0, 1, 150);
         AddRows(control_, 4);
         bitmap_ = CreateBitmap(12, 9, 1, 1, nullptr);
+        brush_ = CreateSolidBrush(0);
     }
     void TearDown() override {
         ControlTest::TearDown();
         DeleteObject(bitmap_); // the control never deletes application bitmaps
+        DeleteObject(brush_);
     }
-    // True when part of the list window waits to be repainted.
-    bool ListNeedsPaint() {
-        return GetUpdateRect(QelBox_GetHWNDDropDown(control_), nullptr, FALSE) != 0;
+    // "result text" of a read into a buffer holding "junk".
+    std::string CellText(int index, int column) {
+        char buffer[32] = "junk";
+        return std::to_string(QelBox_GetText_A(control_, index, column, buffer)) + " " + buffer;
     }
-    void Validate() {
-        HWND list = QelBox_GetHWNDDropDown(control_);
-        ValidateRect(list, nullptr);
-        ValidateRect(control_, nullptr);
+    std::string RowText(int index) {
+        char buffer[32] = "junk";
+        return std::to_string(QelBox_GetRowText_A(control_, index, buffer)) + " " + buffer;
     }
 };
 
-TEST_F(ItemPropsTest, ItemData) {
+TEST_F(ItemPropsTest, ItemDataAndStatus) {
     EXPECT_EQ(QelBox_SetItemData(control_, 2, 0xCAFE), 0);
     EXPECT_EQ(QelBox_GetItemData(control_, 2), 0xCAFEu);
     EXPECT_EQ(QelBox_SetItemData(control_, 4, 1), -1);
     EXPECT_EQ(QelBox_SetItemData(control_, -1, 1), -1);
     EXPECT_EQ(QelBox_GetItemData(control_, 4), 0xFFFFFFFFu);
     EXPECT_EQ(QelBox_GetItemData(control_, -1), 0xFFFFFFFFu);
-}
 
-TEST_F(ItemPropsTest, StatusRepaintsOnlyOnAChange) {
-    Validate();
-    EXPECT_EQ(QelBox_SetItemStatus(control_, 1, FALSE), 1);
-    EXPECT_EQ(QelBox_GetItemStatus(control_, 1), 0);
-    EXPECT_TRUE(ListNeedsPaint());
-    Validate();
-    EXPECT_EQ(QelBox_SetItemStatus(control_, 1, FALSE), 1);
-    EXPECT_FALSE(ListNeedsPaint());
+    // A status change repaints the list; setting the same status does not.
+    HWND list = QelBox_GetHWNDDropDown(control_);
+    for (bool change : {true, false}) {
+        ValidateRect(list, nullptr);
+        ValidateRect(control_, nullptr);
+        EXPECT_EQ(QelBox_SetItemStatus(control_, 1, FALSE), 1);
+        EXPECT_EQ(QelBox_GetItemStatus(control_, 1), 0);
+        EXPECT_EQ(GetUpdateRect(list, nullptr, FALSE) != 0, change);
+    }
     EXPECT_EQ(QelBox_SetItemStatus(control_, 1, 2), 1); // any non-zero enables
     EXPECT_EQ(QelBox_GetItemStatus(control_, 1), 1);
     EXPECT_EQ(QelBox_SetItemStatus(control_, 9, TRUE), 0);
     EXPECT_EQ(QelBox_GetItemStatus(control_, 9), 0);
 }
 
-TEST_F(ItemPropsTest, TextsOfCells) {
-    char buffer[32];
+TEST_F(ItemPropsTest, CellAndRowTexts) {
     EXPECT_EQ(QelBox_SetText_A(control_, 1, 0, "changed"), 1);
-    EXPECT_EQ(QelBox_GetText_A(control_, 1, 0, buffer), 7);
-    EXPECT_STREQ(buffer, "changed");
+    EXPECT_EQ(CellText(1, 0), "7 changed");
     EXPECT_EQ(QelBox_SetText_A(control_, 1, 0, nullptr), 1);
-    EXPECT_EQ(QelBox_GetText_A(control_, 1, 0, buffer), 0);
-    EXPECT_STREQ(buffer, "");
-    // Refusals leave the buffer emptied and the item unchanged.
-    strcpy(buffer, "junk");
-    EXPECT_EQ(QelBox_GetText_A(control_, 1, 1, buffer), -1);
-    EXPECT_STREQ(buffer, "");
-    EXPECT_EQ(QelBox_GetText_A(control_, 4, 0, buffer), -1);
+    EXPECT_EQ(CellText(1, 0), "0 ");
+    // Refusals empty the buffer; index -1 is the committed item, whose new
+    // text shows in the edit field.
+    EXPECT_EQ(CellText(1, 1), "-1 ");
+    EXPECT_EQ(CellText(4, 0), "-1 ");
+    EXPECT_EQ(CellText(-1, 0), "-1 ");
     EXPECT_EQ(QelBox_GetTextLength(control_, 0, -1), -1);
     EXPECT_EQ(QelBox_SetText_A(control_, 4, 0, "x"), 0);
     EXPECT_EQ(QelBox_SetText_A(control_, 0, 1, "x"), 0);
-    // Index -1 is the committed item.
-    strcpy(buffer, "junk");
-    EXPECT_EQ(QelBox_GetText_A(control_, -1, 0, buffer), -1);
-    EXPECT_STREQ(buffer, "");
     QelBox_SetCurSel(control_, 3);
-    EXPECT_EQ(QelBox_GetText_A(control_, -1, 0, buffer), 5);
-    EXPECT_STREQ(buffer, "Row 3");
-}
-
-TEST_F(ItemPropsTest, SetTextOfTheCommittedItemUpdatesTheEditField) {
-    QelBox_SetCurSel(control_, 2);
-    QelBox_SetText_A(control_, 2, 0, "Renamed");
+    EXPECT_EQ(CellText(-1, 0), "5 Row 3");
+    QelBox_SetText_A(control_, 3, 0, "Renamed");
     EXPECT_EQ(WindowText(QelBox_GetHWNDEdit(control_)), "Renamed");
+
+    EXPECT_EQ(RowText(0), "0 ");
+    EXPECT_EQ(QelBox_SetRowText_A(control_, 0, "R0"), 1);
+    EXPECT_EQ(QelBox_GetRowTextLength(control_, 0), 2);
+    EXPECT_EQ(RowText(0), "2 R0");
+    EXPECT_EQ(QelBox_SetRowText_A(control_, 0, nullptr), 1);
+    EXPECT_EQ(QelBox_GetRowTextLength(control_, 0), 0);
+    EXPECT_EQ(QelBox_SetRowText_A(control_, 7, "x"), 0);
+    EXPECT_EQ(QelBox_GetRowTextLength(control_, 7), -1);
+    EXPECT_EQ(RowText(-1).substr(0, 3), "-1 ");
 }
 
 TEST_F(ItemPropsTest, OutOfMemoryKeepsOldTexts) {
@@ -99,73 +100,55 @@ TEST_F(ItemPropsTest, OutOfMemoryKeepsOldTexts) {
     EXPECT_EQ(QelBoxDiag_LiveAllocations(), live);
 }
 
-TEST_F(ItemPropsTest, RowTexts) {
-    char buffer[32] = "junk";
-    EXPECT_EQ(QelBox_GetRowText_A(control_, 0, buffer), 0);
-    EXPECT_STREQ(buffer, "");
-    EXPECT_EQ(QelBox_SetRowText_A(control_, 0, "R0"), 1);
-    EXPECT_EQ(QelBox_GetRowTextLength(control_, 0), 2);
-    EXPECT_EQ(QelBox_GetRowText_A(control_, 0, buffer), 2);
-    EXPECT_STREQ(buffer, "R0");
-    EXPECT_EQ(QelBox_SetRowText_A(control_, 0, nullptr), 1);
-    EXPECT_EQ(QelBox_GetRowTextLength(control_, 0), 0);
-    EXPECT_EQ(QelBox_SetRowText_A(control_, 7, "x"), 0);
-    EXPECT_EQ(QelBox_GetRowTextLength(control_, 7), -1);
-    EXPECT_EQ(QelBox_GetRowText_A(control_, -1, buffer), -1);
+// The colours, bitmap and bitmap style of row 2 as QelBox_GetRowInfo reads
+// them into a block holding `bitmap`.
+std::vector<UINT_PTR> RowInfoOf(HWND control, HBITMAP bitmap = nullptr) {
+    RowInfo r = {1, 2, 0, 0, 0, 0, bitmap, 9};
+    EXPECT_EQ(QelBox_GetRowInfo(control, &r), 1);
+    return {r.colorBackground, r.colorText,        r.colorSelBackground,
+            r.colorSelText,    UINT_PTR(r.bitmap), r.bitmapStyle};
 }
 
-TEST_F(ItemPropsTest, RowInfoRoundTripAndDefaults) {
-    RowInfo info = {1, 2, 0, 0, 0, 0, nullptr, 0};
-    ASSERT_EQ(QelBox_GetRowInfo(control_, &info), 1);
-    EXPECT_EQ(info.colorBackground, 0xFFFFFFFFu);
-    EXPECT_EQ(info.colorText, 0xFFFFFFFFu);
-    EXPECT_EQ(info.colorSelBackground, 0xFFFFFFFFu);
-    EXPECT_EQ(info.colorSelText, 0xFFFFFFFFu);
-    EXPECT_EQ(info.bitmap, nullptr);
-
+TEST_F(ItemPropsTest, RowInfoRoundTripDefaultsAndRefusals) {
+    const UINT_PTR none = 0xFFFFFFFF;
+    EXPECT_EQ(RowInfoOf(control_, bitmap_), (std::vector<UINT_PTR>{none, none, none, none, 0, 0}));
     RowInfo set = {1, 2, RGB(1, 2, 3), RGB(4, 5, 6), 0x8000000D, 0xFFFFFFFF, bitmap_, 3};
     EXPECT_EQ(QelBox_SetRowInfo(control_, &set), 1);
-    RowInfo read = {1, 2, 0, 0, 0, 0, nullptr, 0};
-    ASSERT_EQ(QelBox_GetRowInfo(control_, &read), 1);
-    EXPECT_EQ(read.colorBackground, RGB(1, 2, 3));
-    EXPECT_EQ(read.colorText, RGB(4, 5, 6));
-    EXPECT_EQ(read.colorSelBackground, 0x8000000Du);
-    EXPECT_EQ(read.bitmap, bitmap_);
-    EXPECT_EQ(read.bitmapStyle, 3);
+    EXPECT_EQ(RowInfoOf(control_), (std::vector<UINT_PTR>{RGB(1, 2, 3), RGB(4, 5, 6), 0x8000000D,
+                                                          none, UINT_PTR(bitmap_), 3}));
 
     RowInfo bad = set;
     bad.version = 2;
     EXPECT_EQ(QelBox_SetRowInfo(control_, &bad), 0);
     EXPECT_EQ(QelBox_GetRowInfo(control_, &bad), 0);
     bad = set;
-    bad.index = 4;
-    EXPECT_EQ(QelBox_SetRowInfo(control_, &bad), 0);
-    bad.index = -2;
-    EXPECT_EQ(QelBox_SetRowInfo(control_, &bad), 0);
+    for (int index : {4, -2}) {
+        bad.index = index;
+        EXPECT_EQ(QelBox_SetRowInfo(control_, &bad), 0) << index;
+    }
     bad.index = -1;
     EXPECT_EQ(QelBox_GetRowInfo(control_, &bad), 0); // -1 is for setting only
-    HBRUSH brush = CreateSolidBrush(0);
     bad = set;
-    bad.bitmap = reinterpret_cast<HBITMAP>(brush);
+    bad.bitmap = reinterpret_cast<HBITMAP>(brush_);
     EXPECT_EQ(QelBox_SetRowInfo(control_, &bad), 0);
-    DeleteObject(brush);
-}
 
-TEST_F(ItemPropsTest, ListWideRowHeaderBitmapSizesRows) {
+    // A list-wide row-header bitmap sizes the rows.
     QelBox_SetShowRowHeader(control_, 3);
-    int before = QelBox_GetItemHeight(control_, 0);
+    const int before = QelBox_GetItemHeight(control_, 0);
     HBITMAP tall = CreateBitmap(8, before + 10, 1, 1, nullptr);
-    RowInfo info = {1, -1, 0, 0, 0, 0, tall, 0};
-    EXPECT_EQ(QelBox_SetRowInfo(control_, &info), 1);
+    RowInfo all = {1, -1, 0, 0, 0, 0, tall, 0};
+    EXPECT_EQ(QelBox_SetRowInfo(control_, &all), 1);
     EXPECT_EQ(QelBox_GetItemHeight(control_, 0), before + 13);
-    info.bitmap = nullptr;
-    EXPECT_EQ(QelBox_SetRowInfo(control_, &info), 1);
+    all.bitmap = nullptr;
+    EXPECT_EQ(QelBox_SetRowInfo(control_, &all), 1);
     EXPECT_EQ(QelBox_GetItemHeight(control_, 0), before);
     DeleteObject(tall);
 }
 
 TEST_F(ItemPropsTest, LabelsAndBitmapsPerItemAndListWide) {
+    HBITMAP brush = reinterpret_cast<HBITMAP>(brush_);
     for (bool label : {true, false}) {
+        SCOPED_TRACE(label ? "label" : "bitmap");
         auto set = label ? QelBox_SetItemLabel : QelBox_SetItemBitmap;
         auto get = label ? QelBox_GetItemLabel : QelBox_GetItemBitmap;
         auto shown = label ? QelBox_GetShowLabels : QelBox_GetShowBitmaps;
@@ -182,10 +165,8 @@ TEST_F(ItemPropsTest, LabelsAndBitmapsPerItemAndListWide) {
         // Refusals.
         EXPECT_EQ(set(control_, 4, bitmap_), 0);
         EXPECT_EQ(set(control_, -2, bitmap_), 0);
-        HBRUSH brush = CreateSolidBrush(0);
-        EXPECT_EQ(set(control_, 1, reinterpret_cast<HBITMAP>(brush)), 0);
-        EXPECT_EQ(set(control_, -1, reinterpret_cast<HBITMAP>(brush)), 0);
-        DeleteObject(brush);
+        EXPECT_EQ(set(control_, 1, brush), 0);
+        EXPECT_EQ(set(control_, -1, brush), 0);
         EXPECT_EQ(get(control_, 1), nullptr);
         EXPECT_EQ(get(control_, 4), nullptr);
     }

@@ -1,132 +1,77 @@
-// Keyboard handling of the control window: dialog codes, navigation keys,
-// opening and closing the list, and character search.
+// Keyboard handling of the control window: navigation keys, opening and
+// closing the list, character search and dialog codes.
 #include "harness.h"
 
 namespace {
 
-class KeyboardTest : public ControlTest {
-  protected:
-    void Key(HWND control, WPARAM key) { SendMessageA(control, WM_KEYDOWN, key, 0); }
-    LRESULT DialogCode(HWND window, UINT message, WPARAM key) {
-        MSG msg = {window, message, key, 0, 0, {0, 0}};
-        return SendMessageA(window, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
-    }
-};
+using KeyboardTest = ControlTest;
+
+LRESULT DialogCode(HWND window, UINT message, WPARAM key) {
+    MSG msg = {window, message, key, 0, 0, {0, 0}};
+    return SendMessageA(window, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
+}
 
 TEST_F(KeyboardTest, NavigationKeysMoveAndCommitWithNotification) {
     HWND control = Create(QELBOXSTYLE_DROPDOWNLIST);
-    AddRows(control, 20);
-    int shown = QelBox_GetItemsShown(control);
+    // An empty control: nothing moves, nothing opens.
+    for (WPARAM key : {VK_DOWN, VK_UP, VK_HOME, VK_END, VK_PRIOR, VK_NEXT, VK_F4})
+        Key(control, key);
+    EXPECT_EQ(QelBox_GetCurSel(control), -1);
+    EXPECT_FALSE(QelBox_GetDroppedState(control));
+    EXPECT_CODES(control);
 
-    struct Step {
-        WPARAM key;
-        int expected;
-    } steps[] = {{VK_DOWN, 0},  {VK_DOWN, 1},   {VK_RIGHT, 2},          {VK_UP, 1},
-                 {VK_LEFT, 0},  {VK_LEFT, 0},   {VK_NEXT, shown},       {VK_END, 19},
-                 {VK_NEXT, 19}, {VK_RIGHT, 19}, {VK_PRIOR, 19 - shown}, {VK_HOME, 0}};
+    AddRows(control, 20);
+    const int shown = QelBox_GetItemsShown(control);
+    const int steps[][2] = {{VK_UP, 0},    {VK_DOWN, 1},   {VK_RIGHT, 2},          {VK_UP, 1},
+                            {VK_LEFT, 0},  {VK_LEFT, 0},   {VK_NEXT, shown},       {VK_END, 19},
+                            {VK_NEXT, 19}, {VK_RIGHT, 19}, {VK_PRIOR, 19 - shown}, {VK_HOME, 0}};
     int previous = -1;
-    for (const Step& step : steps) {
+    for (const auto& step : steps) {
         ClearNotes();
-        Key(control, step.key);
-        EXPECT_EQ(QelBox_GetCurSel(control), step.expected) << "key " << step.key;
-        EXPECT_EQ(QelBox_GetTextLength(control, -1, 0),
-                  static_cast<int>(Text(control, step.expected).size()));
-        if (step.expected != previous)
-            EXPECT_CODES(control, QELBOXN_SELCHANGE);
-        else
-            EXPECT_CODES(control); // nothing moved: nothing sent
-        previous = step.expected;
+        Key(control, step[0]);
+        EXPECT_EQ(QelBox_GetCurSel(control), step[1]) << "key " << step[0];
+        EXPECT_EQ(Text(control, -1), Text(control, step[1]));
+        // A move is committed and notified; no move, no notification.
+        EXPECT_EQ(Codes(control), std::vector<int>(step[1] != previous, QELBOXN_SELCHANGE));
+        previous = step[1];
     }
 }
 
-TEST_F(KeyboardTest, UpWithoutSelectionGoesToTheFirstRow) {
-    HWND control = Create(QELBOXSTYLE_DROPDOWNLIST);
-    AddRows(control, 3);
-    Key(control, VK_UP);
-    EXPECT_EQ(QelBox_GetCurSel(control), 0);
-}
-
-TEST_F(KeyboardTest, RowKeysOnAnEmptyControlDoNothing) {
-    HWND control = Create(QELBOXSTYLE_DROPDOWNLIST);
-    for (WPARAM key : {VK_DOWN, VK_UP, VK_HOME, VK_END, VK_PRIOR, VK_NEXT})
-        Key(control, key);
-    EXPECT_EQ(QelBox_GetCurSel(control), -1);
-    EXPECT_CODES(control);
-}
-
-TEST_F(KeyboardTest, ExtendedInterfaceOpensWithDownAndIgnoresF4) {
-    HWND control = Create(QELBOXSTYLE_DROPDOWNLIST);
-    AddRows(control, 5);
-    SetFocus(control);
-    EXPECT_EQ(QelBox_SetExtendedUI(control, 1), 0);
-    EXPECT_EQ(QelBox_GetExtendedUI(control), 1);
-    ClearNotes();
-    Key(control, VK_F4);
-    EXPECT_FALSE(QelBox_GetDroppedState(control));
-    Key(control, VK_DOWN);
-    EXPECT_TRUE(QelBox_GetDroppedState(control));
-    EXPECT_CODES(control, QELBOXN_DROPDOWN, QELBOXN_DROPDOWNOPEN);
-    EXPECT_EQ(QelBox_GetCurSel(control), -1);
-    // While dropped, Down moves and commits.
-    ClearNotes();
-    Key(control, VK_DOWN);
-    EXPECT_EQ(QelBox_GetCurSel(control), 0);
-    EXPECT_CODES(control, QELBOXN_SELCHANGE);
-}
-
-TEST_F(KeyboardTest, F4OpensAndClosesAccepting) {
-    HWND control = Create(QELBOXSTYLE_DROPDOWNLIST);
-    AddRows(control, 5);
+TEST_F(KeyboardTest, KeysOpenAndCloseTheList) {
+    HWND control = AddRows(Create(QELBOXSTYLE_DROPDOWNLIST), 5);
     SetFocus(control);
     QelBox_SetCurSel(control, 1);
     ClearNotes();
-    Key(control, VK_F4);
+    Key(control, VK_RETURN); // closed: Enter and Escape do nothing
+    Key(control, VK_ESCAPE);
+    Key(control, VK_F4); // F4 opens and closes accepting
     EXPECT_TRUE(QelBox_GetDroppedState(control));
     Key(control, VK_F4);
     EXPECT_FALSE(QelBox_GetDroppedState(control));
     EXPECT_CODES(control, QELBOXN_DROPDOWN, QELBOXN_DROPDOWNOPEN, QELBOXN_CLOSEUPOK,
                  QELBOXN_DROPDOWNDESTROY, QELBOXN_SELCHANGE);
-}
 
-TEST_F(KeyboardTest, ReturnAcceptsAndEscapeCancels) {
-    HWND control = Create(QELBOXSTYLE_DROPDOWNLIST);
-    AddRows(control, 5);
-    SetFocus(control);
-    QelBox_ShowDropDown(control, TRUE);
-    ClearNotes();
-    Key(control, VK_RETURN);
-    EXPECT_CODES(control, QELBOXN_CLOSEUPOK, QELBOXN_DROPDOWNDESTROY, QELBOXN_SELCHANGE);
-
-    QelBox_ShowDropDown(control, TRUE);
-    ClearNotes();
-    Key(control, VK_ESCAPE);
-    EXPECT_CODES(control, QELBOXN_CLOSEUPCANCEL, QELBOXN_DROPDOWNDESTROY);
-    // Closed: both keys do nothing.
-    ClearNotes();
-    Key(control, VK_RETURN);
-    Key(control, VK_ESCAPE);
-    EXPECT_CODES(control);
-}
-
-TEST_F(KeyboardTest, AltDownTogglesAndIsSwallowed) {
-    HWND control = Create(QELBOXSTYLE_DROPDOWNLIST);
-    AddRows(control, 5);
-    SetFocus(control);
+    // Alt+Down and Alt+Up toggle and are swallowed.
     EXPECT_EQ(SendMessageA(control, WM_SYSKEYDOWN, VK_DOWN, 0x20000000), 0);
     EXPECT_TRUE(QelBox_GetDroppedState(control));
-    Key(control, VK_DOWN); // highlight row 0 ...
-    ClearNotes();
-    SendMessageA(control, WM_SYSKEYDOWN, VK_UP, 0x20000000); // ... and accept it
+    Key(control, VK_DOWN); // highlight row 2 and accept it
+    EXPECT_CODES_AFTER(SendMessageA(control, WM_SYSKEYDOWN, VK_UP, 0x20000000), control,
+                       QELBOXN_CLOSEUPOK, QELBOXN_DROPDOWNDESTROY, QELBOXN_SELCHANGE);
     EXPECT_FALSE(QelBox_GetDroppedState(control));
-    EXPECT_CODES(control, QELBOXN_CLOSEUPOK, QELBOXN_DROPDOWNDESTROY, QELBOXN_SELCHANGE);
     EXPECT_EQ(SendMessageA(control, WM_SYSKEYDOWN, VK_F10, 0x20000000), 0);
-}
 
-TEST_F(KeyboardTest, OpeningAnEmptyListFails) {
-    HWND control = Create(QELBOXSTYLE_DROPDOWNLIST);
+    // The extended interface opens with Down and ignores F4; while dropped
+    // Down moves and commits.
+    EXPECT_EQ(QelBox_SetExtendedUI(control, 1), 0);
+    EXPECT_EQ(QelBox_GetExtendedUI(control), 1);
+    QelBox_SetCurSel(control, -1);
     Key(control, VK_F4);
     EXPECT_FALSE(QelBox_GetDroppedState(control));
-    EXPECT_CODES(control);
+    EXPECT_CODES_AFTER(Key(control, VK_DOWN), control, QELBOXN_DROPDOWN, QELBOXN_DROPDOWNOPEN);
+    EXPECT_TRUE(QelBox_GetDroppedState(control));
+    EXPECT_EQ(QelBox_GetCurSel(control), -1);
+    EXPECT_CODES_AFTER(Key(control, VK_DOWN), control, QELBOXN_SELCHANGE);
+    EXPECT_EQ(QelBox_GetCurSel(control), 0);
 }
 
 TEST_F(KeyboardTest, CharacterSearchFindsTheNextRowStartingWithTheLetter) {
@@ -137,19 +82,14 @@ TEST_F(KeyboardTest, CharacterSearchFindsTheNextRowStartingWithTheLetter) {
     EXPECT_EQ(QelBox_GetCurSel(control), 1);
     SendMessageA(control, WM_CHAR, 'x', 0);
     EXPECT_EQ(QelBox_GetCurSel(control), 3); // case-insensitive
-    ClearNotes();
-    SendMessageA(control, WM_CHAR, 'X', 0);
-    EXPECT_EQ(QelBox_GetCurSel(control), 1); // wraps to the top
-    EXPECT_CODES(control, QELBOXN_SELCHANGE);
-    ClearNotes();
-    SendMessageA(control, WM_CHAR, 'q', 0);
-    EXPECT_EQ(QelBox_GetCurSel(control), 1); // no match: nothing changes
-    EXPECT_CODES(control);
+    EXPECT_CODES_AFTER(SendMessageA(control, WM_CHAR, 'X', 0), control, QELBOXN_SELCHANGE);
+    EXPECT_EQ(QelBox_GetCurSel(control), 1);                             // wraps to the top
+    EXPECT_CODES_AFTER(SendMessageA(control, WM_CHAR, 'q', 0), control); // no match
+    EXPECT_EQ(QelBox_GetCurSel(control), 1);
 }
 
-TEST_F(KeyboardTest, DialogCodesOfTheControlWindow) {
+TEST_F(KeyboardTest, DialogCodes) {
     HWND list = Create(QELBOXSTYLE_DROPDOWNLIST);
-    HWND simple = Create(QELBOXSTYLE_SIMPLE, 0, 2);
     const LRESULT base = DLGC_WANTARROWS;
     const LRESULT want = base | DLGC_WANTMESSAGE;
     EXPECT_EQ(SendMessageA(list, WM_GETDLGCODE, 0, 0), base);
@@ -164,37 +104,44 @@ TEST_F(KeyboardTest, DialogCodesOfTheControlWindow) {
     EXPECT_EQ(DialogCode(list, WM_CHAR, 13), base);
     QelBox_SetExtendedUI(list, 1);
     EXPECT_EQ(DialogCode(list, WM_KEYDOWN, VK_F4), base);
-
     AddRows(list, 3);
-    SetFocus(list);
-    QelBox_ShowDropDown(list, TRUE);
+    ASSERT_TRUE(Drop(list));
     EXPECT_EQ(DialogCode(list, WM_KEYDOWN, VK_RETURN), want); // dropped
     EXPECT_EQ(DialogCode(list, WM_CHAR, 13), want);
     QelBox_ShowDropDown(list, FALSE);
 
     // The simple type has an edit field (DLGC_HASSETSEL) and never drops.
+    HWND simple = Create(QELBOXSTYLE_SIMPLE, 0, 2);
     const LRESULT simpleBase = DLGC_WANTARROWS | DLGC_HASSETSEL;
     EXPECT_EQ(SendMessageA(simple, WM_GETDLGCODE, 0, 0), simpleBase);
     EXPECT_EQ(DialogCode(simple, WM_KEYDOWN, VK_F4), simpleBase);
     EXPECT_EQ(DialogCode(simple, WM_KEYDOWN, VK_RETURN), simpleBase);
+
+    // An edit field wants Down, but leaves Enter to the dialog while closed.
+    HWND edit = QelBox_GetHWNDEdit(Create(QELBOXSTYLE_DROPDOWN, 0, 3));
+    const LRESULT editBase = SendMessageA(edit, WM_GETDLGCODE, 0, 0);
+    EXPECT_EQ(DialogCode(edit, WM_KEYDOWN, VK_DOWN), editBase | DLGC_WANTMESSAGE);
+    EXPECT_EQ(DialogCode(edit, WM_KEYDOWN, VK_RETURN) & DLGC_WANTMESSAGE,
+              editBase & DLGC_WANTMESSAGE);
 }
 
 TEST_F(KeyboardTest, EscapeDuringAMouseOperationOnlyCancelsIt) {
-    HWND control = Create(QELBOXSTYLE_DROPDOWNLIST);
-    AddRows(control, 3);
-    SetFocus(control);
-    QelBox_ShowDropDown(control, TRUE);
-    HWND list = QelBox_GetHWNDDropDown(control);
-    RECT row;
-    ASSERT_EQ(QelBox_GetItemRect(control, 1, &row), 0);
-    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(row.left + 5, row.top + 2));
-    EXPECT_EQ(GetCapture(), list);
-    MSG msg = {control, WM_KEYDOWN, VK_ESCAPE, 0, 0, {0, 0}};
-    EXPECT_EQ(SendMessageA(control, WM_GETDLGCODE, VK_ESCAPE, reinterpret_cast<LPARAM>(&msg)),
-              DLGC_WANTARROWS | DLGC_WANTMESSAGE);
-    Key(control, VK_ESCAPE);
-    EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_TRUE(QelBox_GetDroppedState(control)); // the list stays open
+    // Also in the simple type, which never drops, the control wants Escape
+    // while a mouse operation runs; the drop-down list stays open.
+    for (DWORD type : {QELBOXSTYLE_SIMPLE, QELBOXSTYLE_DROPDOWNLIST}) {
+        HWND control = AddRows(Create(type, 0, static_cast<int>(type) + 1), 3);
+        ASSERT_TRUE(type == QELBOXSTYLE_SIMPLE || Drop(control));
+        HWND list = QelBox_GetHWNDDropDown(control);
+        RECT row;
+        ASSERT_EQ(QelBox_GetItemRect(control, 1, &row), 0);
+        SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(row.left + 5, row.top + 2));
+        EXPECT_EQ(GetCapture(), list);
+        EXPECT_EQ(DialogCode(control, WM_KEYDOWN, VK_ESCAPE),
+                  SendMessageA(control, WM_GETDLGCODE, 0, 0) | DLGC_WANTMESSAGE);
+        Key(control, VK_ESCAPE);
+        EXPECT_EQ(GetCapture(), nullptr);
+        EXPECT_EQ(QelBox_GetDroppedState(control), 1);
+    }
 }
 
 } // namespace
