@@ -1,5 +1,6 @@
 /*
- * qelbox.h - public interface of QelBox (qelbox32.dll).
+ * qelbox.h - public interface of QelBox (qelbox32.dll for 32-bit
+ * applications, qelbox64.dll for 64-bit ones).
  *
  * QelBox provides the window class "RqCombo": a multi-column, hierarchical
  * combo box in three types (simple, drop-down, drop-down list). Create it as
@@ -9,8 +10,13 @@
  * validated. The control reports user actions to its parent as WM_COMMAND
  * with wParam = MAKEWPARAM(control id, QELBOXN_* code), lParam = control.
  *
- * Usable from C and C++. All functions use the __stdcall convention and are
- * exported under their plain names.
+ * Usable from C and C++. All functions use the __stdcall convention (the
+ * only convention on x86-64) and are exported under their plain names by
+ * both DLLs. The two DLLs have the same window classes, functions,
+ * notifications and resources; on 64-bit, values that belong to the
+ * application (QelData: item data, cell data, callback user values) are
+ * 64 bits wide, and the exchanged structures grow accordingly (see the
+ * layout checks below).
  *
  * Item levels: an item's level is 0..63. QelBox_SetItemLevel stores a level
  * above 63 as 63 (and a negative level as 0); the deepest level recorded for
@@ -116,6 +122,17 @@ extern "C" {
 /* ColorRef: an RGB value, or 0x80000000 + COLOR_xxx for a system colour;
    QELBOX_COLOR_NONE means "not set" where a fallback exists. */
 typedef DWORD QelColorRef;
+
+/* QelData: a value that belongs to the application (item data, cell data,
+   the user values of the delete, draw-info and virtual-mode callbacks, the
+   values handed to the compare callbacks). It is pointer-sized, as Win32's
+   own item data is, so that a 64-bit application can keep a pointer there:
+   DWORD in qelbox32.dll, DWORD_PTR (64 bits) in qelbox64.dll. */
+#ifdef _WIN64
+typedef DWORD_PTR QelData;
+#else
+typedef DWORD QelData;
+#endif
 #define QELBOX_SYSCOLOR(index) (0x80000000UL | (DWORD)(index))
 #define QELBOX_COLOR_NONE 0xFFFFFFFFUL
 
@@ -151,7 +168,7 @@ typedef struct CellInfoRecord {
     QelColorRef colorText;
     QelColorRef colorSelBackground;
     QelColorRef colorSelText;
-    DWORD cellData;
+    QelData cellData;
     HFONT font;
     HBITMAP bitmap;
     WORD bitmapStyle;
@@ -166,7 +183,7 @@ typedef struct CellInfo {
     QelColorRef colorText;
     QelColorRef colorSelBackground;
     QelColorRef colorSelText;
-    DWORD cellData;
+    QelData cellData;
     HFONT font;
     HBITMAP bitmap;
     WORD bitmapStyle;
@@ -197,7 +214,7 @@ typedef struct RowInfo {
 
 /* One row. In virtual mode the application supplies records of this layout. */
 typedef struct ItemRecord {
-    DWORD itemData;
+    QelData itemData;
     HBITMAP label;
     HBITMAP bitmap;
     RowInfoBlock* rowInfo;
@@ -292,32 +309,83 @@ typedef struct DrawInfo {
 /* ------------------------------------------------------------------ */
 /* Callbacks                                                           */
 /* ------------------------------------------------------------------ */
-typedef void(CALLBACK* QELBOX_DELETEPROC)(HWND control, int index, DWORD itemData, DWORD value);
-typedef void(CALLBACK* QELBOX_FETCHPROC)(HWND control, DWORD userData, int index,
+typedef void(CALLBACK* QELBOX_DELETEPROC)(HWND control, int index, QelData itemData, QelData value);
+typedef void(CALLBACK* QELBOX_FETCHPROC)(HWND control, QelData userData, int index,
                                          ItemRecord** buffer);
-typedef void(CALLBACK* QELBOX_RELEASEPROC)(HWND control, DWORD userData, int index,
+typedef void(CALLBACK* QELBOX_RELEASEPROC)(HWND control, QelData userData, int index,
                                            ItemRecord* item);
 typedef int(CALLBACK* QELBOX_COMPAREPROC)(HWND control, const char* text1, const char* text2,
-                                          DWORD data1, DWORD data2);
+                                          QelData data1, QelData data2);
 typedef int(CALLBACK* QELBOX_COMPAREEXPROC)(HWND control, const char* text1, const char* text2,
-                                            DWORD data1, DWORD data2, DWORD cellData1,
-                                            DWORD cellData2);
-typedef void(CALLBACK* QELBOX_DRAWINFOPROC)(HWND control, DrawInfo* info, DWORD value);
+                                            QelData data1, QelData data2, QelData cellData1,
+                                            QelData cellData2);
+typedef void(CALLBACK* QELBOX_DRAWINFOPROC)(HWND control, DrawInfo* info, QelData value);
 
 typedef struct DeleteCallbackInfo {
     QELBOX_DELETEPROC callback;
-    DWORD value;
+    QelData value;
 } DeleteCallbackInfo;
 
 typedef struct DrawInfoCallbackInfo {
     QELBOX_DRAWINFOPROC callback;
-    DWORD value;
+    QelData value;
 } DrawInfoCallbackInfo;
 
 /* ------------------------------------------------------------------ */
-/* Layout checks of the exchanged structures (32-bit)                  */
+/* Layout checks of the exchanged structures                           */
 /* ------------------------------------------------------------------ */
-#if !defined(_WIN64)
+/* qelbox32.dll: the sizes and offsets below are fixed. qelbox64.dll: every
+   pointer, handle and QelData field is 8 bytes, aligned to 8 except in the
+   two structures packed to 2 bytes (CellInfoRecord, CellInfo), so:
+     ItemRecord 64 (cells at 48, flags at 56), ColumnRecord 120 (headerText
+     at 40, headerBitmap at 56, columnAtPosition at 72, columnFlags at 80),
+     CellInfoRecord 42 (cellData at 16, bitmapStyle at 40), CellInfo 54
+     (cellData at 28, bitmapStyle at 52), RowInfoBlock 32, RowInfo 40
+     (bitmap at 24), CtlColors 148, DrawInfo 80 (hwnd at 8, font at 48),
+     DeleteCallbackInfo and DrawInfoCallbackInfo 16 (value at 8). */
+#if defined(_WIN64)
+QELBOX_STATIC_ASSERT(sizeof(QelData) == 8, qel_data_size);
+QELBOX_STATIC_ASSERT(sizeof(ItemRecord) == 64, item_record_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ItemRecord, label) == 8, item_record_label);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ItemRecord, cells) == 48, item_record_cells);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ItemRecord, flags) == 56, item_record_flags);
+QELBOX_STATIC_ASSERT(sizeof(ColumnRecord) == 120, column_record_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, width) == 12, column_width);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, style) == 32, column_style);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, headerText) == 40, column_header_text);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, headerBitmap) == 56, column_header_bitmap);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, headerBitmapStyle) == 64, column_hbm_style);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, reserved3) == 68, column_reserved3);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, columnAtPosition) == 72, column_at_position);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, displayPosition) == 76, column_display_pos);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, columnFlags) == 80, column_flags);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecord, reserved4) == 82, column_reserved4);
+QELBOX_STATIC_ASSERT(sizeof(CellInfoRecord) == 42, cell_info_record_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(CellInfoRecord, cellData) == 16, cell_info_data);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(CellInfoRecord, font) == 24, cell_info_font);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(CellInfoRecord, bitmapStyle) == 40, cell_info_bm_style);
+QELBOX_STATIC_ASSERT(sizeof(CellInfo) == 54, cell_info_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(CellInfo, colorBackground) == 12, cell_info_cell);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(CellInfo, cellData) == 28, cell_info_cell_data);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(CellInfo, bitmap) == 44, cell_info_bitmap);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(CellInfo, bitmapStyle) == 52, cell_info_bitmap_style);
+QELBOX_STATIC_ASSERT(sizeof(RowInfoBlock) == 32, row_info_block_size);
+QELBOX_STATIC_ASSERT(sizeof(RowInfo) == 40, row_info_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(RowInfo, bitmap) == 24, row_info_bitmap);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(RowInfo, bitmapStyle) == 32, row_info_bitmap_style);
+QELBOX_STATIC_ASSERT(sizeof(CtlColors) == 148, ctl_colors_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(CtlColors, colorTreeLinesDisabled) == 144, ctl_colors_last);
+QELBOX_STATIC_ASSERT(sizeof(DrawInfo) == 80, draw_info_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(DrawInfo, hwnd) == 8, draw_info_hwnd);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(DrawInfo, rowText) == 28, draw_info_row_text);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(DrawInfo, font) == 48, draw_info_font);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(DrawInfo, enabled) == 72, draw_info_enabled);
+QELBOX_STATIC_ASSERT(sizeof(DeleteCallbackInfo) == 16, delete_callback_info_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(DeleteCallbackInfo, value) == 8, delete_callback_value);
+QELBOX_STATIC_ASSERT(sizeof(DrawInfoCallbackInfo) == 16, draw_info_callback_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(DrawInfoCallbackInfo, value) == 8, draw_info_cb_value);
+#else
+QELBOX_STATIC_ASSERT(sizeof(QelData) == 4, qel_data_size);
 QELBOX_STATIC_ASSERT(sizeof(ItemRecord) == 32, item_record_size);
 QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ItemRecord, cells) == 24, item_record_cells);
 QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ItemRecord, flags) == 28, item_record_flags);
@@ -392,8 +460,11 @@ QELBOXAPI int WINAPI QelBox_DeleteString(HWND control, int index);
 QELBOXAPI void WINAPI QelBox_ResetContent(HWND control);
 QELBOXAPI int WINAPI QelBox_GetCount(HWND control);
 QELBOXAPI int WINAPI QelBox_SetDeleteCallback(HWND control, const DeleteCallbackInfo* info);
-QELBOXAPI DWORD WINAPI QelBox_GetItemData(HWND control, int index);
-QELBOXAPI int WINAPI QelBox_SetItemData(HWND control, int index, DWORD value);
+/* The item's application value; (QelData)-1 (all bits set: 0xFFFFFFFF in
+   qelbox32.dll) for a bad index. QelBox_SetItemData returns 0, or -1 for a
+   bad index or in virtual mode. */
+QELBOXAPI QelData WINAPI QelBox_GetItemData(HWND control, int index);
+QELBOXAPI int WINAPI QelBox_SetItemData(HWND control, int index, QelData value);
 QELBOXAPI int WINAPI QelBox_GetItemStatus(HWND control, int index);
 QELBOXAPI int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled);
 QELBOXAPI HBITMAP WINAPI QelBox_GetItemLabel(HWND control, int index);
@@ -430,7 +501,7 @@ QELBOXAPI int WINAPI QelBox_GetCurSel(HWND control);
 QELBOXAPI int WINAPI QelBox_SetCurSel(HWND control, int index);
 QELBOXAPI int WINAPI QelBox_GetCursorSelect(HWND control);
 QELBOXAPI void WINAPI QelBox_SetCursorSelect(HWND control, BOOL value);
-QELBOXAPI int WINAPI QelBox_FindItem(HWND control, int start, DWORD data);
+QELBOXAPI int WINAPI QelBox_FindItem(HWND control, int start, QelData data);
 QELBOXAPI int WINAPI QelBox_FindString_A(HWND control, int start, int column, const char* text,
                                          BOOL wrap);
 QELBOXAPI int WINAPI QelBox_FindStringExact_A(HWND control, int start, int column, const char* text,
@@ -460,7 +531,7 @@ QELBOXAPI int WINAPI QelBox_SortItemsEx(HWND control, int parent, int column,
    greater; -2 when they cannot be compared (a null text). The data
    arguments are not read. */
 QELBOXAPI int WINAPI QelBox_DefaultCompareProc(HWND control, const char* text1, const char* text2,
-                                               DWORD data1, DWORD data2);
+                                               QelData data1, QelData data2);
 /* Locale of QelBox_DefaultCompareProc; LOCALE_USER_DEFAULT (0x400) at first.
    QelBox_SetLocale returns the previous one and neither re-sorts nor
    repaints. */
@@ -478,7 +549,7 @@ QELBOXAPI LCID WINAPI QelBox_SetLocale(HWND control, LCID locale);
    the control holds stored items. Item-changing calls are refused in
    virtual mode; list-wide settings (index -1) still work. */
 QELBOXAPI int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
-                                              QELBOX_RELEASEPROC release, DWORD value);
+                                              QELBOX_RELEASEPROC release, QelData value);
 /* Sets the number of items, scrolls to the top and clears the selection
    (QELBOXN_SELCHANGE when something was highlighted). Returns 1; 0 outside
    virtual mode or for a negative count. */

@@ -12,6 +12,10 @@ bool IsWin32sKind() {
 
 namespace {
 
+// Window bytes that hold a control's record pointer: pointer-sized, so 8 in
+// the 64-bit library.
+const int kRecordSlotBytes = static_cast<int>(sizeof(LONG_PTR));
+
 // Registers a class; a class that already exists counts as registered.
 bool RegisterOrFind(const WNDCLASSA& cls, HINSTANCE lookupInstance, const char* failMessage,
                     int line) {
@@ -26,7 +30,7 @@ WNDCLASSA ComboClass(const char* name, UINT style, HINSTANCE instance) {
     WNDCLASSA cls = {};
     cls.style = style;
     cls.lpfnWndProc = QelBox_WndProc;
-    cls.cbWndExtra = 4;
+    cls.cbWndExtra = kRecordSlotBytes;
     cls.hInstance = instance;
     cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     cls.lpszClassName = name;
@@ -40,7 +44,7 @@ bool RegisterLibraryClasses() {
     WNDCLASSA list = {};
     list.style = CS_DBLCLKS;
     list.lpfnWndProc = QelDropDown_WndProc;
-    list.cbWndExtra = 4;
+    list.cbWndExtra = kRecordSlotBytes;
     list.hInstance = g_module.module;
     list.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     list.lpszClassName = QELBOX_DROPDOWNCLASSNAME;
@@ -57,7 +61,7 @@ bool RegisterLibraryClasses() {
     edit.style &= ~CS_GLOBALCLASS;
     g_module.editWndProc = edit.lpfnWndProc;
     g_module.editExtraOffset = edit.cbWndExtra;
-    edit.cbWndExtra += 4;
+    edit.cbWndExtra += kRecordSlotBytes;
     edit.hInstance = g_module.module;
     edit.lpszClassName = QELBOX_EDITCLASSNAME;
     edit.lpfnWndProc = QelCtl_WndProc;

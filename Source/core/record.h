@@ -46,7 +46,7 @@ struct ControlRecord {
     QELBOX_RELEASEPROC virtualRelease;
     ItemRecord* virtualBuffer;
     int virtualFetchedIndex;
-    DWORD virtualUserData;
+    QelData virtualUserData;
     int freeSlots;
     ItemRecord** items;
     int visible;
@@ -60,7 +60,7 @@ struct ControlRecord {
     int overheadWidth;
     int openEnded;
     QELBOX_DRAWINFOPROC drawInfoCallback;
-    DWORD drawInfoUserData;
+    QelData drawInfoUserData;
     HBRUSH backgroundBrush;
     HFONT font;
     TEXTMETRICA fontMetrics;
@@ -123,7 +123,7 @@ struct ControlRecord {
     int showRowHeader;
     int rowHeaderStyle;
     QELBOX_DELETEPROC deleteCallback;
-    DWORD deleteCallbackValue;
+    QelData deleteCallbackValue;
     int droppedHeight;
     int droppedWidth;
     int layoutSizing;

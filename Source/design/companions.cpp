@@ -6,13 +6,19 @@
 
 #include "core/module.h"
 
+#ifdef _WIN64
+#define QELBOX_DLL_FILE "qelbox64.dll"
+#else
+#define QELBOX_DLL_FILE "qelbox32.dll"
+#endif
+
 namespace {
 
 const char kWizardMissing[] =
     "The QelBox/DLL Wizard application is part of the QelBox/DLL product and is not installed."
     "\r\n\r\nThe Wizard generates the code that sets up columns, headers and colours of a "
     "QelBox control. To obtain it, order the complete QelBox/DLL package from your supplier "
-    "and install it into the directory that holds qelbox32.dll.";
+    "and install it into the directory that holds " QELBOX_DLL_FILE ".";
 
 // Full path of a file named `name`.`extension` beside the library module.
 void PathBesideLibrary(const char* name, const char* extension, char* path) {

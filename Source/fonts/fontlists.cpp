@@ -17,19 +17,19 @@ CellInfo FirstCell(int index) {
 
 } // namespace
 
-DWORD FirstCellData(HWND control, int index) {
+QelData FirstCellData(HWND control, int index) {
     CellInfo cell = FirstCell(index);
     return QelBox_GetCellInfo(control, &cell) ? cell.cellData : 0;
 }
 
-bool SetFirstCellData(HWND control, int index, DWORD value) {
+bool SetFirstCellData(HWND control, int index, QelData value) {
     CellInfo cell = FirstCell(index);
     if (!QelBox_GetCellInfo(control, &cell)) return false;
     cell.cellData = value;
     return QelBox_SetCellInfo(control, &cell) != 0;
 }
 
-int InsertWithData(HWND control, int index, const char* text, DWORD value) {
+int InsertWithData(HWND control, int index, const char* text, QelData value) {
     const int inserted = QelBox_InsertString_A(control, index, text);
     if (inserted < 0) return inserted;
     // An item without its value would read as size or type 0: take it out.

@@ -83,7 +83,7 @@ int StylePosition(HWND control, DWORD key, bool* listed) {
     *listed = false;
     const int count = QelBox_GetCount(control);
     for (int i = 0; i < count; ++i) {
-        const DWORD value = FirstCellData(control, i);
+        const QelData value = FirstCellData(control, i);
         if (value == key) {
             *listed = true;
             return i;

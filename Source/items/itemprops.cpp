@@ -69,15 +69,16 @@ RowInfoBlock DefaultRowInfo() {
 
 extern "C" {
 
-DWORD WINAPI QelBox_GetItemData(HWND control, int index) {
+QelData WINAPI QelBox_GetItemData(HWND control, int index) {
     ControlRecord* rec = RecordOf(control);
-    if (!IsValidIndex(rec, index)) return 0xFFFFFFFF;
-    DWORD data = GetItem(rec, index)->itemData;
+    // All bits set for a bad index: 0xFFFFFFFF, and its 64-bit widening.
+    if (!IsValidIndex(rec, index)) return static_cast<QelData>(-1);
+    QelData data = GetItem(rec, index)->itemData;
     ReleaseItem(rec);
     return data;
 }
 
-int WINAPI QelBox_SetItemData(HWND control, int index, DWORD value) {
+int WINAPI QelBox_SetItemData(HWND control, int index, QelData value) {
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
     GetItem(rec, index)->itemData = value;

@@ -74,7 +74,7 @@ int ItemLevel(ControlRecord* rec, int index) {
 }
 
 int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, const char* text,
-                     DWORD itemData) {
+                     QelData itemData) {
     ItemRecord* item = static_cast<ItemRecord*>(QelMalloc(sizeof(ItemRecord)));
     if (!item) return -1;
     *item = *tmpl;

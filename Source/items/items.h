@@ -16,7 +16,7 @@ void ReleaseItem(ControlRecord* rec);
 // and a copy of `text` as the first cell, and inserts it at `index`
 // (0..itemCount). Returns the index, or -1 with nothing changed.
 int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, const char* text,
-                     DWORD itemData);
+                     QelData itemData);
 // Deletes one stored item (valid index, stored mode), calling the delete
 // callback first and shifting the selections and the top index.
 void DeleteItemRecord(ControlRecord* rec, int index);

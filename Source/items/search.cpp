@@ -29,7 +29,7 @@ int FindText(ControlRecord* rec, int start, int column, const char* text, BOOL w
 
 extern "C" {
 
-int WINAPI QelBox_FindItem(HWND control, int start, DWORD data) {
+int WINAPI QelBox_FindItem(HWND control, int start, QelData data) {
     ControlRecord* rec = RecordOf(control);
     if (start < 0) return -1;
     for (int i = start; i < rec->itemCount; ++i) {

@@ -22,8 +22,8 @@ struct Comparison {
 // What a comparison reads from one item.
 struct SortKey {
     const char* text;
-    DWORD itemData;
-    DWORD cellData;
+    QelData itemData;
+    QelData cellData;
 };
 
 SortKey KeyOf(ControlRecord* rec, int index, int column) {
@@ -132,7 +132,7 @@ int Sort(HWND control, int parent, int column, const Comparison& compare) {
 extern "C" {
 
 int WINAPI QelBox_DefaultCompareProc(HWND control, const char* text1, const char* text2,
-                                     DWORD data1, DWORD data2) {
+                                     QelData data1, QelData data2) {
     (void)data1;
     (void)data2;
     if (!text1 || !text2) return -2;

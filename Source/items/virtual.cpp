@@ -9,7 +9,7 @@
 extern "C" {
 
 int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
-                                    QELBOX_RELEASEPROC release, DWORD value) {
+                                    QELBOX_RELEASEPROC release, QelData value) {
     ControlRecord* rec = RecordOf(control);
     if (rec->items) return 0;
     CloseUp(rec, false);

@@ -164,7 +164,7 @@ int WINAPI QelBox_ShowDropDown(HWND control, BOOL show) {
         ReportError("QelBox", __LINE__, "Couldn't create dropdown control");
         return -1;
     }
-    SetWindowLongA(list, GWL_ID, QELBOX_LIST_ID);
+    SetWindowLongPtrA(list, GWLP_ID, QELBOX_LIST_ID);
     SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(rec->font), 0);
     SetWindowPos(list, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     if (rec->committedSel >= 0) QelBox_MakeRowVisible(control, rec->committedSel);
