@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Regenerates Source/core/qelbox32.def from the sources and a build tree.
+"""Regenerates Source/core/qelbox.def from the sources and a build tree.
 
 Every function defined as `WINAPI Qel...(` or `CALLBACK Qel...(` in Source/
 is exported, and so is the dialog editors' entry `WINAPI CustomControlInfoA(`.
@@ -8,7 +8,7 @@ compiled objects); the linker's --kill-at exports it under its
 plain name while the import library keeps the decorated one, so that C and
 C++ callers of include/qelbox.h link against it.
 
-Usage: tools/update_def.py BUILD_DIR
+Usage: tools/update_def.py BUILD_DIR   (a 32-bit build tree)
 """
 import re
 import subprocess
@@ -22,7 +22,7 @@ EXPORTED = r'Qel\w+|CustomControlInfoA'
 
 
 def main(build_dir):
-    objects = list(Path(build_dir).glob('CMakeFiles/qelbox32.dir/Source/**/*.obj'))
+    objects = list(Path(build_dir).glob('CMakeFiles/qelbox.dir/Source/**/*.obj'))
     if not objects:
         sys.exit('no objects found under ' + build_dir + ': build the library first')
     nm = subprocess.run(['i686-w64-mingw32-nm', '-g', '--defined-only'] + [str(o) for o in objects],
@@ -30,9 +30,10 @@ def main(build_dir):
     decorated = {}
     for m in re.finditer(r' T _(' + EXPORTED + r')@(\d+)$', nm, re.M):
         decorated[m.group(1)] = m.group(1) + '@' + m.group(2)
-    lines = ['; Exports of qelbox32.dll. Regenerate with tools/update_def.py after adding',
-             '; an exported function; names are stdcall-decorated here and exported plain.',
-             'LIBRARY qelbox32.dll', 'EXPORTS']
+    lines = ['; Exports of qelbox32.dll and qelbox64.dll. Regenerate with tools/update_def.py',
+             '; after adding an exported function. Names are stdcall-decorated here and',
+             '; exported plain; the 64-bit build uses this list with the decoration removed.',
+             'EXPORTS']
     missing = []
     for source in sorted((ROOT / 'Source').rglob('*.cpp')):
         names = sorted(set(re.findall(r'(?:WINAPI|CALLBACK) (' + EXPORTED + r')\(',
@@ -48,8 +49,8 @@ def main(build_dir):
             lines.append('    ' + decorated[name])
     if missing:
         sys.exit('not compiled: ' + ', '.join(missing))
-    (ROOT / 'Source/core/qelbox32.def').write_text('\n'.join(lines) + '\n')
+    (ROOT / 'Source/core/qelbox.def').write_text('\n'.join(lines) + '\n')
 
 
 if __name__ == '__main__':
-    main(sys.argv[1] if len(sys.argv) > 1 else 'build')
+    main(sys.argv[1] if len(sys.argv) > 1 else 'build/win32')
