@@ -1,25 +1,39 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the library and the demo, and runs the
-# demo under Wine. With a display it opens the demo window; without one it
-# runs under Xvfb and saves a screenshot of the window to
+# demo under Wine: the 32-bit build where this host can run 32-bit programs,
+# else the 64-bit build. With a display it opens the demo window; without
+# one it runs under Xvfb and saves a screenshot of the window to
 # build/demo-screenshot.png (or the path given as the first argument).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+. scripts/host-bits.sh
 build=${QELBOX_BUILD_DIR:-build}
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build" -j "$(nproc)" --target qelbox_demo
+if [ "$QELBOX_RUN32" = 1 ]; then
+    bits=32 arch=i686
+elif [ "$QELBOX_RUN64" = 1 ]; then
+    bits=64 arch=x86_64
+    echo "This host cannot execute 32-bit programs: running the 64-bit demo."
+else
+    echo "Neither 32-bit nor 64-bit Wine can run on this host." >&2
+    exit 1
+fi
+tree=$build/win$bits
+cmake -S . -B "$tree" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$arch.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$tree" -j "$(nproc)" --target qelbox_demo
 # The demo uses Wine's normal display driver, so it gets its own prefix.
-export WINEPREFIX=$PWD/$build/wine-demo WINEARCH=win32 WINEDEBUG=-all
-demo=$build/bin/qelbox_demo.exe
+prefix=$PWD/$tree/wine-demo
+demo=$tree/bin/qelbox_demo.exe
 if [ -n "${DISPLAY:-}" ] && [ -z "${QELBOX_HEADLESS:-}" ]; then
-    scripts/wine-prefix.sh "$WINEPREFIX" x11
-    wine "$demo"
+    scripts/wine-prefix.sh "$bits" "$prefix" x11
+    . scripts/wine-env.sh "$bits" "$prefix"
+    "$WINE" "$demo"
 else
     shot=$(realpath -m "${1:-$build/demo-screenshot.png}")
     xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-        scripts/wine-prefix.sh "$WINEPREFIX" x11
-        wine "$1" --screenshot "$(winepath -w "$2")"
-        wineserver -w' demo "$demo" "$shot"
+        scripts/wine-prefix.sh "$1" "$2" x11
+        . scripts/wine-env.sh "$1" "$2"
+        "$WINE" "$3" --screenshot "$("$WINE" winepath -w "$4" 2>/dev/null | tr -d "\r")"
+        "$WINESERVER" -w' demo "$bits" "$prefix" "$demo" "$shot"
     echo "Screenshot: $shot"
 fi

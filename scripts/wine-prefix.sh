@@ -1,25 +1,28 @@
 #!/usr/bin/env bash
-# Creates a 32-bit Wine prefix for QelBox programs, if it does not exist yet.
-#   scripts/wine-prefix.sh DIR [null|x11]
+# Creates a Wine prefix for QelBox programs, if it does not exist yet.
+#   scripts/wine-prefix.sh BITS DIR [null|x11]
+# BITS 32 makes a 32-bit prefix, 64 a 64-bit one (scripts/wine-env.sh).
 # "null" selects Wine's headless display driver (tests); "x11" keeps the
 # normal driver (the demo). Crash dialogs are switched off so that a
 # crashing program ends instead of waiting in the debugger.
 set -euo pipefail
-prefix=$1
-driver=${2:-null}
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+bits=$1
+prefix=$2
+driver=${3:-null}
+. "$(dirname "$0")/wine-env.sh" "$bits" "$prefix"
 if [ ! -f "$prefix/.qelbox-ready-$driver" ]; then
     rm -rf "$prefix"
     mkdir -p "$(dirname "$prefix")"
-    wineboot -i >/dev/null 2>&1 || true
-    wineserver -w
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
-        /v Debugger /d false /f >/dev/null 2>&1
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
-        /v Auto /d 0 /f >/dev/null 2>&1
+    # In a 64-bit prefix on a host without 32-bit support wineboot reports
+    # that some services failed to start; windows, messages and GDI work.
+    "$WINE" wineboot -i >/dev/null 2>&1 || true
+    "$WINESERVER" -w
+    reg() { "$WINE" reg add "$@" /f >/dev/null 2>&1; }
+    reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d false
+    reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 0
     if [ "$driver" = null ]; then
-        wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+        reg 'HKCU\Software\Wine\Drivers' /v Graphics /d null
     fi
-    wineserver -w
+    "$WINESERVER" -w
     touch "$prefix/.qelbox-ready-$driver"
 fi

@@ -13,6 +13,13 @@
 
 #include "qelbox.h"
 
+// The DLL under test: the 64-bit test programs load qelbox64.dll.
+#ifdef _WIN64
+#define QELBOX_TEST_DLL "qelbox64.dll"
+#else
+#define QELBOX_TEST_DLL "qelbox32.dll"
+#endif
+
 struct Note {
     int id;
     int code;

@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
 # Runs one test program under Wine with the build tree's prefix and prints
 # its output without the carriage returns of Wine's console.
+#   run_wine.sh BITS PROGRAM.exe [ARGS...]
+# BITS is 32 or 64: which Wine runs the program (scripts/wine-env.sh).
 #
 # The output goes through a file, not a pipe: Wine's background services,
 # when this program is the one that starts them, inherit the program's
 # output and would keep a pipe open long after the program has ended.
-exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-shift
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+bits=$1
+exe=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+shift 2
 build=$(cd "$(dirname "$exe")/.." && pwd)
 cd "$build"
-export WINEPREFIX=${WINEPREFIX:-$build/wine} WINEARCH=win32 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+. "$here/../scripts/wine-env.sh" "$bits" "${WINEPREFIX:-$build/wine}"
 log=$(mktemp)
-wine "$exe" "$@" >"$log" 2>&1 </dev/null
+"$WINE" "$exe" "$@" >"$log" 2>&1 </dev/null
 status=$?
 tr -d '\r' <"$log"
 rm -f "$log"

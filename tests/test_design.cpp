@@ -45,7 +45,7 @@ TEST_F(DesignTest, ControlInfoDescribesTheThreeTypesAndTheirStyles) {
     memset(records, 0xAB, sizeof(records));
     EXPECT_EQ(CustomControlInfoA(nullptr), 3u);
     EXPECT_EQ(records[0].cxDefault, 0xABABABABu); // nothing written
-    EXPECT_NE(GetProcAddress(GetModuleHandleA("qelbox32.dll"), "CustomControlInfoA"), nullptr);
+    EXPECT_NE(GetProcAddress(GetModuleHandleA(QELBOX_TEST_DLL), "CustomControlInfoA"), nullptr);
     ASSERT_EQ(CustomControlInfoA(records), 3u);
     const char* descriptions[] = {"QelBox/DLL - DropDownList", "QelBox/DLL - DropDown",
                                   "QelBox/DLL - Simple"};

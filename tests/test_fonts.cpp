@@ -59,7 +59,7 @@ class FontsTest : public ControlTest {
             rows.push_back(Text(control, i));
         return rows;
     }
-    static DWORD CellData(HWND control, int index) {
+    static QelData CellData(HWND control, int index) {
         CellInfo cell = {};
         cell.version = 1;
         cell.index = index;
@@ -147,7 +147,7 @@ TEST_F(FontsTest, MarksAndAFaceSeenOnTwoDevicesListedOnce) {
     for (int i : {0, count}) {
         EXPECT_NE(QelBox_GetItemBitmap(control, i), mark);
         EXPECT_NE(QelBox_GetItemBitmap(control, i), nullptr);
-        EXPECT_EQ(CellData(control, i), static_cast<DWORD>(DEVICE_FONTTYPE));
+        EXPECT_EQ(CellData(control, i), static_cast<QelData>(DEVICE_FONTTYPE));
     }
 }
 
@@ -159,7 +159,7 @@ TEST_F(FontsTest, OutOfMemoryStopsTheFacesAndKeepsWhatWasListed) {
         QelBoxDiag_FailAllocationsAfter(-1);
         EXPECT_LT(static_cast<size_t>(QelBox_GetCount(control)), TrueTypeNames().size());
         for (int i = 0; i < QelBox_GetCount(control); ++i) // each with its type
-            EXPECT_EQ(CellData(control, i), static_cast<DWORD>(TRUETYPE_FONTTYPE));
+            EXPECT_EQ(CellData(control, i), static_cast<QelData>(TRUETYPE_FONTTYPE));
     }
 }
 

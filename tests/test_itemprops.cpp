@@ -37,8 +37,8 @@ TEST_F(ItemPropsTest, ItemDataAndStatus) {
     EXPECT_EQ(QelBox_GetItemData(control_, 2), 0xCAFEu);
     EXPECT_EQ(QelBox_SetItemData(control_, 4, 1), -1);
     EXPECT_EQ(QelBox_SetItemData(control_, -1, 1), -1);
-    EXPECT_EQ(QelBox_GetItemData(control_, 4), 0xFFFFFFFFu);
-    EXPECT_EQ(QelBox_GetItemData(control_, -1), 0xFFFFFFFFu);
+    EXPECT_EQ(QelBox_GetItemData(control_, 4), static_cast<QelData>(-1));
+    EXPECT_EQ(QelBox_GetItemData(control_, -1), static_cast<QelData>(-1));
 
     // A status change repaints the list; setting the same status does not.
     HWND list = QelBox_GetHWNDDropDown(control_);

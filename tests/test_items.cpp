@@ -11,9 +11,10 @@ namespace {
 // standing for the test's control.
 std::vector<std::string> g_deletions;
 HWND g_watched;
-void CALLBACK OnDelete(HWND control, int index, DWORD data, DWORD value) {
+void CALLBACK OnDelete(HWND control, int index, QelData data, QelData value) {
     char call[64];
-    wsprintfA(call, "%d %d %lu %lu", control == g_watched, index, data, value);
+    wsprintfA(call, "%d %d %lu %lu", control == g_watched, index, static_cast<DWORD>(data),
+              static_cast<DWORD>(value));
     g_deletions.push_back(call);
 }
 
@@ -204,6 +205,76 @@ TEST_F(ItemsTest, LongListsAreFilledAndSearchedQuickly) {
         EXPECT_LT(filled - start, 4000u);
         EXPECT_LT(found - filled, 500u);
     }
+}
+
+// Values that belong to the application are pointer-sized: in the 64-bit
+// DLL their upper half survives every way in and out.
+const QelData kWide = static_cast<QelData>(0xFEDCBA9876543210ull);
+std::vector<QelData> g_seen;
+void CALLBACK SeeDeletion(HWND, int, QelData data, QelData value) {
+    g_seen.insert(g_seen.end(), {data, value});
+}
+int CALLBACK SeeCompare(HWND, const char* a, const char* b, QelData d1, QelData d2, QelData c1,
+                        QelData c2) {
+    g_seen.insert(g_seen.end(), {d1, d2, c1, c2});
+    return lstrcmpA(a, b);
+}
+void CALLBACK SeeDrawInfo(HWND, DrawInfo*, QelData value) {
+    g_seen.push_back(value);
+}
+ItemRecord g_virtualRow;
+void CALLBACK SeeFetch(HWND, QelData value, int, ItemRecord** buffer) {
+    g_seen.push_back(value);
+    *buffer = &g_virtualRow;
+}
+
+TEST_F(ItemsTest, ApplicationValuesKeepTheirFullWidth) {
+    AddRows(control_, 2);
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(QelBox_SetItemData(control_, i, kWide + i), 0);
+        CellInfo cell = {1,
+                         i,
+                         0,
+                         QELBOX_COLOR_NONE,
+                         QELBOX_COLOR_NONE,
+                         QELBOX_COLOR_NONE,
+                         QELBOX_COLOR_NONE,
+                         kWide + 10 + i,
+                         nullptr,
+                         nullptr,
+                         0};
+        ASSERT_EQ(QelBox_SetCellInfo(control_, &cell), 1);
+    }
+    EXPECT_EQ(QelBox_GetItemData(control_, 1), kWide + 1);
+    EXPECT_EQ(QelBox_FindItem(control_, 0, kWide + 1), 1);
+    EXPECT_EQ(QelBox_FindItem(control_, 0, static_cast<DWORD>(kWide + 1)),
+              sizeof(QelData) > 4 ? -1 : 1);
+    g_seen.clear();
+    ASSERT_EQ(QelBox_SortItemsEx(control_, -1, 0, SeeCompare), 1);
+    EXPECT_EQ(g_seen, (std::vector<QelData>{kWide, kWide + 1, kWide + 10, kWide + 11}));
+
+    DrawInfoCallbackInfo draw = {SeeDrawInfo, kWide + 20};
+    ASSERT_EQ(QelBox_SetDrawInfoCallback(control_, &draw), 1);
+    ASSERT_TRUE(Drop(control_));
+    g_seen.clear();
+    UpdateWindow(QelBox_GetHWNDDropDown(control_));
+    EXPECT_EQ(g_seen, (std::vector<QelData>{kWide + 20, kWide + 20}));
+    QelBox_ShowDropDown(control_, FALSE);
+
+    DeleteCallbackInfo del = {SeeDeletion, kWide + 30};
+    ASSERT_EQ(QelBox_SetDeleteCallback(control_, &del), 1);
+    g_seen.clear();
+    QelBox_DeleteString(control_, 0);
+    EXPECT_EQ(g_seen, (std::vector<QelData>{kWide, kWide + 30}));
+
+    QelBox_ResetContent(control_);
+    g_virtualRow = {};
+    ASSERT_EQ(QelBox_VirtualInitialize(control_, SeeFetch, nullptr, kWide + 40), 1);
+    ASSERT_EQ(QelBox_VirtualCount(control_, 1), 1);
+    g_seen.clear();
+    QelBox_GetItemData(control_, 0);
+    EXPECT_EQ(g_seen, (std::vector<QelData>{kWide + 40}));
+    QelBox_VirtualInitialize(control_, nullptr, nullptr, 0);
 }
 
 } // namespace

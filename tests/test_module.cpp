@@ -7,18 +7,21 @@ namespace {
 using ModuleTest = ControlTest;
 
 TEST_F(ModuleTest, ClassesAndCursorsAreRegisteredAtLoad) {
-    HINSTANCE module = GetModuleHandleA("qelbox32.dll");
+    HINSTANCE module = GetModuleHandleA(QELBOX_TEST_DLL);
     WNDCLASSA cls, edit, superclass;
     ASSERT_TRUE(GetClassInfoA(module, "RqCombo", &cls));
     EXPECT_EQ(cls.style, static_cast<UINT>(CS_DBLCLKS | CS_GLOBALCLASS));
-    EXPECT_EQ(cls.cbWndExtra, 4);
+    // One pointer-sized slot for the record: 4 bytes in the 32-bit DLL, 8 in
+    // the 64-bit one.
+    const int slot = static_cast<int>(sizeof(LONG_PTR));
+    EXPECT_EQ(cls.cbWndExtra, slot);
     EXPECT_EQ(cls.lpfnWndProc, reinterpret_cast<WNDPROC>(QelBox_WndProc));
     ASSERT_TRUE(GetClassInfoA(module, "QelBoxDropDown", &cls));
     EXPECT_EQ(cls.style, static_cast<UINT>(CS_DBLCLKS));
-    EXPECT_EQ(cls.cbWndExtra, 4);
+    EXPECT_EQ(cls.cbWndExtra, slot);
     ASSERT_TRUE(GetClassInfoA(nullptr, "EDIT", &edit) &&
                 GetClassInfoA(module, "QelBoxCtl", &superclass));
-    EXPECT_EQ(superclass.cbWndExtra, edit.cbWndExtra + 4);
+    EXPECT_EQ(superclass.cbWndExtra, edit.cbWndExtra + slot);
     EXPECT_EQ(superclass.style, edit.style & ~static_cast<UINT>(CS_GLOBALCLASS));
     EXPECT_EQ(superclass.lpfnWndProc, reinterpret_cast<WNDPROC>(QelCtl_WndProc));
     // Three 32 x 32 monochrome cursors with their hot spots.

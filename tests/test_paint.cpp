@@ -504,7 +504,7 @@ struct DrawCall {
 std::vector<DrawCall> g_drawCalls;
 HFONT g_bigFont;
 
-void CALLBACK ChangeRow(HWND, DrawInfo* info, DWORD value) {
+void CALLBACK ChangeRow(HWND, DrawInfo* info, QelData value) {
     g_drawCalls.push_back(
         {info->index, info->selected, info->columnCount, info->controlId, info->hwnd});
     if (info->index == 1) {
@@ -571,7 +571,7 @@ TEST_F(PaintTest, DrawInfoCallbackAdjustsTheRow) {
     DeleteObject(g_bigFont);
 }
 
-void CALLBACK BogusHandles(HWND, DrawInfo* info, DWORD) {
+void CALLBACK BogusHandles(HWND, DrawInfo* info, QelData) {
     info->label = reinterpret_cast<HBITMAP>(GetStockObject(WHITE_BRUSH));
     info->bitmap = reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(0x1234));
     info->font = reinterpret_cast<HFONT>(static_cast<INT_PTR>(0x5678));

@@ -14,10 +14,10 @@
 
 namespace {
 
-typedef std::vector<std::pair<int, DWORD>> Deletions;
+typedef std::vector<std::pair<int, QelData>> Deletions;
 
 Deletions g_deletions;
-void CALLBACK RecordDeletion(HWND, int index, DWORD itemData, DWORD) {
+void CALLBACK RecordDeletion(HWND, int index, QelData itemData, QelData) {
     g_deletions.push_back({index, itemData});
 }
 
@@ -31,7 +31,7 @@ struct ModelItem {
     bool hasText; // false: the cell holds no text at all
     std::string text;
     int level;
-    DWORD data;
+    QelData data;
 };
 
 // The expected state of the control.
@@ -133,7 +133,7 @@ struct Model {
         cur = committed = index;
         return 0;
     }
-    int FindItem(int start, DWORD data) const {
+    int FindItem(int start, QelData data) const {
         if (start < 0) return -1;
         for (int i = start; i < Count(); ++i)
             if (items[i].data == data) return i;
@@ -262,7 +262,7 @@ class RandomTreeTest : public ControlTest {
             selChanges = select;
         } else if (op < 99) {
             const int start = Pick(-2, n);
-            const DWORD data = n > 0 && Chance(70) ? model_.items[Pick(0, n - 1)].data : 7;
+            const QelData data = n > 0 && Chance(70) ? model_.items[Pick(0, n - 1)].data : 7;
             what = Call("FindItem", start, static_cast<int>(data));
             expected = model_.FindItem(start, data);
             actual = QelBox_FindItem(c_, start, data);
@@ -310,7 +310,7 @@ class RandomTreeTest : public ControlTest {
     std::mt19937 rng_{20240611u};
     Model model_;
     HWND c_ = nullptr;
-    DWORD nextData_ = 0;
+    QelData nextData_ = 0;
     int nextText_ = 0, base_ = 0, unit_ = 0;
 };
 

@@ -7,8 +7,8 @@
 namespace {
 
 int g_nullTexts;
-int CALLBACK ByCellData(HWND, const char* a, const char* b, DWORD d1, DWORD d2, DWORD c1,
-                        DWORD c2) {
+int CALLBACK ByCellData(HWND, const char* a, const char* b, QelData d1, QelData d2, QelData c1,
+                        QelData c2) {
     g_nullTexts += !a + !b;
     EXPECT_EQ(d1 + d2, (c1 + c2) * 10); // item data and cell data each reach their argument
     return static_cast<int>(c1) - static_cast<int>(c2);

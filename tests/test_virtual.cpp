@@ -12,12 +12,12 @@ char* g_cells[kRows];
 ItemRecord g_rows[kRows];
 std::string g_log; // " F3 R3 ..." for fetch and release calls
 
-void CALLBACK Fetch(HWND, DWORD value, int index, ItemRecord** buffer) {
+void CALLBACK Fetch(HWND, QelData value, int index, ItemRecord** buffer) {
     EXPECT_EQ(value, 77u);
     g_log += " F" + std::to_string(index);
     *buffer = &g_rows[index];
 }
-void CALLBACK Release(HWND, DWORD, int index, ItemRecord* item) {
+void CALLBACK Release(HWND, QelData, int index, ItemRecord* item) {
     EXPECT_EQ(item, &g_rows[index]);
     g_log += " R" + std::to_string(index);
 }
@@ -28,7 +28,7 @@ class VirtualTest : public ControlTest {
         for (int i = 0; i < kRows; ++i) {
             wsprintfA(g_texts[i], "Row %d", i);
             g_cells[i] = g_texts[i];
-            g_rows[i] = {DWORD(i * 10), 0, 0, 0, 0, 0, &g_cells[i], QELBOX_ITEM_ENABLED};
+            g_rows[i] = {QelData(i * 10), 0, 0, 0, 0, 0, &g_cells[i], QELBOX_ITEM_ENABLED};
         }
         HWND c = Create(type);
         AddRows(c, 1);
