@@ -522,11 +522,26 @@ QELBOXAPI int WINAPI QelBox_SelectStringExact_A(HWND control, int start, int col
    cells' cellData to its callback. The highlighted item stays highlighted
    and committed (no QELBOXN_SELCHANGE). Return 1 when sorted or when there
    is nothing to sort; 0 for a bad parent or column, in virtual mode, or when
-   memory runs out (the selections are then cleared). */
+   memory runs out (the selections are then cleared). An application's
+   callback is called in the order of bubble passes that exchange adjacent
+   sibling blocks (about n*n/2 calls for n siblings); for long lists see
+   QelBox_SortItemsFast. The default comparison always runs the fast way. */
 QELBOXAPI int WINAPI QelBox_SortItems(HWND control, int parent, int column,
                                       QELBOX_COMPAREPROC compare);
 QELBOXAPI int WINAPI QelBox_SortItemsEx(HWND control, int parent, int column,
                                         QELBOX_COMPAREEXPROC compare);
+/* The same sorts with the same results, in O(n log n) comparisons for
+   long lists: a stable merge sort of the sibling blocks. The callback is
+   called in an unspecified order, about n log2 n times, and must be
+   consistent (if a belongs after b, b does not belong after a, and the
+   order is transitive). Everything else is as for QelBox_SortItems and
+   QelBox_SortItemsEx: results, refusals, selections, null texts. A null
+   callback sorts with the default comparison, which both families always
+   run this fast way. */
+QELBOXAPI int WINAPI QelBox_SortItemsFast(HWND control, int parent, int column,
+                                          QELBOX_COMPAREPROC compare);
+QELBOXAPI int WINAPI QelBox_SortItemsExFast(HWND control, int parent, int column,
+                                            QELBOX_COMPAREEXPROC compare);
 /* Compares two texts in the control's locale: -1, 0 or 1 for less, equal or
    greater; -2 when they cannot be compared (a null text). The data
    arguments are not read. */

@@ -6,45 +6,16 @@
 #include "core/memory.h"
 #include "geometry/columns.h"
 #include "geometry/layout.h"
+#include "items/blocksort.h"
 #include "items/hierarchy.h"
 #include "items/items.h"
 #include "items/selection.h"
 
 namespace {
 
-// The comparison a sort runs with: the five-argument callback, or the
-// extended one that also receives the cells' cellData.
-struct Comparison {
-    QELBOX_COMPAREPROC plain;
-    QELBOX_COMPAREEXPROC extended;
-};
-
-// What a comparison reads from one item.
-struct SortKey {
-    const char* text;
-    QelData itemData;
-    QelData cellData;
-};
-
-SortKey KeyOf(ControlRecord* rec, int index, int column) {
-    const ItemRecord* item = GetItem(rec, index);
-    SortKey key = {item->cells[column], item->itemData,
-                   item->cellInfo ? item->cellInfo[column].cellData : 0};
-    ReleaseItem(rec);
-    return key;
-}
-
-// True when item `a` belongs after item `b`. Under the five-argument
-// callback a pair with a null text stays as it is.
+// True when item `a` belongs after item `b`.
 bool BelongsAfter(ControlRecord* rec, int a, int b, int column, const Comparison& compare) {
-    const SortKey first = KeyOf(rec, a, column);
-    const SortKey second = KeyOf(rec, b, column);
-    if (compare.extended)
-        return compare.extended(rec->hwndControl, first.text, second.text, first.itemData,
-                                second.itemData, first.cellData, second.cellData) > 0;
-    if (!first.text || !second.text) return false;
-    return compare.plain(rec->hwndControl, first.text, second.text, first.itemData,
-                         second.itemData) > 0;
+    return KeyBelongsAfter(rec, KeyOf(rec, a, column), KeyOf(rec, b, column), compare);
 }
 
 // Last index of the block made of `index` and its dependents.
@@ -78,7 +49,41 @@ int SwapBlocks(ControlRecord* rec, int a, int b, ItemRecord** scratch, int* trac
     return lengthB;
 }
 
-int Sort(HWND control, int parent, int column, const Comparison& compare) {
+// The documented order of comparisons, which callbacks of applications
+// see: bubble passes over the sibling
+// blocks; an item that moves on is compared again with its new next
+// sibling; each pass ends one index earlier than the one before. Returns
+// false when memory runs out.
+bool BubbleSort(ControlRecord* rec, int first, int last, int column, const Comparison& compare,
+                int* selected) {
+    ItemRecord** scratch =
+        static_cast<ItemRecord**>(QelMalloc(sizeof(ItemRecord*) * LongestBlock(rec, first)));
+    if (!scratch) return false;
+    int limit = last;
+    bool exchanged;
+    do {
+        exchanged = false;
+        int i = first;
+        while (i < limit) {
+            const int j = NextSibling(rec, i);
+            if (j < 0 || j > limit) break;
+            if (BelongsAfter(rec, i, j, column, compare)) {
+                i += SwapBlocks(rec, i, j, scratch, selected);
+                exchanged = true;
+            } else {
+                i = j;
+            }
+        }
+        --limit;
+    } while (limit > first && exchanged);
+    QelFree(scratch);
+    return true;
+}
+
+// `fast`: order with the merge sort, which calls the comparison fewer
+// times and in another order, for the same result. The default comparison
+// is always run that way: no application sees its calls.
+int Sort(HWND control, int parent, int column, const Comparison& compare, bool fast) {
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec)) return 0;
     if (parent < -1 || parent >= rec->itemCount || !IsValidColumn(rec, column)) return 0;
@@ -93,31 +98,10 @@ int Sort(HWND control, int parent, int column, const Comparison& compare) {
     SetHighlight(rec, -1);
     SetCommittedSel(rec, -1, false);
 
-    ItemRecord** scratch =
-        static_cast<ItemRecord**>(QelMalloc(sizeof(ItemRecord*) * LongestBlock(rec, first)));
-    if (!scratch) return 0;
-
-    // Bubble passes over the sibling blocks: an item that moves on is
-    // compared again with its new next sibling; each pass ends one index
-    // earlier than the one before.
-    int limit = last;
-    bool exchanged;
-    do {
-        exchanged = false;
-        int i = first;
-        while (i < limit) {
-            const int j = NextSibling(rec, i);
-            if (j < 0 || j > limit) break;
-            if (BelongsAfter(rec, i, j, column, compare)) {
-                i += SwapBlocks(rec, i, j, scratch, &selected);
-                exchanged = true;
-            } else {
-                i = j;
-            }
-        }
-        --limit;
-    } while (limit > first && exchanged);
-    QelFree(scratch);
+    const bool merged = fast || compare.plain == QelBox_DefaultCompareProc;
+    if (merged ? !SortBlocksStable(rec, first, column, compare, &selected)
+               : !BubbleSort(rec, first, last, column, compare, &selected))
+        return 0;
 
     if (selected >= 0) {
         SetHighlight(rec, selected);
@@ -143,13 +127,25 @@ int WINAPI QelBox_DefaultCompareProc(HWND control, const char* text1, const char
 
 int WINAPI QelBox_SortItems(HWND control, int parent, int column, QELBOX_COMPAREPROC compare) {
     const Comparison comparison = {compare ? compare : QelBox_DefaultCompareProc, nullptr};
-    return Sort(control, parent, column, comparison);
+    return Sort(control, parent, column, comparison, false);
 }
 
 int WINAPI QelBox_SortItemsEx(HWND control, int parent, int column, QELBOX_COMPAREEXPROC compare) {
     Comparison comparison = {nullptr, compare};
     if (!compare) comparison.plain = QelBox_DefaultCompareProc;
-    return Sort(control, parent, column, comparison);
+    return Sort(control, parent, column, comparison, false);
+}
+
+int WINAPI QelBox_SortItemsFast(HWND control, int parent, int column, QELBOX_COMPAREPROC compare) {
+    const Comparison comparison = {compare ? compare : QelBox_DefaultCompareProc, nullptr};
+    return Sort(control, parent, column, comparison, true);
+}
+
+int WINAPI QelBox_SortItemsExFast(HWND control, int parent, int column,
+                                  QELBOX_COMPAREEXPROC compare) {
+    Comparison comparison = {nullptr, compare};
+    if (!compare) comparison.plain = QelBox_DefaultCompareProc;
+    return Sort(control, parent, column, comparison, true);
 }
 
 LCID WINAPI QelBox_GetLocale(HWND control) {
