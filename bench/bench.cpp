@@ -1,0 +1,350 @@
+// Benchmark: QelBox against the system's own controls, in one process.
+//
+//   qelbox_bench [--quick] [--sizes N,N,...]
+//
+// For each list size it measures adding rows with redraw off, an exact
+// search for the last row, painting the visible rows of a flat list and of
+// a list whose rows are all children of one parent (top row in the
+// middle), deleting all rows, the memory a row costs, and, once, sorting
+// siblings and painting a virtual list. The system controls are a
+// ComboBox, a ListView in report mode, and an owner-data ListView. It
+// prints one table; the ratio column is QelBox / system (below 1: QelBox
+// is faster or smaller).
+#include <windows.h>
+#include <commctrl.h>
+#include <psapi.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include "qelbox.h"
+
+namespace {
+
+HWND g_parent;
+int g_listViewFetches; // LVN_GETDISPINFO notifications received
+int g_qelFetches;      // virtual-mode fetch callbacks
+
+double Now() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+SIZE_T PrivateBytes() {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof(counters);
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+    return counters.PagefileUsage;
+}
+
+void RowText(int i, char* text) {
+    wsprintfA(text, "Item %07d", i);
+}
+
+LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NOTIFY) {
+        NMLVDISPINFOA* info = reinterpret_cast<NMLVDISPINFOA*>(lParam);
+        if (info->hdr.code == LVN_GETDISPINFOA) {
+            ++g_listViewFetches;
+            if (info->item.mask & LVIF_TEXT) {
+                wsprintfA(info->item.pszText, "Item %07d/%d", info->item.iItem,
+                          info->item.iSubItem);
+            }
+            return 0;
+        }
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A 32-bit DIB section selected into a memory DC, for painting into.
+struct Canvas {
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ old = nullptr;
+    Canvas(int width, int height) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        HDC screen = GetDC(nullptr);
+        dc = CreateCompatibleDC(screen);
+        bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        ReleaseDC(nullptr, screen);
+        old = SelectObject(dc, bitmap);
+    }
+    ~Canvas() {
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+};
+
+// Average seconds of one WM_PAINT of `window` into a memory DC.
+double PaintTime(HWND window, int repeats) {
+    RECT client;
+    GetClientRect(window, &client);
+    Canvas canvas(client.right, client.bottom);
+    SendMessageA(window, WM_PAINT, reinterpret_cast<WPARAM>(canvas.dc), 0);
+    const double start = Now();
+    for (int i = 0; i < repeats; ++i)
+        SendMessageA(window, WM_PAINT, reinterpret_cast<WPARAM>(canvas.dc), 0);
+    GdiFlush();
+    return (Now() - start) / repeats;
+}
+
+struct Row {
+    std::string operation;
+    std::string size;
+    double qelbox;
+    double system;
+    std::string unit;
+    std::string peer;
+};
+std::vector<Row> g_rows;
+
+void Report(const std::string& operation, long long size, double qelbox, double system,
+            const char* unit, const char* peer) {
+    char sizeText[32];
+    wsprintfA(sizeText, "%I64d", size);
+    g_rows.push_back({operation, sizeText, qelbox, system, unit, peer});
+}
+
+HWND CreateQelBox(DWORD type, int columns) {
+    HWND c = CreateWindowExA(0, QELBOX_CLASSNAME, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | type, 0,
+                             0, 640, 480, g_parent, reinterpret_cast<HMENU>(1),
+                             GetModuleHandleA(nullptr), nullptr);
+    std::vector<ColumnRecord> records(static_cast<size_t>(columns));
+    for (ColumnRecord& column : records) {
+        memset(&column, 0, sizeof(column));
+        column.width = 150;
+        column.colorBackground = column.colorText = QELBOX_COLOR_NONE;
+        column.colorSelBackground = column.colorSelText = QELBOX_COLOR_NONE;
+    }
+    QelBox_SetColumns(c, columns, records.data());
+    return c;
+}
+
+HWND CreateListView(DWORD extraStyle, int columns) {
+    HWND view = CreateWindowExA(
+        0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOSORTHEADER | extraStyle, 0,
+        0, 640, 480, g_parent, reinterpret_cast<HMENU>(2), GetModuleHandleA(nullptr), nullptr);
+    for (int i = 0; i < columns; ++i) {
+        LVCOLUMNA column = {};
+        column.mask = LVCF_WIDTH | LVCF_TEXT;
+        column.cx = 150;
+        column.pszText = const_cast<char*>("Column");
+        SendMessageA(view, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&column));
+    }
+    return view;
+}
+
+void MeasureStoredList(int n) {
+    char text[32];
+    // Adding rows with redraw off, and the memory they take.
+    HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0,
+                                 200, 300, g_parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(combo, WM_SETREDRAW, FALSE, 0);
+    SIZE_T before = PrivateBytes();
+    double start = Now();
+    for (int i = 0; i < n; ++i) {
+        RowText(i, text);
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+    const double comboAdd = Now() - start;
+    const double comboBytes = static_cast<double>(PrivateBytes() - before) / n;
+
+    HWND c = CreateQelBox(QELBOXSTYLE_SIMPLE, 1);
+    SendMessageA(c, WM_SETREDRAW, FALSE, 0);
+    before = PrivateBytes();
+    start = Now();
+    for (int i = 0; i < n; ++i) {
+        RowText(i, text);
+        QelBox_AddString_A(c, text);
+    }
+    const double qelAdd = Now() - start;
+    const double qelBytes = static_cast<double>(PrivateBytes() - before) / n;
+    Report("add rows, 1 column, redraw off", n, qelAdd / n * 1e6, comboAdd / n * 1e6, "us/row",
+           "ComboBox");
+    Report("memory per row, 1 short column", n, qelBytes, comboBytes, "bytes", "ComboBox");
+
+    // Exact search for the last row.
+    RowText(n - 1, text);
+    start = Now();
+    QelBox_FindStringExact_A(c, 0, 0, text, FALSE);
+    const double qelFind = Now() - start;
+    start = Now();
+    SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(text));
+    Report("exact search, last row", n, (qelFind)*1e3, (Now() - start) * 1e3, "ms", "ComboBox");
+
+    // Painting the visible rows, against an owner-data ListView of as many
+    // rows (only the visible rows cost it anything).
+    SendMessageA(c, WM_SETREDRAW, TRUE, 0);
+    QelBox_SetTopIndex(c, n / 2);
+    HWND list = QelBox_GetHWNDDropDown(c);
+    const double qelPaint = PaintTime(list, 20);
+    HWND view = CreateListView(LVS_OWNERDATA, 1);
+    SendMessageA(view, LVM_SETITEMCOUNT, static_cast<WPARAM>(n), 0);
+    SendMessageA(view, LVM_ENSUREVISIBLE, static_cast<WPARAM>(n / 2), FALSE);
+    const double viewPaint = PaintTime(view, 20);
+    Report("paint the visible rows, flat list", n, qelPaint * 1e3, viewPaint * 1e3, "ms",
+           "ListView owner-data");
+
+    // The same rows as the children of row 0, the top row in the middle.
+    SendMessageA(c, WM_SETREDRAW, FALSE, 0);
+    for (int i = 1; i < n; ++i)
+        QelBox_SetItemLevel(c, i, 1);
+    QelBox_SetShowTreeLines(c, TRUE);
+    SendMessageA(c, WM_SETREDRAW, TRUE, 0);
+    QelBox_SetTopIndex(c, n / 2);
+    Report("paint, all rows children of one parent, top in the middle", n, PaintTime(list, 5) * 1e3,
+           viewPaint * 1e3, "ms", "ListView owner-data");
+
+    // Deleting all rows.
+    start = Now();
+    QelBox_ResetContent(c);
+    const double qelReset = Now() - start;
+    start = Now();
+    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    Report("delete all, 1 column", n, qelReset * 1e3, (Now() - start) * 1e3, "ms", "ComboBox");
+    DestroyWindow(view);
+    DestroyWindow(c);
+    DestroyWindow(combo);
+}
+
+std::vector<std::string> g_sortTexts;
+int CALLBACK ListViewCompare(LPARAM a, LPARAM b, LPARAM) {
+    return CompareStringA(LOCALE_USER_DEFAULT, 0, g_sortTexts[static_cast<size_t>(a)].c_str(), -1,
+                          g_sortTexts[static_cast<size_t>(b)].c_str(), -1) -
+           2;
+}
+
+void MeasureSort(int n) {
+    g_sortTexts.clear();
+    unsigned seed = 1;
+    for (int i = 0; i < n; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        char text[32];
+        wsprintfA(text, "Name %08u", seed % 100000000u);
+        g_sortTexts.push_back(text);
+    }
+    HWND c = CreateQelBox(QELBOXSTYLE_DROPDOWNLIST, 1);
+    SendMessageA(c, WM_SETREDRAW, FALSE, 0);
+    for (const std::string& text : g_sortTexts)
+        QelBox_AddString_A(c, text.c_str());
+    double start = Now();
+    QelBox_SortItems(c, -1, 0, nullptr);
+    const double qelSort = Now() - start;
+
+    HWND view = CreateListView(0, 1);
+    SendMessageA(view, WM_SETREDRAW, FALSE, 0);
+    for (int i = 0; i < n; ++i) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = i;
+        item.pszText = const_cast<char*>(g_sortTexts[static_cast<size_t>(i)].c_str());
+        item.lParam = i;
+        SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    start = Now();
+    SendMessageA(view, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(ListViewCompare));
+    Report("sort siblings, default comparison", n, qelSort, Now() - start, "s", "ListView");
+    DestroyWindow(view);
+    DestroyWindow(c);
+}
+
+ItemRecord g_virtualRow;
+char g_virtualText[32];
+char* g_virtualCells[3] = {g_virtualText, g_virtualText, g_virtualText};
+void CALLBACK Fetch(HWND, QelData, int index, ItemRecord** buffer) {
+    ++g_qelFetches;
+    wsprintfA(g_virtualText, "Item %07d", index);
+    g_virtualRow.cells = g_virtualCells;
+    g_virtualRow.flags = QELBOX_ITEM_ENABLED;
+    *buffer = &g_virtualRow;
+}
+
+void MeasureVirtual(int n) {
+    HWND c = CreateQelBox(QELBOXSTYLE_SIMPLE, 3);
+    QelBox_VirtualInitialize(c, Fetch, nullptr, 0);
+    QelBox_VirtualCount(c, n);
+    QelBox_SetTopIndex(c, n / 2);
+    HWND list = QelBox_GetHWNDDropDown(c);
+    PaintTime(list, 1);
+    g_qelFetches = 0;
+    PaintTime(list, 1); // one warm-up paint and one measured inside
+    const int shown = QelBox_GetItemsShown(c);
+    const double qelPerRow = g_qelFetches / 2.0 / (shown > 0 ? shown : 1);
+
+    HWND view = CreateListView(LVS_OWNERDATA, 3);
+    SendMessageA(view, LVM_SETITEMCOUNT, static_cast<WPARAM>(n), 0);
+    SendMessageA(view, LVM_ENSUREVISIBLE, static_cast<WPARAM>(n / 2), FALSE);
+    PaintTime(view, 1);
+    g_listViewFetches = 0;
+    PaintTime(view, 1);
+    const int viewShown = static_cast<int>(SendMessageA(view, LVM_GETCOUNTPERPAGE, 0, 0));
+    const double viewPerRow = g_listViewFetches / 2.0 / (viewShown > 0 ? viewShown : 1);
+    Report("virtual list, fetches per row shown in a paint", n, qelPerRow, viewPerRow, "calls",
+           "ListView owner-data (GETDISPINFO)");
+    DestroyWindow(view);
+    DestroyWindow(c);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<int> sizes = {10000, 100000, 1000000};
+    int sortSize = 10000;
+    int virtualSize = 10000000;
+    for (int i = 1; i < argc; ++i) {
+        if (strcmp(argv[i], "--quick") == 0) {
+            sizes = {2000};
+            sortSize = 500;
+            virtualSize = 100000;
+        } else if (strcmp(argv[i], "--sizes") == 0 && i + 1 < argc) {
+            sizes.clear();
+            for (char* p = strtok(argv[++i], ","); p; p = strtok(nullptr, ","))
+                sizes.push_back(atoi(p));
+        } else if (strcmp(argv[i], "--sort") == 0 && i + 1 < argc) {
+            sortSize = atoi(argv[++i]);
+        }
+    }
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    WNDCLASSA cls = {};
+    cls.lpfnWndProc = ParentProc;
+    cls.hInstance = GetModuleHandleA(nullptr);
+    cls.lpszClassName = "QelBoxBench";
+    RegisterClassA(&cls);
+    g_parent = CreateWindowExA(0, "QelBoxBench", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                               700, 560, nullptr, nullptr, cls.hInstance, nullptr);
+
+    for (int n : sizes)
+        MeasureStoredList(n);
+    MeasureSort(sortSize);
+    MeasureVirtual(virtualSize);
+
+    printf("| operation | rows | QelBox | system control | ratio |\n");
+    printf("|---|---:|---:|---:|---:|\n");
+    for (const Row& row : g_rows) {
+        printf("| %s | %s | %.3g %s | %s %.3g %s | %.2f |\n", row.operation.c_str(),
+               row.size.c_str(), row.qelbox, row.unit.c_str(), row.peer.c_str(), row.system,
+               row.unit.c_str(), row.system > 0 ? row.qelbox / row.system : 0.0);
+    }
+    DestroyWindow(g_parent);
+    return 0;
+}
