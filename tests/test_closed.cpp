@@ -123,7 +123,7 @@ TEST_F(ClosedTest, DisplayAreaShowsTheFocusOrTheCommittedRow) {
     EXPECT_EQ(image.Count(RECT{face.right, h.top, h.right, h.bottom}, kBlack), h.bottom - h.top);
 
     // A committed item is a row, highlighted only while the control has
-    // the focus; it scrolls with the list, but not out of its area.
+    // the focus; it scrolls with the list.
     QelBox_SetCurSel(control, 1);
     QelBox_SetHorizontalExtent(control, 1000);
     for (int offset : {0, 20}) {
@@ -135,10 +135,51 @@ TEST_F(ClosedTest, DisplayAreaShowsTheFocusOrTheCommittedRow) {
                       focused ? C(colorSelBackground) : C(colorBackground));
             EXPECT_GT(image.Count(inner, focused ? C(colorSelText) : C(colorText)), 0);
             EXPECT_EQ(image.Count(inner, kBlue) > 0, offset == 0);
-            EXPECT_EQ(image.At(inner.left - 1, Mid(inner)), C(colorBackground));
         }
     }
     DeleteObject(picture);
+}
+
+TEST_F(ClosedTest, CommittedRowReachesBothEdgesOfTheDisplay) {
+    // The committed row fills the display area's last pixel column with
+    // its background, selection or 3-D frame; scrolled, it also reaches
+    // the first one, and the row header painted after it stays whole.
+    const COLORREF bg = C(colorBackground), odd = C(colorAltBackground);
+    const COLORREF sel = C(colorSelBackground);
+    const struct {
+        bool openEnded, show3D, focused;
+        int offset;
+        COLORREF left, right;
+    } cases[] = {{true, false, false, 0, bg, odd},
+                 {true, false, true, 0, bg, sel},
+                 {false, false, false, 0, bg, odd},
+                 {false, false, true, 0, bg, sel},
+                 {true, true, true, 0, bg, C(color3DShadow)},      // raised
+                 {false, true, false, 0, bg, C(color3DHighlight)}, // sunken
+                 {true, false, false, 100, odd, odd},
+                 {true, false, true, 100, sel, sel}};
+    HWND control = Make(QELBOXSTYLE_DROPDOWNLIST, 2, true);
+    CtlColors colors;
+    QelBox_GetCtlColors(control, &colors);
+    colors.colorAltBackground = odd;
+    QelBox_SetCtlColors(control, &colors);
+    QelBox_SetShowRowHeader(control, 1);
+    QelBox_SetCurSel(control, 1);
+    QelBox_SetHorizontalExtent(control, 1000);
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(n++);
+        QelBox_SetOpenEnded(control, c.openEnded);
+        QelBox_SetShow3D(control, c.show3D);
+        ASSERT_EQ(QelBox_SetHorizontalOffset(control, c.offset), 1);
+        SetFocus(c.focused ? control : TestParent());
+        const RECT row = Inner(Get(control, QelBox_GetItemRect, -1), 1);
+        const Image image = Capture(control);
+        EXPECT_EQ(image.At(row.left - 1, Mid(row)), c.left);
+        EXPECT_EQ(image.At(row.right, Mid(row)), c.right);
+        ExpectFrame(image, Get(control, QelBox_GetRowHeaderRect, -1), true,
+                    C(colorRowHeaderHighlight), C(colorRowHeaderShadow));
+    }
 }
 
 TEST_F(ClosedTest, DropButtonShowsItsStateInArrowAndFrame) {

@@ -182,6 +182,44 @@ TEST_F(MouseTest, ClickZonesOfARow) {
     DeleteObject(bitmap);
 }
 
+TEST_F(MouseTest, PressOnTheClosedRowHeaderIsARowHeaderClick) {
+    // Both drop-down types report a press on the committed row's header as
+    // a row-header click on the control and leave the list closed; flat
+    // row headers take no clicks.
+    const int onHeader = QELBOXN_LBUTTON + QELBOXN_ONCONTROL + QELBOXN_ZONE_ROWHEADER;
+    const struct {
+        DWORD type;
+        int mode;
+        UINT message;
+        std::vector<int> codes;
+    } cases[] = {{QELBOXSTYLE_DROPDOWNLIST, 5, WM_LBUTTONDOWN, {onHeader}},
+                 {QELBOXSTYLE_DROPDOWN, 1, WM_LBUTTONDOWN, {onHeader}},
+                 {QELBOXSTYLE_DROPDOWNLIST, 3, WM_LBUTTONDBLCLK, {onHeader + QELBOXN_DBLCLK}},
+                 {QELBOXSTYLE_DROPDOWN, 5, WM_LBUTTONDBLCLK, {onHeader + QELBOXN_DBLCLK}},
+                 {QELBOXSTYLE_DROPDOWNLIST, 2, WM_LBUTTONDOWN, {}}};
+    int id = 2;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(id);
+        HWND control = AddRows(Create(c.type, 0, id++), 3);
+        QelBox_SetShowRowHeader(control, c.mode);
+        QelBox_SetCurSel(control, 1);
+        RECT header;
+        QelBox_GetRowHeaderRect(control, -1, &header);
+        POINT at = {(header.left + header.right) / 2, (header.top + header.bottom) / 2};
+        int area = 0;
+        ASSERT_EQ(QelBox_CalcIndexFromPoint(control, &at, &area), 1);
+        ASSERT_EQ(area, 1);
+        SetFocus(control);
+        ClearNotes();
+        SendMessageA(control, c.message, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+        EXPECT_EQ(Codes(control), c.codes);
+        EXPECT_EQ(QelBox_GetDroppedState(control), 0);
+        EXPECT_EQ(QelBox_GetCurSel(control), 1);
+        EXPECT_EQ(GetCapture(), nullptr);
+    }
+}
+
 TEST_F(MouseTest, DraggingBelowAFullListScrollsTheHighlight) {
     AddRows(control_, 40);
     SetFocus(control_);

@@ -102,7 +102,10 @@ void ClickOnRows(ControlRecord* rec, const MouseEvent& event) {
                (event.doubleClick ? QELBOXN_DBLCLK : 0);
     int level = index >= 0 ? ItemLevel(rec, index) : 0;
     int xr = event.x - rec->rowHeaderWidth;
-    if (index >= 0 && rec->rowHeaderWidth && xr < 0 && !area) {
+    // The closed control's row header counts as part of its display area
+    // (hence + QELBOXN_ONCONTROL), but a press there is a row-header click
+    // and leaves the list as it is.
+    if (index >= 0 && rec->rowHeaderWidth && xr < 0) {
         if (rec->showRowHeader != 1 && rec->showRowHeader != 3 && rec->showRowHeader != 5) return;
         if (rec->rowHeaderStyle & QELBOX_HEADER_DISABLED) {
             MessageBeep(0);

@@ -61,9 +61,11 @@ void PaintDisplayArea(ControlRecord* rec, const Canvas& canvas) {
     bool enabled = true;
     if (listType && RectsMeet(display, canvas.update)) {
         ItemRecord* item = GetItem(rec, rec->committedSel);
-        // Scrolled cells are kept inside the display area, as the list's
-        // row buffer keeps them inside the item area.
-        ClipScope clip(canvas.dc, canvas.direct ? Within(display, canvas.update) : display);
+        // In the off-screen bitmap the row is not clipped: its fills and
+        // frames reach one pixel past the row rectangle, to the display
+        // area's edge. What a scrolled row paints left of the display area
+        // is covered by the row header, painted next.
+        ClipScope clip(canvas.dc, Within(display, canvas.update), canvas.direct);
         PaintRow(rec, true, HeaderAvailableWidth(rec), canvas.dc, canvas.scratch1, canvas.scratch2,
                  item, rec->committedSel, display, &enabled);
         ReleaseItem(rec);
