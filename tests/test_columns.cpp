@@ -17,7 +17,7 @@ class ColumnTest : public ControlTest {
         column.colorBackground = column.colorText = QELBOX_COLOR_NONE;
         column.colorSelBackground = column.colorSelText = QELBOX_COLOR_NONE;
         column.style = style;
-        column.headerText = const_cast<char*>(header);
+        column.headerText = header;
         return column;
     }
     static std::vector<ColumnRecord> Columns(std::initializer_list<int> widths) {
