@@ -50,7 +50,7 @@ void Fill(HWND dialog) {
         QelBox_SetText_A(product, row, 1, p.price);
     }
     QelBox_SetDroppedWidth(product, 300);
-    HWND size = GetDlgItem(dialog, IDC_SIZE);
+    HWND size = GetDlgItem(dialog, IDC_SIZELIST);
     SetUpColumns(size, false);
     QelBox_SetShowRowHeader(size, 0);
     for (const char* s : kSizes)
@@ -74,7 +74,7 @@ void ShowSummary(HWND dialog) {
     if (QelBox_GetTextLength(p, -1, 1) < static_cast<int>(sizeof(price)))
         QelBox_GetText_A(p, -1, 1, price);
     // The drop-down type's edit field may hold a size that is not listed.
-    GetWindowTextA(GetDlgItem(dialog, IDC_SIZE), size, sizeof(size));
+    GetWindowTextA(GetDlgItem(dialog, IDC_SIZELIST), size, sizeof(size));
     GetWindowTextA(GetDlgItem(dialog, IDC_COLOUR), colour, sizeof(colour));
     char text[256];
     snprintf(text, sizeof(text), "%s\n%s, %s\n\nPrice: %s", product, size, colour, price);
@@ -97,7 +97,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
             DestroyWindow(dialog);
             return TRUE;
         case IDC_PRODUCT:
-        case IDC_SIZE:
+        case IDC_SIZELIST:
         case IDC_COLOUR:
             if (HIWORD(wParam) == QELBOXN_SELCHANGE || HIWORD(wParam) == QELBOXN_EDITCHANGE)
                 ShowSummary(dialog);

@@ -120,7 +120,10 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         QelBox_Fonts(g_faces, -1, TRUE, nullptr,
                      QELBOXFONT_FIXED | QELBOXFONT_VARIABLE | QELBOXFONT_TRUETYPE |
                          QELBOXFONT_RASTER | QELBOXFONT_OTHER);
-        Reselect(g_faces, "Tahoma");
+        // A face with several styles where there is one.
+        Reselect(g_faces, QelBox_FindStringExact_A(g_faces, -1, 0, "Tahoma", TRUE) >= 0
+                              ? "Tahoma"
+                              : "DejaVu Serif");
         FaceChanged();
         return 0;
     }
