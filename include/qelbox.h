@@ -223,7 +223,13 @@ typedef DWORD QelData;
 /* Structures exchanged with the application                           */
 /* ------------------------------------------------------------------ */
 
-/* Per-cell display overrides; 30 bytes, packed (an array of them per item). */
+/* Per-cell display overrides, one record per column in an item's cellInfo
+   array (packed to 2 bytes). Stored items: the control owns the array and
+   fills it through QelBox_SetCellInfo. Virtual mode: the application's
+   ItemRecord may point to its own array, which the control only reads.
+   Colours QELBOX_COLOR_NONE fall back to the column's and then the
+   control's colours; font 0 is the control's font; font and bitmap are not
+   owned (the application deletes them after use). */
 #pragma pack(push, 2)
 typedef struct CellInfoRecord {
     QelColorRef colorBackground;
@@ -236,7 +242,9 @@ typedef struct CellInfoRecord {
     WORD bitmapStyle;
 } CellInfoRecord;
 
-/* QelBox_GetCellInfo / QelBox_SetCellInfo: address + the cell record. */
+/* QelBox_GetCellInfo / QelBox_SetCellInfo: the caller fills version, index
+   and column; Get writes the remaining fields, Set reads them (see those
+   functions). */
 typedef struct CellInfo {
     DWORD version; /* must be 1 */
     int index;     /* item; -1 in QelBox_SetCellInfo: list-wide cell bitmap */
@@ -252,7 +260,10 @@ typedef struct CellInfo {
 } CellInfo;
 #pragma pack(pop)
 
-/* Per-row overrides of the row header, owned by the item. */
+/* Per-row overrides of the row header. Stored items: allocated and owned by
+   the control (QelBox_SetRowInfo). Virtual mode: the application's
+   ItemRecord may point to its own block, which the control only reads. The
+   bitmap is not owned. */
 typedef struct RowInfoBlock {
     QelColorRef colorBackground;
     QelColorRef colorText;
@@ -262,7 +273,8 @@ typedef struct RowInfoBlock {
     WORD bitmapStyle;
 } RowInfoBlock;
 
-/* QelBox_GetRowInfo / QelBox_SetRowInfo */
+/* QelBox_GetRowInfo / QelBox_SetRowInfo: the caller fills version and
+   index; Get writes the remaining fields, Set reads them. */
 typedef struct RowInfo {
     DWORD version; /* must be 1 */
     int index;     /* row; -1 in QelBox_SetRowInfo: list-wide row-header bitmap */
@@ -274,7 +286,12 @@ typedef struct RowInfo {
     WORD bitmapStyle;
 } RowInfo;
 
-/* One row. In virtual mode the application supplies records of this layout. */
+/* One row. The control keeps its stored items in records of this layout and
+   owns them with their strings and override blocks (not the bitmaps). In
+   virtual mode the fetch callback hands over a record of the application's
+   (*buffer = its address); the control only reads it, and it must stay
+   valid until the release callback gives it back. rowInfo, rowText,
+   cellInfo, cells and any of the strings may be NULL. */
 typedef struct ItemRecord {
     QelData itemData;
     HBITMAP label;
@@ -286,7 +303,17 @@ typedef struct ItemRecord {
     DWORD flags;              /* bit 0 enabled, bits 1-6 level */
 } ItemRecord;
 
-/* One column definition; 108 bytes. */
+/* One column definition (QelBox_SetColumns, QelBox_GetColumns; 108 bytes in
+   32-bit and 120 in 64-bit programs). Start from QelBox_InitColumnRecord.
+   QelBox_SetColumns reads width, the four colours (QELBOX_COLOR_NONE: the
+   control's), style, headerStyle, headerText (copied; the caller keeps its
+   string), headerBitmap (not owned, its size sets the header height),
+   headerBitmapStyle, displayPosition (used when the records' positions are
+   a permutation of 0 .. count-1, else the array order) and columnFlags; it
+   ignores headerTextOwned and the reserved fields and computes
+   columnAtPosition (the column shown at each position). In the copies
+   QelBox_GetColumns returns, headerText and headerTextOwned point to the
+   control's strings. */
 typedef struct ColumnRecord {
     DWORD reserved0;
     DWORD reserved1;
@@ -323,7 +350,13 @@ static __inline void QelBox_InitColumnRecord(ColumnRecord* column) {
     column->colorSelText = QELBOX_COLOR_NONE;
 }
 
-/* The control's 37 colours (QelBox_GetCtlColors / QelBox_SetCtlColors). */
+/* The control's 37 colours (QelBox_GetCtlColors / QelBox_SetCtlColors), each
+   an RGB value or QELBOX_SYSCOLOR(index); the defaults are system colours
+   (window, highlight, button and grey-text colours).
+   colorAltBackground/colorAltText, QELBOX_COLOR_NONE by default, colour
+   the items of odd index (1, 3, 5, ...) when set. The header, row-header, corner and button
+   groups colour those parts; the grid and tree-line colours their lines.
+   Changing them: QelBox_GetCtlColors, change some fields, QelBox_SetCtlColors. */
 typedef struct CtlColors {
     QelColorRef colorBackground;
     QelColorRef colorText;
@@ -364,7 +397,11 @@ typedef struct CtlColors {
     QelColorRef colorTreeLinesDisabled;
 } CtlColors;
 
-/* Handed to the draw-info callback before each row is painted. */
+/* Handed to the draw-info callback before each row is painted: the control
+   fills every field; the callback may change rowText, rowBackground (the
+   label/tree area), cellText, cellBackground, font (not owned), label,
+   bitmap and enabled for this paint of this row only. A disabled control
+   stays disabled whatever `enabled` says. */
 typedef struct DrawInfo {
     int controlId;
     HWND hwnd;
@@ -384,6 +421,15 @@ typedef struct DrawInfo {
 /* ------------------------------------------------------------------ */
 /* Callbacks                                                           */
 /* ------------------------------------------------------------------ */
+/* All callbacks are __stdcall (CALLBACK) and are called synchronously on
+   the control's thread:
+   - QELBOX_DELETEPROC: before a stored item is freed (QelBox_SetDeleteCallback).
+   - QELBOX_FETCHPROC: virtual mode, the control needs item `index`; store
+     the address of an ItemRecord in *buffer. QELBOX_RELEASEPROC: the
+     control gives that record back before the next fetch (may be NULL).
+   - QELBOX_COMPAREPROC, QELBOX_COMPAREEXPROC: sorting; return < 0, 0 or
+     > 0 (QelBox_SortItems, QelBox_SortItemsEx).
+   - QELBOX_DRAWINFOPROC: before each row is painted (DrawInfo). */
 typedef void(CALLBACK* QELBOX_DELETEPROC)(HWND control, int index, QelData itemData, QelData value);
 typedef void(CALLBACK* QELBOX_FETCHPROC)(HWND control, QelData userData, int index,
                                          ItemRecord** buffer);
@@ -521,8 +567,9 @@ QELBOXAPI void WINAPI QelBox_UnregisterApp(HINSTANCE instance);
    WH_KEYBOARD). Exported so that the hooks can be installed; applications
    do not call them. A button press outside the control whose descendant has
    the focus, while its drop-down is open, is discarded and closes the
-   drop-down (cancelling); the keyboard hook closes it on a key with the
-   Alt bit. Both pass everything to the next hook otherwise. */
+   drop-down (cancelling); the keyboard hook closes it on a key whose key
+   data has bit 28 (0x10000000) set. Both pass every message on to the
+   next hook. */
 QELBOXAPI LRESULT WINAPI QelBox_MouseFilterHook(int code, WPARAM message, LPARAM info);
 QELBOXAPI LRESULT WINAPI QelBox_KeyboardFilterHook(int code, WPARAM key, LPARAM data);
 
@@ -546,8 +593,10 @@ QELBOXAPI LRESULT WINAPI QelBox_KeyboardFilterHook(int code, WPARAM key, LPARAM 
      the extended interface). Alt+Up and Alt+Down do the same with either.
    - Enter on an open drop-down closes it accepting; Escape closes it
      cancelling, or first ends a mouse operation in progress. In a dialog
-     the control asks for Enter and Escape only while its list is open, so
-     the dialog's default button and Cancel work while it is closed.
+     the control and its edit field ask for Enter and Escape only while the
+     list is open (and for Escape during a mouse operation), so the dialog's
+     default button and Cancel work while it is closed; they ask for the
+     arrow and page keys, and for F4 unless the extended interface is on.
    - A character typed on a drop-down-list control selects the next row
      whose edit column (the leftmost visible column) begins with it,
      wrapping (not in virtual mode). In the edit field, text that equals a
@@ -558,12 +607,13 @@ QELBOXAPI LRESULT WINAPI QelBox_KeyboardFilterHook(int code, WPARAM key, LPARAM 
    - A press on the drop-down button, or on the display area of a
      drop-down-list control, opens the list; a second press closes it
      cancelling. The button is drawn pressed while held.
-   - Over the open list the highlight follows the pointer (cursor select)
-     and, with the button held beyond the list's top or bottom edge, the
-     list scrolls automatically. Releasing the button in the list closes
-     the drop-down accepting the highlighted row (in the simple type it
-     commits it). With QELBOXSTYLE_LEFTBUTTONONLY the middle and
-     right buttons do nothing in the list.
+   - Over the open drop-down the highlight follows the pointer (cursor
+     select, QelBox_SetCursorSelect) and, with the button held beyond the
+     list's top or bottom edge, the list scrolls automatically. Releasing
+     the button in the list closes the drop-down accepting the highlighted
+     row (in the simple type it commits it). With
+     QELBOXSTYLE_LEFTBUTTONONLY the middle and right buttons do nothing in
+     the list.
    - Dragging a divider in the header strip resizes the column
      (QELBOXN_COLUMNRESIZED when released; not for QELBOX_COLUMN_FIXEDWIDTH
      columns, nor with QelBox_SetResizeHeader(0)); dragging a header moves
@@ -674,8 +724,8 @@ QELBOXAPI int WINAPI QelBox_SetItemData(HWND control, int index, QelData value);
 /* Enabled state of an item: QelBox_GetItemStatus returns 1 enabled,
    0 disabled (and 0 for a bad index). QelBox_SetItemStatus enables the item
    for any non-zero `enabled`; when the state changes it repaints the row.
-   Disabled items are drawn in the disabled colours and can still be
-   selected. Returns 1; 0 in virtual mode or for a bad index. */
+   Disabled items are drawn in the disabled text colour. Returns 1; 0 in
+   virtual mode or for a bad index. */
 QELBOXAPI int WINAPI QelBox_GetItemStatus(HWND control, int index);
 QELBOXAPI int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled);
 /* Label bitmap of an item, drawn at the left of the first column; not
@@ -800,8 +850,9 @@ QELBOXAPI int WINAPI QelBox_GetCurSel(HWND control);
    (nothing changes, nothing is sent). */
 QELBOXAPI int WINAPI QelBox_SetCurSel(HWND control, int index);
 /* Cursor select: with a non-zero value (the default) the highlight follows
-   the mouse over the open list; with 0 only a click moves it. Stored as
-   given. */
+   the mouse pointer over an open drop-down; with 0, and always in the
+   simple type's list, it follows the pointer only while a button is held.
+   Stored as given. */
 QELBOXAPI int WINAPI QelBox_GetCursorSelect(HWND control);
 QELBOXAPI void WINAPI QelBox_SetCursorSelect(HWND control, BOOL value);
 /* First index >= `start` whose item data equals `data` (no wrap-around);
@@ -1093,14 +1144,18 @@ QELBOXAPI int WINAPI QelBox_SetDrawInfoCallback(HWND control, const DrawInfoCall
    and, on a change, recalculates the layout and repaints the list. */
 QELBOXAPI int WINAPI QelBox_GetShowGrid(HWND control);
 QELBOXAPI void WINAPI QelBox_SetShowGrid(HWND control, BOOL show);
-/* Grid line style: 0, 1 or 2 (2 at creation; Set stores any other value as
-   2). On a change the list is repainted while the grid is shown. */
+/* Grid line style: 0 vertical lines only, 1 horizontal lines only (not in
+   the closed control, not with the 3-D look), 2 both (the default); Set
+   stores any other value as 2. On a change the list is recalculated and
+   repainted while the grid is shown. */
 QELBOXAPI int WINAPI QelBox_GetGridStyle(HWND control);
 QELBOXAPI void WINAPI QelBox_SetGridStyle(HWND control, int style);
-/* Three-dimensional row look (0 at creation). Set stores 0 or 1; switching
-   it on replaces the default text and background colours (window colours)
-   by the button colours, switching it off the reverse (colours the
-   application set stay); recalculates and repaints the list. */
+/* Three-dimensional row look (0 at creation): two nested frames around the
+   cells of every row, raised for the highlighted row and sunken for the
+   others, instead of horizontal grid lines. Set stores 0 or 1; switching it
+   on replaces the default text and background colours (the window
+   colours) by the button colours, switching it off the reverse (colours
+   the application set stay); recalculates and repaints the list. */
 QELBOXAPI int WINAPI QelBox_GetShow3D(HWND control);
 QELBOXAPI void WINAPI QelBox_SetShow3D(HWND control, BOOL show);
 /* Tree lines joining parents and dependents in the first column (0 at
@@ -1113,9 +1168,11 @@ QELBOXAPI void WINAPI QelBox_SetShowTreeLines(HWND control, BOOL show);
    stores 0 or 1 and repaints the cells on a change. */
 QELBOXAPI int WINAPI QelBox_GetShowTruncated(HWND control);
 QELBOXAPI void WINAPI QelBox_SetShowTruncated(HWND control, BOOL show);
-/* How the highlighted row is painted: 0 (the default) the whole row in the
-   selection colours, 1 and 2 other looks of the highlight. Set accepts 0, 1
-   and 2 (other values are ignored) and repaints the cells on a change. */
+/* How the highlighted row is painted: 0 (the default) the whole row, the
+   label, tree and bitmap area included (not with the 3-D look); 1 its
+   cells only; 2 only the text of its first visible column. Set accepts 0,
+   1 and 2 (other values and the current one are ignored) and repaints the
+   cells on a change. */
 QELBOXAPI int WINAPI QelBox_GetSelectionStyle(HWND control);
 QELBOXAPI void WINAPI QelBox_SetSelectionStyle(HWND control, int style);
 /* 1 while the list-wide item bitmap is set (QelBox_SetItemBitmap with index
