@@ -935,26 +935,36 @@ QELBOXAPI int WINAPI QelBox_VirtualItemChanged(HWND control, int index);
    all 0, a new count while items are stored, or when memory runs out; a
    new count closes an open drop-down even when the call is refused. */
 QELBOXAPI int WINAPI QelBox_SetColumns(HWND control, int count, const ColumnRecord* columns);
-/* Returns the column count (0 when memory runs out). With `out` non-null
-   also a copy of the definitions, owned by the control and valid until the
-   next call or the control's destruction. */
+/* Returns the column count (0 when memory runs out). With `out` non-null it
+   also writes the address of a copy of the definitions to *out; the copy is
+   owned by the control and valid until the next call or the control's
+   destruction. Works in virtual mode. */
 QELBOXAPI int WINAPI QelBox_GetColumns(HWND control, ColumnRecord** out);
-/* Copies `text` as the column's header text; a null text clears it. */
+/* Copies `text` as the header text of column `column` (NULL clears it) and
+   repaints the header strip; the layout is not recalculated. Returns 1; 0
+   for a bad column or when memory runs out (the old text stays). */
 QELBOXAPI int WINAPI QelBox_SetHeader_A(HWND control, int column, const char* text);
-/* Copies at most size-1 characters and a terminator; returns the length
-   copied, -1 for a bad column or a null buffer. A size of 0 or less copies
-   nothing and returns 0. */
+/* Copies at most size-1 characters of the header text and a terminator
+   (buffer[0] is set to 0 first); returns the length copied, -1 for a bad
+   column or a NULL buffer. A size of 0 or less copies nothing and returns 0. */
 QELBOXAPI int WINAPI QelBox_GetHeader_A(HWND control, int column, char* buffer, int size);
 /* Length of the header text; 0 without text, -1 for a bad column. */
 QELBOXAPI int WINAPI QelBox_GetHeaderLength(HWND control, int column);
-/* Column drawn as the pressed header button, -1 for none. */
+/* Column whose header is drawn pressed (sunken) while QelBox_SetShowHeader(1)
+   is in effect, -1 for none; a header click of the user sets it too. Set
+   accepts -1 .. count-1, repaints the header strip when the value changes
+   and returns 1; 0 for another value. */
 QELBOXAPI int WINAPI QelBox_SetHeaderButton(HWND control, int column);
 QELBOXAPI int WINAPI QelBox_GetHeaderButton(HWND control);
-/* 0 no header strip, 1 raised headers (the header button sunken), 2 every
-   header sunken; other values are ignored. */
+/* Header strip: 0 none (the default), 1 raised headers with the header
+   button sunken, 2 every header sunken. Set ignores other values and an
+   unchanged one; otherwise it recalculates the layout and repaints. */
 QELBOXAPI void WINAPI QelBox_SetShowHeader(HWND control, int mode);
 QELBOXAPI int WINAPI QelBox_GetShowHeader(HWND control);
-/* Font of the header strip, not owned; 0 = the control's font. */
+/* Font of the header strip, not owned (keep it alive while it is set); 0 =
+   the control's font. Set measures it, recalculates the layout and repaints
+   when `redraw` is non-zero. WM_SETFONT on the control replaces it with
+   the control font. */
 QELBOXAPI void WINAPI QelBox_SetColHeaderFont(HWND control, HFONT font, BOOL redraw);
 QELBOXAPI HFONT WINAPI QelBox_GetColHeaderFont(HWND control);
 /* Cell overrides of item `index`, column `column` (version 1). A cell never
@@ -974,43 +984,55 @@ QELBOXAPI int WINAPI QelBox_SetCellInfo(HWND control, const CellInfo* info);
    values are ignored. */
 QELBOXAPI void WINAPI QelBox_SetShowRowHeader(HWND control, int mode);
 QELBOXAPI int WINAPI QelBox_GetShowRowHeader(HWND control);
-/* Width of the row-header column in pixels; 0 hides it, negative values are
-   ignored. */
+/* Width of the row-header column in pixels; 0 hides the row headers without
+   changing the mode of QelBox_SetShowRowHeader. Set ignores negative and
+   unchanged values; otherwise it recalculates the layout and repaints. */
 QELBOXAPI void WINAPI QelBox_SetRowHeaderWidth(HWND control, int width);
 QELBOXAPI int WINAPI QelBox_GetRowHeaderWidth(HWND control);
 /* Alignment, multi-line and header bits (QELBOX_ALIGN_*, QELBOX_MULTILINE,
-   QELBOX_HEADER_*) of every row header. */
+   QELBOX_HEADER_*) of every row header; QELBOX_HEADER_DISABLED also makes
+   clicks on row headers beep. Set stores the value, repaints the row
+   headers and recalculates the layout. */
 QELBOXAPI void WINAPI QelBox_SetRowHeaderStyle(HWND control, int style);
 QELBOXAPI int WINAPI QelBox_GetRowHeaderStyle(HWND control);
-/* Font of the row headers, not owned; 0 = the control's font. */
+/* Font of the row headers, not owned; 0 = the control's font. Set measures
+   it, recalculates the layout and repaints when `redraw` is non-zero.
+   WM_SETFONT on the control replaces it with the control font. */
 QELBOXAPI void WINAPI QelBox_SetRowHeaderFont(HWND control, HFONT font, BOOL redraw);
 QELBOXAPI HFONT WINAPI QelBox_GetRowHeaderFont(HWND control);
 /* Row-header width that fits the labels of the first `count` rows (all rows
    when `count` <= 0) and, while the header strip is shown, the corner; 0
    while there are no row headers. Changes nothing. */
 QELBOXAPI int WINAPI QelBox_CalcOptimalRowHeaderWidth(HWND control, int count);
-/* Copies `text` as the corner header's text; a null text removes it.
-   Returns 1, or 0 when memory runs out (the old text stays). */
+/* Copies `text` as the corner header's text (NULL removes it) and repaints
+   the corner. Returns 1, or 0 when memory runs out (the old text stays). */
 QELBOXAPI int WINAPI QelBox_SetRowColText_A(HWND control, const char* text);
 /* Copies at most size-1 characters of the corner text and a terminator;
    returns the length copied (0 for no text, a null buffer or size <= 0). */
 QELBOXAPI int WINAPI QelBox_GetRowColText_A(HWND control, char* buffer, int size);
 /* Length of the corner text; 0 when there is none. */
 QELBOXAPI int WINAPI QelBox_GetRowColTextLength(HWND control);
-/* Bitmap of the corner header, not owned; a handle that is no bitmap
-   counts as 0. */
+/* Bitmap of the corner header, not owned; a handle that is not a bitmap is
+   stored as 0. A new bitmap height recalculates the layout and repaints;
+   otherwise only the corner is repainted. */
 QELBOXAPI void WINAPI QelBox_SetRowColBitmap(HWND control, HBITMAP bitmap);
 QELBOXAPI HBITMAP WINAPI QelBox_GetRowColBitmap(HWND control);
-/* Placement bits (QELBOX_BITMAP_*) of the corner bitmap. */
+/* Placement bits (QELBOX_BITMAP_*) of the corner bitmap; Set stores any
+   value and repaints the corner. */
 QELBOXAPI void WINAPI QelBox_SetRowColBitmapStyle(HWND control, int style);
 QELBOXAPI int WINAPI QelBox_GetRowColBitmapStyle(HWND control);
-/* Alignment and header bits of the corner header. */
+/* Alignment and header bits (QELBOX_ALIGN_*, QELBOX_HEADER_PUSHBUTTON,
+   QELBOX_HEADER_DISABLED) of the corner header; Set stores any value and
+   repaints the corner. */
 QELBOXAPI void WINAPI QelBox_SetRowColHeaderStyle(HWND control, int style);
 QELBOXAPI int WINAPI QelBox_GetRowColHeaderStyle(HWND control);
-/* Corner drawn pressed (stored as 0 or 1). */
+/* Corner drawn pressed (stored as 0 or 1; a click on the corner toggles
+   it, or presses it only while held with QELBOX_HEADER_PUSHBUTTON). Set
+   repaints the corner when the value changes. */
 QELBOXAPI void WINAPI QelBox_SetRowColHeaderButton(HWND control, BOOL pressed);
 QELBOXAPI int WINAPI QelBox_GetRowColHeaderButton(HWND control);
-/* Corner drawn as a raised button (stored as 0 or 1). */
+/* Corner drawn as a raised button (stored as 0 or 1; 1 at creation). Set
+   repaints the corner when the value changes. */
 QELBOXAPI void WINAPI QelBox_SetShowRowColHeaderButton(HWND control, BOOL show);
 QELBOXAPI int WINAPI QelBox_GetShowRowColHeaderButton(HWND control);
 
@@ -1117,18 +1139,25 @@ QELBOXAPI void WINAPI QelBox_SetDisableNoScroll(HWND control, BOOL disable);
    `count` <= 0) and its header, without the tree area; -1 for a bad column.
    The deepest level among the measured rows becomes the tree depth. */
 QELBOXAPI int WINAPI QelBox_CalcOptimalColumnWidth(HWND control, int column, int count);
-/* Sets the column (every column for -1) to its optimal width; a bad column
-   does nothing. The horizontal extent is not changed. */
+/* Sets column `column` (every column for -1) to the width
+   QelBox_CalcOptimalColumnWidth gives for its first `count` rows and repaints
+   the cells and the header strip when it changes; a bad column does
+   nothing. Neither the layout nor the horizontal extent is recalculated. */
 QELBOXAPI void WINAPI QelBox_MakeColumnOptimal(HWND control, int column, int count);
 /* Sets the horizontal extent to the width of the columns (open-ended: the
    last column's optimal width over the first `count` rows) and limits the
    offset to it. */
 QELBOXAPI void WINAPI QelBox_RecalcHorizontalExtent(HWND control, int count);
-/* Width of the scrollable content in pixels (0 = none); negative: 0. */
+/* Width of the scrollable content in pixels (0 = none, the default). Set
+   updates the horizontal scroll bar and the layout and returns 1 (an
+   unchanged value: 1, nothing done); 0 for a negative extent. The offset is
+   not limited here. */
 QELBOXAPI int WINAPI QelBox_SetHorizontalExtent(HWND control, int extent);
 QELBOXAPI int WINAPI QelBox_GetHorizontalExtent(HWND control);
-/* Scrolls the cells and column headers; -1 scrolls fully to the right,
-   larger offsets are limited to the extent. Below -1: 0. */
+/* Scrolls the cells and column headers to `offset` pixels; -1 scrolls
+   fully to the right, larger offsets are limited to the extent minus the
+   list's width. Repaints the header strip and the list; sends no
+   notification. Returns 1 (also when unchanged); 0 for an offset below -1. */
 QELBOXAPI int WINAPI QelBox_SetHorizontalOffset(HWND control, int offset);
 QELBOXAPI int WINAPI QelBox_GetHorizontalOffset(HWND control);
 
@@ -1233,10 +1262,12 @@ QELBOXAPI void CALLBACK QelBox_HeaderScrollTimerProc(HWND control, UINT message,
    on it. */
 QELBOXAPI int WINAPI QelBox_GetDragType(HWND control);
 QELBOXAPI void WINAPI QelBox_SetDragType(HWND control, int value);
-/* Column dividers in the header strip can be dragged (1 at creation). */
+/* Column dividers in the header strip can be dragged to resize columns
+   (1 at creation). Set stores value != 0. */
 QELBOXAPI int WINAPI QelBox_GetResizeHeader(HWND control);
 QELBOXAPI void WINAPI QelBox_SetResizeHeader(HWND control, BOOL value);
-/* Column headers can be dragged to new places (1 at creation). */
+/* Column headers can be dragged to new places (1 at creation). Set stores
+   value != 0. */
 QELBOXAPI int WINAPI QelBox_GetReorderColumns(HWND control);
 QELBOXAPI void WINAPI QelBox_SetReorderColumns(HWND control, BOOL value);
 

@@ -181,7 +181,9 @@ TEST_F(ColumnTest, GetColumnsCopyRoundTripsAndIsReplacedByTheNextCall) {
     EXPECT_NE(copy->headerText, in.headerText);
     EXPECT_STREQ(copy->headerText, "Name");
     ColumnRecord expected = in;
-    expected.headerText = expected.headerTextOwned = copy->headerText;
+    expected.headerText = copy->headerText;
+    expected.headerTextOwned = copy->headerTextOwned;
+    EXPECT_EQ(copy->headerTextOwned, copy->headerText);
     EXPECT_EQ(memcmp(copy, &expected, sizeof(ColumnRecord)), 0);
 }
 
