@@ -48,7 +48,7 @@ esac
 "$cmake" --build "$work/build" -j 2 >"$work/build.log" 2>&1 || { cat "$work/build.log"; exit 1; }
 if [ "$mode" = subdir ]; then
     # Tests and examples are off when QelBox is not the top-level project.
-    extra=$(cd "$work/build" && find . -name '*.exe' ! -name consumer.exe; find . -maxdepth 3 -name googletest)
+    extra=$(cd "$work/build" && find . -path '*/CMakeFiles' -prune -o \( -name '*.exe' ! -name consumer.exe -o -name googletest \) -print)
     [ -z "$extra" ] || { echo "built beyond the library:" $extra; exit 1; }
 fi
 [ -f "$work/build/qelbox$bits.dll" ] || { echo "qelbox$bits.dll not beside the program"; exit 1; }
