@@ -8,8 +8,8 @@
 
 #include <vector>
 
-#include "png.h"
 #include "qelbox.h"
+#include "screenshot.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ ColumnRecord MakeColumn(int width, const char* header, DWORD style = 0) {
     column.width = width;
     column.colorBackground = column.colorText = QELBOX_COLOR_NONE;
     column.colorSelBackground = column.colorSelText = QELBOX_COLOR_NONE;
-    column.headerText = const_cast<char*>(header);
+    column.headerText = header;
     column.style = style;
     column.headerStyle = style & 3;
     return column;
@@ -159,86 +159,11 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
-void PumpFor(DWORD milliseconds) {
-    DWORD end = GetTickCount() + milliseconds;
-    MSG msg;
-    while (static_cast<LONG>(end - GetTickCount()) > 0) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    }
-}
-
-// Copies one window into `dc` at its place in `area`: the client area of
-// the main window, the whole popup (frame included) of a drop-down.
-void CopyWindowInto(HDC dc, const RECT& area, HWND window, bool frame) {
-    RECT r;
-    if (frame) {
-        GetWindowRect(window, &r);
-    } else {
-        GetClientRect(window, &r);
-        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
-    }
-    HDC source = frame ? GetWindowDC(window) : GetDC(window);
-    BitBlt(dc, r.left - area.left, r.top - area.top, r.right - r.left, r.bottom - r.top, source, 0,
-           0, SRCCOPY);
-    ReleaseDC(window, source);
-}
-
-// Saves the window and the open drop-down (a separate popup) as one picture.
-bool SaveScreenshot(HWND window, const char* path) {
-    RECT area;
-    GetClientRect(window, &area);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
-    std::vector<HWND> popups;
-    for (HWND control : g_controls) {
-        HWND list = QelBox_GetHWNDDropDown(control);
-        RECT r;
-        if (list && GetParent(list) != control && GetWindowRect(list, &r)) {
-            UnionRect(&area, &area, &r);
-            popups.push_back(list);
-        }
-    }
-    int width = area.right - area.left;
-    int height = area.bottom - area.top;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, dib);
-    RECT all = {0, 0, width, height};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    CopyWindowInto(dc, area, window, false);
-    for (HWND popup : popups)
-        CopyWindowInto(dc, area, popup, true);
-    GdiFlush();
-    bool ok = WritePng(path, static_cast<const DWORD*>(bits), width, height);
-    SelectObject(dc, old);
-    DeleteObject(dib);
-    DeleteDC(dc);
-    return ok;
-}
-
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
-    const char* shot = strstr(commandLine, "--screenshot ");
-    char path[MAX_PATH] = {0};
-    if (shot) {
-        shot += strlen("--screenshot ");
-        if (*shot == '"') ++shot;
-        lstrcpynA(path, shot, MAX_PATH);
-        if (char* quote = strchr(path, '"')) *quote = 0;
-    }
+    char path[MAX_PATH];
+    ScreenshotPath(commandLine, path, MAX_PATH);
     QelBox_RegisterApp(instance);
     g_folder = MakeFolderBitmap();
     g_cellFont =
@@ -263,7 +188,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
         SetFocus(g_controls[2]);
         QelBox_ShowDropDown(g_controls[2], TRUE);
         PumpFor(800);
-        result = SaveScreenshot(window, path) ? 0 : 1;
+        result = SaveScreenshot(window, false, std::vector<HWND>(g_controls, g_controls + 3), path)
+                     ? 0
+                     : 1;
         if (result) fprintf(stderr, "could not write %s\n", path);
         DestroyWindow(window);
     } else {

@@ -74,29 +74,91 @@ extern "C" {
 #define QELBOXSTYLE_DISABLENOSCROLL 0x4000L
 
 /* ------------------------------------------------------------------ */
-/* Notification codes (HIWORD of wParam of WM_COMMAND)                 */
+/* Notifications (WM_COMMAND to the parent, code in HIWORD of wParam)  */
 /* ------------------------------------------------------------------ */
+/* The control sends each notification with SendMessage to its parent
+   window (nothing when it has none): WM_COMMAND, wParam = MAKEWPARAM(control
+   id, code), lParam = the control. The result is not read. Notifications
+   are sent synchronously from inside the call or message that causes them,
+   in the order listed for each action:
+
+   - Giving the focus to a control with an edit field: QELBOXN_KILLFOCUS
+     (the control passes the focus on to its edit field), then
+     QELBOXN_SETFOCUS.
+   - Opening the drop-down (button, F4, Alt+Down, QelBox_ShowDropDown):
+     QELBOXN_DROPDOWN, then QELBOXN_DROPDOWNOPEN. A parent that sends
+     WM_CANCELMODE to the control while handling QELBOXN_DROPDOWN keeps it
+     closed.
+   - Closing it accepting (Enter, F4, Alt+Up/Down, a click on a row):
+     QELBOXN_CLOSEUPOK, QELBOXN_DROPDOWNDESTROY, QELBOXN_SELCHANGE. A click
+     with the left button first sends its click code (35 on a row).
+   - Closing it cancelling (Escape, a second click on the button, focus
+     loss, hiding, disabling, a change of the items or columns):
+     QELBOXN_CLOSEUPCANCEL, QELBOXN_DROPDOWNDESTROY; the highlight returns
+     to the committed row, no QELBOXN_SELCHANGE.
+   - A row key on the closed control (arrows, Page Up/Down, Home, End) or a
+     typed character that finds a row: QELBOXN_SELCHANGE when the row
+     changes. QelBox_SetCurSel: always QELBOXN_SELCHANGE.
+   - Typing in the edit field: QELBOXN_EDITUPDATE before the text is shown,
+     then QELBOXN_EDITCHANGE after the selection has been matched to it.
+   - A right click on a row of the open list: the click code (75), then the
+     accepting close (QELBOXN_CLOSEUPOK, QELBOXN_DROPDOWNDESTROY,
+     QELBOXN_SELCHANGE), then QELBOXN_RBUTTONUP.
+   - Scrolling (scroll bars, wheel, keys, auto-scroll): QELBOXN_TOPINDEXCHANGE
+     or QELBOXN_HSCROLLCHANGE after the position has changed, never when it
+     stays. QelBox_SetTopIndex and QelBox_SetHorizontalOffset send none. */
+/* The control window lost the focus (after its own processing), or its edit
+   field did (before its processing). */
 #define QELBOXN_KILLFOCUS 2
+/* The control received the focus (after passing it to its edit field). */
 #define QELBOXN_SETFOCUS 3
+/* The committed selection was set: QelBox_SetCurSel, QelBox_SelectString_A,
+   an accepting close-up, a row key or character on the closed control,
+   QelBox_VirtualCount clearing the selection. Sent even when the row did
+   not change. */
 #define QELBOXN_SELCHANGE 5
+/* The list's top row changed through the scroll bar, the wheel, keys or a
+   row made visible. */
 #define QELBOXN_TOPINDEXCHANGE 6
+/* The user finished resizing a column with the mouse. */
 #define QELBOXN_COLUMNRESIZED 8
+/* The user dropped a dragged column header at a new position. */
 #define QELBOXN_COLUMNSREORDERED 9
+/* The horizontal offset changed through the user or automatic scrolling. */
 #define QELBOXN_HSCROLLCHANGE 10
+/* Every WM_MOUSEMOVE over the control or its list window, before it is
+   processed. */
 #define QELBOXN_MOUSEMOVE 11
+/* The width of the label, tree and bitmap area changed. */
 #define QELBOXN_OVERHEADWIDTHCHANGE 12
+/* After every WM_SIZE of the control. */
 #define QELBOXN_SIZE 14
+/* The edit field is about to show changed text (EN_UPDATE); not sent while
+   the control itself writes the edit text. */
 #define QELBOXN_EDITUPDATE 15
+/* The user changed the edit text (EN_CHANGE), after a row whose first cell
+   equals it (ignoring case) has been committed without notification, or
+   the committed selection cleared when none does. */
 #define QELBOXN_EDITCHANGE 16
+/* The drop-down list window has been created. */
 #define QELBOXN_DROPDOWNOPEN 17
+/* The drop-down list window is being destroyed. */
 #define QELBOXN_DROPDOWNDESTROY 18
+/* The drop-down is about to open. */
 #define QELBOXN_DROPDOWN 19
+/* The drop-down closes and its highlighted row is accepted. */
 #define QELBOXN_CLOSEUPOK 20
+/* The drop-down closes without accepting. */
 #define QELBOXN_CLOSEUPCANCEL 21
+/* The right button was released over the control or its list. */
 #define QELBOXN_RBUTTONUP 22
 
-/* Mouse click codes are sums: button + optional DBLCLK + optional
-   ONCONTROL + zone. Example: 35 = left click on a row. */
+/* Mouse click codes (30 .. 158) are sums: button + optional DBLCLK +
+   optional ONCONTROL + zone. They are sent when a button goes down on a
+   row, a row header or the closed control's display area, or is released
+   on a pressed column header or corner button. Examples: 35 a left click
+   on a row, 45 a left double click on a row, 76 a right-button release on
+   a column header, 105 a left click on the closed control's display. */
 #define QELBOXN_LBUTTON 30
 #define QELBOXN_MBUTTON 50
 #define QELBOXN_RBUTTON 70
@@ -161,7 +223,13 @@ typedef DWORD QelData;
 /* Structures exchanged with the application                           */
 /* ------------------------------------------------------------------ */
 
-/* Per-cell display overrides; 30 bytes, packed (an array of them per item). */
+/* Per-cell display overrides, one record per column in an item's cellInfo
+   array (packed to 2 bytes). Stored items: the control owns the array and
+   fills it through QelBox_SetCellInfo. Virtual mode: the application's
+   ItemRecord may point to its own array, which the control only reads.
+   Colours QELBOX_COLOR_NONE fall back to the column's and then the
+   control's colours; font 0 is the control's font; font and bitmap are not
+   owned (the application deletes them after use). */
 #pragma pack(push, 2)
 typedef struct CellInfoRecord {
     QelColorRef colorBackground;
@@ -174,7 +242,9 @@ typedef struct CellInfoRecord {
     WORD bitmapStyle;
 } CellInfoRecord;
 
-/* QelBox_GetCellInfo / QelBox_SetCellInfo: address + the cell record. */
+/* QelBox_GetCellInfo / QelBox_SetCellInfo: the caller fills version, index
+   and column; Get writes the remaining fields, Set reads them (see those
+   functions). */
 typedef struct CellInfo {
     DWORD version; /* must be 1 */
     int index;     /* item; -1 in QelBox_SetCellInfo: list-wide cell bitmap */
@@ -190,7 +260,10 @@ typedef struct CellInfo {
 } CellInfo;
 #pragma pack(pop)
 
-/* Per-row overrides of the row header, owned by the item. */
+/* Per-row overrides of the row header. Stored items: allocated and owned by
+   the control (QelBox_SetRowInfo). Virtual mode: the application's
+   ItemRecord may point to its own block, which the control only reads. The
+   bitmap is not owned. */
 typedef struct RowInfoBlock {
     QelColorRef colorBackground;
     QelColorRef colorText;
@@ -200,7 +273,8 @@ typedef struct RowInfoBlock {
     WORD bitmapStyle;
 } RowInfoBlock;
 
-/* QelBox_GetRowInfo / QelBox_SetRowInfo */
+/* QelBox_GetRowInfo / QelBox_SetRowInfo: the caller fills version and
+   index; Get writes the remaining fields, Set reads them. */
 typedef struct RowInfo {
     DWORD version; /* must be 1 */
     int index;     /* row; -1 in QelBox_SetRowInfo: list-wide row-header bitmap */
@@ -212,7 +286,12 @@ typedef struct RowInfo {
     WORD bitmapStyle;
 } RowInfo;
 
-/* One row. In virtual mode the application supplies records of this layout. */
+/* One row. The control keeps its stored items in records of this layout and
+   owns them with their strings and override blocks (not the bitmaps). In
+   virtual mode the fetch callback hands over a record of the application's
+   (*buffer = its address); the control only reads it, and it must stay
+   valid until the release callback gives it back. rowInfo, rowText,
+   cellInfo, cells and any of the strings may be NULL. */
 typedef struct ItemRecord {
     QelData itemData;
     HBITMAP label;
@@ -224,7 +303,17 @@ typedef struct ItemRecord {
     DWORD flags;              /* bit 0 enabled, bits 1-6 level */
 } ItemRecord;
 
-/* One column definition; 108 bytes. */
+/* One column definition (QelBox_SetColumns, QelBox_GetColumns; 108 bytes in
+   32-bit and 120 in 64-bit programs). Start from QelBox_InitColumnRecord.
+   QelBox_SetColumns reads width, the four colours (QELBOX_COLOR_NONE: the
+   control's), style, headerStyle, headerText (copied; the caller keeps its
+   string), headerBitmap (not owned, its size sets the header height),
+   headerBitmapStyle, displayPosition (used when the records' positions are
+   a permutation of 0 .. count-1, else the array order) and columnFlags; it
+   ignores headerTextOwned and the reserved fields and computes
+   columnAtPosition (the column shown at each position). In the copies
+   QelBox_GetColumns returns, headerText and headerTextOwned point to the
+   control's strings. */
 typedef struct ColumnRecord {
     DWORD reserved0;
     DWORD reserved1;
@@ -236,7 +325,7 @@ typedef struct ColumnRecord {
     QelColorRef colorSelText;
     DWORD style;       /* alignment bits 0-1, QELBOX_MULTILINE */
     DWORD headerStyle; /* alignment bits 0-1, QELBOX_HEADER_PUSHBUTTON, QELBOX_HEADER_DISABLED */
-    char* headerText;
+    const char* headerText;
     char* headerTextOwned;
     HBITMAP headerBitmap;
     WORD headerBitmapStyle;
@@ -248,7 +337,26 @@ typedef struct ColumnRecord {
     BYTE reserved4[38];
 } ColumnRecord;
 
-/* The control's 37 colours (QelBox_GetCtlColors / QelBox_SetCtlColors). */
+/* Fills *column with the defaults of a column: everything 0 (so no header
+   text, left-aligned, width 0) except the four colours, which are
+   QELBOX_COLOR_NONE ("use the control's colours"); a zeroed record would
+   instead mean black. Set the width and header text afterwards. Header only,
+   usable from C89 and C++. */
+static __inline void QelBox_InitColumnRecord(ColumnRecord* column) {
+    ZeroMemory(column, sizeof(*column));
+    column->colorBackground = QELBOX_COLOR_NONE;
+    column->colorText = QELBOX_COLOR_NONE;
+    column->colorSelBackground = QELBOX_COLOR_NONE;
+    column->colorSelText = QELBOX_COLOR_NONE;
+}
+
+/* The control's 37 colours (QelBox_GetCtlColors / QelBox_SetCtlColors), each
+   an RGB value or QELBOX_SYSCOLOR(index); the defaults are system colours
+   (window, highlight, button and grey-text colours).
+   colorAltBackground/colorAltText, QELBOX_COLOR_NONE by default, colour
+   the items of odd index (1, 3, 5, ...) when set. The header, row-header, corner and button
+   groups colour those parts; the grid and tree-line colours their lines.
+   Changing them: QelBox_GetCtlColors, change some fields, QelBox_SetCtlColors. */
 typedef struct CtlColors {
     QelColorRef colorBackground;
     QelColorRef colorText;
@@ -289,7 +397,11 @@ typedef struct CtlColors {
     QelColorRef colorTreeLinesDisabled;
 } CtlColors;
 
-/* Handed to the draw-info callback before each row is painted. */
+/* Handed to the draw-info callback before each row is painted: the control
+   fills every field; the callback may change rowText, rowBackground (the
+   label/tree area), cellText, cellBackground, font (not owned), label,
+   bitmap and enabled for this paint of this row only. A disabled control
+   stays disabled whatever `enabled` says. */
 typedef struct DrawInfo {
     int controlId;
     HWND hwnd;
@@ -309,6 +421,15 @@ typedef struct DrawInfo {
 /* ------------------------------------------------------------------ */
 /* Callbacks                                                           */
 /* ------------------------------------------------------------------ */
+/* All callbacks are __stdcall (CALLBACK) and are called synchronously on
+   the control's thread:
+   - QELBOX_DELETEPROC: before a stored item is freed (QelBox_SetDeleteCallback).
+   - QELBOX_FETCHPROC: virtual mode, the control needs item `index`; store
+     the address of an ItemRecord in *buffer. QELBOX_RELEASEPROC: the
+     control gives that record back before the next fetch (may be NULL).
+   - QELBOX_COMPAREPROC, QELBOX_COMPAREEXPROC: sorting; return < 0, 0 or
+     > 0 (QelBox_SortItems, QelBox_SortItemsEx).
+   - QELBOX_DRAWINFOPROC: before each row is painted (DrawInfo). */
 typedef void(CALLBACK* QELBOX_DELETEPROC)(HWND control, int index, QelData itemData, QelData value);
 typedef void(CALLBACK* QELBOX_FETCHPROC)(HWND control, QelData userData, int index,
                                          ItemRecord** buffer);
@@ -419,20 +540,102 @@ QELBOX_STATIC_ASSERT(sizeof(DrawInfoCallbackInfo) == 8, draw_info_callback_size)
 /* ------------------------------------------------------------------ */
 /* Control record frame                                                */
 /* ------------------------------------------------------------------ */
+/* Open-ended columns: 1 (the default) lets the last visible column extend
+   to the right edge of the list and the header strip; 0 draws every column
+   at its own width. QelBox_SetOpenEnded stores enable != 0 (any value is
+   accepted), recalculates the layout and repaints the control, its list and
+   its edit field. Works in virtual mode. */
 QELBOXAPI int WINAPI QelBox_GetOpenEnded(HWND control);
 QELBOXAPI void WINAPI QelBox_SetOpenEnded(HWND control, int enable);
 
 /* ------------------------------------------------------------------ */
 /* Module, application registration and hooks                         */
 /* ------------------------------------------------------------------ */
+/* Registers the window class "QelBoxControl" (the same control under a
+   class name private to the application's instance) and installs
+   thread-local mouse and keyboard hooks for the calling thread, so that an
+   open drop-down closes (cancelling) when the user clicks elsewhere in the
+   application's windows or presses a system key. Call it once at start;
+   later calls register the class again but install no second pair of hooks.
+   Returns TRUE, or FALSE when the class or a hook cannot be installed. */
 QELBOXAPI BOOL WINAPI QelBox_RegisterApp(HINSTANCE instance);
+/* Unregisters "QelBoxControl" for `instance` and removes the hooks that
+   QelBox_RegisterApp installed. Call it at the end, after the controls of
+   the private class are destroyed. */
 QELBOXAPI void WINAPI QelBox_UnregisterApp(HINSTANCE instance);
+/* The hook procedures installed by QelBox_RegisterApp (WH_MOUSE and
+   WH_KEYBOARD). Exported so that the hooks can be installed; applications
+   do not call them. A button press outside the control whose descendant has
+   the focus, while its drop-down is open, is discarded and closes the
+   drop-down (cancelling); the keyboard hook closes it on a key whose key
+   data has bit 28 (0x10000000) set. Both pass every message on to the
+   next hook. */
 QELBOXAPI LRESULT WINAPI QelBox_MouseFilterHook(int code, WPARAM message, LPARAM info);
 QELBOXAPI LRESULT WINAPI QelBox_KeyboardFilterHook(int code, WPARAM key, LPARAM data);
 
 /* ------------------------------------------------------------------ */
+/* Keyboard, mouse and the drop-down                                  */
+/* ------------------------------------------------------------------ */
+/* The drop-down types (QELBOXSTYLE_DROPDOWN, QELBOXSTYLE_DROPDOWNLIST) are
+   closed or dropped; the simple type's list is always shown below the
+   display area. Two selections are kept: the
+   highlighted row (QelBox_GetCurSel) and the committed row shown in the
+   closed control and its edit field. While the list is closed they are
+   equal.
+
+   Keyboard (the control or its edit field has the focus):
+   - Up/Left and Down/Right move to the previous or next row, Page Up and
+     Page Down by a list's height, Home and End to the first and last row;
+     each move commits the row at once (QELBOXN_SELCHANGE), also while the
+     list is open. With the extended interface (QelBox_SetExtendedUI) Down
+     on a closed drop-down opens it instead.
+   - F4 opens a closed drop-down and closes an open one accepting (not with
+     the extended interface). Alt+Up and Alt+Down do the same with either.
+   - Enter on an open drop-down closes it accepting; Escape closes it
+     cancelling, or first ends a mouse operation in progress. In a dialog
+     the control and its edit field ask for Enter and Escape only while the
+     list is open (and for Escape during a mouse operation), so the dialog's
+     default button and Cancel work while it is closed; they ask for the
+     arrow and page keys, and for F4 unless the extended interface is on.
+   - A character typed on a drop-down-list control selects the next row
+     whose edit column (the leftmost visible column) begins with it,
+     wrapping (not in virtual mode). In the edit field, text that equals a
+     row's first cell (ignoring case) commits that row.
+   - The wheel scrolls the list by the system's wheel lines.
+
+   Mouse:
+   - A press on the drop-down button, or on the display area of a
+     drop-down-list control, opens the list; a second press closes it
+     cancelling. The button is drawn pressed while held.
+   - Over the open drop-down the highlight follows the pointer (cursor
+     select, QelBox_SetCursorSelect) and, with the button held beyond the
+     list's top or bottom edge, the list scrolls automatically. Releasing
+     the button in the list closes the drop-down accepting the highlighted
+     row (in the simple type it commits it). With
+     QELBOXSTYLE_LEFTBUTTONONLY the middle and right buttons do nothing in
+     the list.
+   - Dragging a divider in the header strip resizes the column
+     (QELBOXN_COLUMNRESIZED when released; not for QELBOX_COLUMN_FIXEDWIDTH
+     columns, nor with QelBox_SetResizeHeader(0)); dragging a header moves
+     the column (QELBOXN_COLUMNSREORDERED; not across fixed-position
+     columns, nor with QelBox_SetReorderColumns(0)). A header with
+     QELBOX_HEADER_PUSHBUTTON pops up after the click, others stay pressed
+     (QelBox_GetHeaderButton); a disabled one beeps.
+   - Every press is reported with its click code (see QELBOXN_LBUTTON).
+   - A click in another window of the application closes an open drop-down
+     cancelling while QelBox_RegisterApp's hooks are installed; losing the
+     focus always does. */
+
+/* ------------------------------------------------------------------ */
 /* Window procedures                                                   */
 /* ------------------------------------------------------------------ */
+/* Window procedures of the control ("RqCombo" and "QelBoxControl"), of its
+   edit field ("QelBoxCtl") and of its list window ("QelBoxDropDown").
+   Exported for subclassing and dialog editors; applications normally drive
+   the control through the functions of this header and standard messages
+   (WM_SETFONT, WM_GETTEXT, WM_SETREDRAW, WM_CLEAR, WM_COPY, WM_CUT, WM_PASTE,
+   WM_ENABLE, WM_SHOWWINDOW). See docs/reference.md for the keyboard and mouse
+   behaviour and the notifications they send. */
 QELBOXAPI LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 QELBOXAPI LRESULT WINAPI QelCtl_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 QELBOXAPI LRESULT WINAPI QelDropDown_WndProc(HWND window, UINT message, WPARAM wParam,
@@ -441,73 +644,237 @@ QELBOXAPI LRESULT WINAPI QelDropDown_WndProc(HWND window, UINT message, WPARAM w
 /* ------------------------------------------------------------------ */
 /* Edit field                                                          */
 /* ------------------------------------------------------------------ */
+/* The edit field of the simple and drop-down types; NULL for the
+   drop-down-list type, which has none. */
 QELBOXAPI HWND WINAPI QelBox_GetHWNDEdit(HWND control);
+/* Limits the text the user can type into the edit field to `length`
+   characters (0: the edit field's own maximum). Returns 0; -1 for a negative
+   length or a control without an edit field. */
 QELBOXAPI int WINAPI QelBox_LimitText(HWND control, int length);
+/* Writes the start and end of the edit field's text selection to *start
+   and *end (both must be valid pointers). Returns 0; -1 for a control
+   without an edit field (both outputs are then 0xFFFFFFFF). */
 QELBOXAPI int WINAPI QelBox_GetEditSel(HWND control, DWORD* start, DWORD* end);
+/* Selects characters `start` to `end` of the edit field's text
+   (EM_SETSEL: -1 as `start` removes the selection, -1 as `end` means the
+   end of the text). Returns 0; -1 for a control without an edit field. */
 QELBOXAPI int WINAPI QelBox_SetEditSel(HWND control, int start, int end);
+/* Font of the edit field and of the closed control's text; not owned: the
+   application keeps it alive while it is set and deletes it afterwards.
+   0 means the control's font. QelBox_SetEditCtlFont measures the font,
+   gives it to the edit field, recalculates the layout and repaints when
+   `redraw` is non-zero. WM_SETFONT on the control replaces this font (and the
+   header and row-header fonts) with the new control font, so set it after
+   the control font. */
 QELBOXAPI HFONT WINAPI QelBox_GetEditCtlFont(HWND control);
 QELBOXAPI void WINAPI QelBox_SetEditCtlFont(HWND control, HFONT font, BOOL redraw);
+/* Extended keyboard interface: with a non-zero value the Down arrow opens
+   the closed drop-down list and F4 does nothing; with 0 (the default) Down
+   moves the selection and F4 opens or closes the list.
+   QelBox_SetExtendedUI stores `on` unchanged and returns 0. */
 QELBOXAPI int WINAPI QelBox_GetExtendedUI(HWND control);
 QELBOXAPI int WINAPI QelBox_SetExtendedUI(HWND control, int on);
+/* Column under the last mouse click in the list or on the closed control;
+   -1 when the click lay to the right of every column; 0 at creation. */
 QELBOXAPI int WINAPI QelBox_GetCaretColumn(HWND control);
 
 /* ------------------------------------------------------------------ */
 /* Items                                                               */
 /* ------------------------------------------------------------------ */
+/* Appends an item whose first cell is a copy of `text` (NULL: empty); the
+   other cells are empty, the item is enabled, of level 0, with item data 0.
+   The text is not split into columns: fill the other cells with
+   QelBox_SetText_A. An open drop-down is closed first (cancelling:
+   QELBOXN_CLOSEUPCANCEL, QELBOXN_DROPDOWNDESTROY). Repaints the rows whose
+   tree lines change and recalculates the layout. Returns the new index; -1
+   in virtual mode or when memory runs out (nothing changed). */
 QELBOXAPI int WINAPI QelBox_AddString_A(HWND control, const char* text);
+/* As QelBox_AddString_A, but inserts at `index`; an index below 0 or not
+   below the item count appends. The highlighted and committed rows at or
+   after `index` move down with their items (no notification). Returns the
+   index used; -1 in virtual mode or when memory runs out. */
 QELBOXAPI int WINAPI QelBox_InsertString_A(HWND control, int index, const char* text);
+/* Deletes item `index` only: its dependents stay, now below the preceding
+   item. Closes an open drop-down first (cancelling). The delete callback is
+   called for the item before its memory is freed. When the item was
+   committed, the committed selection becomes -1 without notification and
+   the edit field is emptied. Repaints from the former parent down and
+   recalculates the layout. Returns the number of items left; -1 in virtual
+   mode or for an index outside 0 .. count-1. */
 QELBOXAPI int WINAPI QelBox_DeleteString(HWND control, int index);
+/* Deletes every item (the delete callback is called for each, with the
+   index it had when clearing began), clears both selections without
+   notification, scrolls to the top and repaints. Closes an open drop-down
+   first (cancelling). Ignored in virtual mode. */
 QELBOXAPI void WINAPI QelBox_ResetContent(HWND control);
+/* Number of items (in virtual mode: the count set with
+   QelBox_VirtualCount). */
 QELBOXAPI int WINAPI QelBox_GetCount(HWND control);
+/* Sets the callback called before each stored item is freed (by
+   QelBox_DeleteString, QelBox_DeleteDependents, QelBox_ResetContent and the
+   control's destruction; not by QelBox_MoveItem) with the control, the
+   item's index, its item data and info->value. The structure is copied;
+   NULL removes the callback. Returns 1; 0 in virtual mode. */
 QELBOXAPI int WINAPI QelBox_SetDeleteCallback(HWND control, const DeleteCallbackInfo* info);
 /* The item's application value; (QelData)-1 (all bits set: 0xFFFFFFFF in
    qelbox32.dll) for a bad index. QelBox_SetItemData returns 0, or -1 for a
    bad index or in virtual mode. */
 QELBOXAPI QelData WINAPI QelBox_GetItemData(HWND control, int index);
 QELBOXAPI int WINAPI QelBox_SetItemData(HWND control, int index, QelData value);
+/* Enabled state of an item: QelBox_GetItemStatus returns 1 enabled,
+   0 disabled (and 0 for a bad index). QelBox_SetItemStatus enables the item
+   for any non-zero `enabled`; when the state changes it repaints the row.
+   Disabled items are drawn in the disabled text colour. Returns 1; 0 in
+   virtual mode or for a bad index. */
 QELBOXAPI int WINAPI QelBox_GetItemStatus(HWND control, int index);
 QELBOXAPI int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled);
+/* Label bitmap of an item, drawn at the left of the first column; not
+   owned (the application deletes it after the item is gone). Get: the
+   handle, 0 for a bad index. Set with index 0 .. count-1 stores the handle
+   (0 removes it) and repaints the row; it is refused in virtual mode. Set
+   with index -1 sets the list-wide label size from `bitmap` (0: no label
+   area) and shows or hides the label area of every row; the handle is
+   not kept, this works in virtual mode, and the layout is recalculated
+   and the control repainted. Returns 1; 0 for an index outside -1 .. count-1,
+   a handle that is not a bitmap, or index >= 0 in virtual mode. */
 QELBOXAPI HBITMAP WINAPI QelBox_GetItemLabel(HWND control, int index);
 QELBOXAPI int WINAPI QelBox_SetItemLabel(HWND control, int index, HBITMAP bitmap);
+/* Bitmap of an item, drawn after the label and the tree lines; the same
+   rules as the label (index -1: the list-wide bitmap size that shows or
+   hides the bitmap area). */
 QELBOXAPI HBITMAP WINAPI QelBox_GetItemBitmap(HWND control, int index);
 QELBOXAPI int WINAPI QelBox_SetItemBitmap(HWND control, int index, HBITMAP bitmap);
+/* Copies the text of cell (`index`, `column`) with its terminator into
+   `buffer`; index -1 means the committed row. There is no size argument:
+   size the buffer with QelBox_GetTextLength + 1. buffer[0] is set to 0 first,
+   also on failure. Returns the length copied (0 for an empty cell); -1 for a
+   bad index or column, no committed row, or a NULL buffer. Works in
+   virtual mode (reads the fetched item). */
 QELBOXAPI int WINAPI QelBox_GetText_A(HWND control, int index, int column, char* buffer);
+/* Length in bytes of a cell's text without the terminator (index -1: the
+   committed row); 0 for an empty cell, -1 for a bad index or column. */
 QELBOXAPI int WINAPI QelBox_GetTextLength(HWND control, int index, int column);
+/* Replaces the text of cell (`index` 0 .. count-1, `column`) by a copy of
+   `text` (NULL empties it) and repaints the row's cells; when the item is
+   the committed one the edit field and the closed control follow. Returns 1;
+   0 in virtual mode, for a bad index or column, or when memory runs out
+   (the old text stays). */
 QELBOXAPI int WINAPI QelBox_SetText_A(HWND control, int index, int column, const char* text);
+/* Copies the row text (shown in the item's row header) with its terminator
+   into `buffer`; no size argument: size the buffer with
+   QelBox_GetRowTextLength + 1. buffer[0] is set to 0 first. Returns the
+   length; -1 for a bad index or a NULL buffer. Works in virtual mode. */
 QELBOXAPI int WINAPI QelBox_GetRowText_A(HWND control, int index, char* buffer);
+/* Length of the row text; 0 when there is none, -1 for a bad index. */
 QELBOXAPI int WINAPI QelBox_GetRowTextLength(HWND control, int index);
+/* Replaces the row text by a copy of `text` (NULL removes it, and the row
+   header shows what QelBox_SetShowRowHeader says); repaints only that row
+   header. Returns 1; 0 in virtual mode, for a bad index or when memory runs
+   out. */
 QELBOXAPI int WINAPI QelBox_SetRowText_A(HWND control, int index, const char* text);
+/* Reads the row-header overrides of row info->index (info->version must be
+   1) into the colour, bitmap and style fields; a row that never had any
+   reads as colours QELBOX_COLOR_NONE, bitmap 0, style 0. Returns 1; 0 for a
+   wrong version or an index outside 0 .. count-1. Works in virtual mode. */
 QELBOXAPI int WINAPI QelBox_GetRowInfo(HWND control, RowInfo* info);
+/* Sets the row-header overrides of row info->index (version 1): the four
+   colours (QELBOX_COLOR_NONE: the control's row-header colours), the bitmap
+   (not owned) and its placement bits; repaints the row. Index -1 sets only
+   the list-wide row-header bitmap size from info->bitmap (0 clears it; the
+   handle is not kept), recalculates the layout and, when the height
+   changed, repaints the list; this also works in virtual mode. Returns 1;
+   0 for a wrong version, an index outside -1 .. count-1, a handle that is
+   not a bitmap, index >= 0 in virtual mode, or out of memory. */
 QELBOXAPI int WINAPI QelBox_SetRowInfo(HWND control, const RowInfo* info);
 
 /* ------------------------------------------------------------------ */
 /* Hierarchy                                                           */
 /* ------------------------------------------------------------------ */
+/* Level of an item in the outline, 0 .. 63; -1 for a bad index. */
 QELBOXAPI int WINAPI QelBox_GetItemLevel(HWND control, int index);
+/* Sets the item's level (negative: 0, above 63: 63). Following items keep
+   their levels: an item's dependents are not moved with it. A level deeper
+   than any before widens the tree area (QELBOXN_OVERHEADWIDTHCHANGE when the
+   width changes) and repaints the header and the list; otherwise only the
+   rows whose tree lines change are repainted; an unchanged level repaints
+   nothing. Returns 1; 0 in virtual mode or for a bad index. */
 QELBOXAPI int WINAPI QelBox_SetItemLevel(HWND control, int index, int level);
+/* Nearest earlier item of a lower level (the parent); -1 for an item of
+   level 0 or a bad index. */
 QELBOXAPI int WINAPI QelBox_GetParent(HWND control, int index);
+/* Level-0 item above `index` (the item itself when it has level 0); -1 for
+   a bad index. */
 QELBOXAPI int WINAPI QelBox_GetTopParent(HWND control, int index);
+/* First (QELBOX_FIRST) or last (QELBOX_LAST) direct dependent of an item:
+   the following items of a deeper level, up to the next item of the same
+   or a lower level. -1 when there is none, for another code, or a bad
+   index. */
 QELBOXAPI int WINAPI QelBox_GetDependent(HWND control, int index, int code);
+/* Number of all dependents (`all` non-zero) or of direct dependents (`all`
+   zero) of an item; -1 for a bad index. */
 QELBOXAPI int WINAPI QelBox_GetDependentCount(HWND control, int index, BOOL all);
+/* Sibling of an item (same parent, same level): QELBOX_FIRST,
+   QELBOX_LAST, QELBOX_PREVIOUS or QELBOX_NEXT; the first and last may be the
+   item itself. -1 when there is none, for another code, or a bad index. */
 QELBOXAPI int WINAPI QelBox_GetSibling(HWND control, int index, int code);
+/* Deletes all dependents of an item (not the item); the delete callback is
+   called for each. Closes an open drop-down first (cancelling), repaints
+   from the item down, recalculates the layout. Returns the number of items
+   left; -1 in virtual mode or for a bad index. */
 QELBOXAPI int WINAPI QelBox_DeleteDependents(HWND control, int index);
+/* Inserts a copy of item `from` at `to` (below 0 or not below the count:
+   appended): its cells, row text, level, enabled state, item data, cell and
+   row overrides; bitmap and label handles are shared. The dependents are
+   not copied. Closes an open drop-down first (cancelling). Returns the
+   copy's index; -1 in virtual mode, for a bad `from`, or when memory runs
+   out. */
 QELBOXAPI int WINAPI QelBox_CopyItem(HWND control, int from, int to);
+/* Moves item `from` so that it comes before the item now at `to` (below 0
+   or not below the count: to the end); its dependents stay where they were.
+   The delete callback is not called. Closes an open drop-down first
+   (cancelling). Returns the item's final index; -1 as for QelBox_CopyItem. */
 QELBOXAPI int WINAPI QelBox_MoveItem(HWND control, int from, int to);
 
 /* ------------------------------------------------------------------ */
 /* Searching and selection                                             */
 /* ------------------------------------------------------------------ */
+/* Highlighted row of the list; -1 for none. While the drop-down is open the
+   highlight follows the keyboard and (with cursor select) the mouse and may
+   differ from the committed row shown in the closed control; otherwise the
+   two are equal. */
 QELBOXAPI int WINAPI QelBox_GetCurSel(HWND control);
+/* Highlights and commits row `index` (-1: none): the closed control and the
+   edit field show it, and the parent receives QELBOXN_SELCHANGE, also when
+   the row was already selected. Repaints the rows concerned. Works in
+   virtual mode. Returns 0; -1 for an index below -1 or not below the count
+   (nothing changes, nothing is sent). */
 QELBOXAPI int WINAPI QelBox_SetCurSel(HWND control, int index);
+/* Cursor select: with a non-zero value (the default) the highlight follows
+   the mouse pointer over an open drop-down; with 0, and always in the
+   simple type's list, it follows the pointer only while a button is held.
+   Stored as given. */
 QELBOXAPI int WINAPI QelBox_GetCursorSelect(HWND control);
 QELBOXAPI void WINAPI QelBox_SetCursorSelect(HWND control, BOOL value);
+/* First index >= `start` whose item data equals `data` (no wrap-around);
+   -1 when there is none or `start` < 0. */
 QELBOXAPI int WINAPI QelBox_FindItem(HWND control, int start, QelData data);
+/* Searches column `column` for a cell that begins with `text` (ignoring
+   case), from the row after `start` (-1: from row 0) to the end and, with
+   `wrap`, on from row 0 to `start`. Empty cells never match. Returns the
+   index found; -1 when none, for an empty list, `start` outside
+   -1 .. count-1, a bad column or a NULL text. Works in virtual mode. */
 QELBOXAPI int WINAPI QelBox_FindString_A(HWND control, int start, int column, const char* text,
                                          BOOL wrap);
+/* As QelBox_FindString_A, but the whole cell must equal `text`, ignoring
+   case. */
 QELBOXAPI int WINAPI QelBox_FindStringExact_A(HWND control, int start, int column, const char* text,
                                               BOOL wrap);
+/* QelBox_FindString_A, then QelBox_SetCurSel with the result (so a failed
+   search clears both selections and sends QELBOXN_SELCHANGE); a found row is
+   scrolled into view. Returns the search's result. */
 QELBOXAPI int WINAPI QelBox_SelectString_A(HWND control, int start, int column, const char* text,
                                            BOOL wrap);
+/* As QelBox_SelectString_A with the whole-text search. */
 QELBOXAPI int WINAPI QelBox_SelectStringExact_A(HWND control, int start, int column,
                                                 const char* text, BOOL wrap);
 
@@ -583,26 +950,36 @@ QELBOXAPI int WINAPI QelBox_VirtualItemChanged(HWND control, int index);
    all 0, a new count while items are stored, or when memory runs out; a
    new count closes an open drop-down even when the call is refused. */
 QELBOXAPI int WINAPI QelBox_SetColumns(HWND control, int count, const ColumnRecord* columns);
-/* Returns the column count (0 when memory runs out). With `out` non-null
-   also a copy of the definitions, owned by the control and valid until the
-   next call or the control's destruction. */
+/* Returns the column count (0 when memory runs out). With `out` non-null it
+   also writes the address of a copy of the definitions to *out; the copy is
+   owned by the control and valid until the next call or the control's
+   destruction. Works in virtual mode. */
 QELBOXAPI int WINAPI QelBox_GetColumns(HWND control, ColumnRecord** out);
-/* Copies `text` as the column's header text; a null text clears it. */
+/* Copies `text` as the header text of column `column` (NULL clears it) and
+   repaints the header strip; the layout is not recalculated. Returns 1; 0
+   for a bad column or when memory runs out (the old text stays). */
 QELBOXAPI int WINAPI QelBox_SetHeader_A(HWND control, int column, const char* text);
-/* Copies at most size-1 characters and a terminator; returns the length
-   copied, -1 for a bad column or a null buffer. A size of 0 or less copies
-   nothing and returns 0. */
+/* Copies at most size-1 characters of the header text and a terminator
+   (buffer[0] is set to 0 first); returns the length copied, -1 for a bad
+   column or a NULL buffer. A size of 0 or less copies nothing and returns 0. */
 QELBOXAPI int WINAPI QelBox_GetHeader_A(HWND control, int column, char* buffer, int size);
 /* Length of the header text; 0 without text, -1 for a bad column. */
 QELBOXAPI int WINAPI QelBox_GetHeaderLength(HWND control, int column);
-/* Column drawn as the pressed header button, -1 for none. */
+/* Column whose header is drawn pressed (sunken) while QelBox_SetShowHeader(1)
+   is in effect, -1 for none; a header click of the user sets it too. Set
+   accepts -1 .. count-1, repaints the header strip when the value changes
+   and returns 1; 0 for another value. */
 QELBOXAPI int WINAPI QelBox_SetHeaderButton(HWND control, int column);
 QELBOXAPI int WINAPI QelBox_GetHeaderButton(HWND control);
-/* 0 no header strip, 1 raised headers (the header button sunken), 2 every
-   header sunken; other values are ignored. */
+/* Header strip: 0 none (the default), 1 raised headers with the header
+   button sunken, 2 every header sunken. Set ignores other values and an
+   unchanged one; otherwise it recalculates the layout and repaints. */
 QELBOXAPI void WINAPI QelBox_SetShowHeader(HWND control, int mode);
 QELBOXAPI int WINAPI QelBox_GetShowHeader(HWND control);
-/* Font of the header strip, not owned; 0 = the control's font. */
+/* Font of the header strip, not owned (keep it alive while it is set); 0 =
+   the control's font. Set measures it, recalculates the layout and repaints
+   when `redraw` is non-zero. WM_SETFONT on the control replaces it with
+   the control font. */
 QELBOXAPI void WINAPI QelBox_SetColHeaderFont(HWND control, HFONT font, BOOL redraw);
 QELBOXAPI HFONT WINAPI QelBox_GetColHeaderFont(HWND control);
 /* Cell overrides of item `index`, column `column` (version 1). A cell never
@@ -622,71 +999,151 @@ QELBOXAPI int WINAPI QelBox_SetCellInfo(HWND control, const CellInfo* info);
    values are ignored. */
 QELBOXAPI void WINAPI QelBox_SetShowRowHeader(HWND control, int mode);
 QELBOXAPI int WINAPI QelBox_GetShowRowHeader(HWND control);
-/* Width of the row-header column in pixels; 0 hides it, negative values are
-   ignored. */
+/* Width of the row-header column in pixels; 0 hides the row headers without
+   changing the mode of QelBox_SetShowRowHeader. Set ignores negative and
+   unchanged values; otherwise it recalculates the layout and repaints. */
 QELBOXAPI void WINAPI QelBox_SetRowHeaderWidth(HWND control, int width);
 QELBOXAPI int WINAPI QelBox_GetRowHeaderWidth(HWND control);
 /* Alignment, multi-line and header bits (QELBOX_ALIGN_*, QELBOX_MULTILINE,
-   QELBOX_HEADER_*) of every row header. */
+   QELBOX_HEADER_*) of every row header; QELBOX_HEADER_DISABLED also makes
+   clicks on row headers beep. Set stores the value, repaints the row
+   headers and recalculates the layout. */
 QELBOXAPI void WINAPI QelBox_SetRowHeaderStyle(HWND control, int style);
 QELBOXAPI int WINAPI QelBox_GetRowHeaderStyle(HWND control);
-/* Font of the row headers, not owned; 0 = the control's font. */
+/* Font of the row headers, not owned; 0 = the control's font. Set measures
+   it, recalculates the layout and repaints when `redraw` is non-zero.
+   WM_SETFONT on the control replaces it with the control font. */
 QELBOXAPI void WINAPI QelBox_SetRowHeaderFont(HWND control, HFONT font, BOOL redraw);
 QELBOXAPI HFONT WINAPI QelBox_GetRowHeaderFont(HWND control);
 /* Row-header width that fits the labels of the first `count` rows (all rows
    when `count` <= 0) and, while the header strip is shown, the corner; 0
    while there are no row headers. Changes nothing. */
 QELBOXAPI int WINAPI QelBox_CalcOptimalRowHeaderWidth(HWND control, int count);
-/* Copies `text` as the corner header's text; a null text removes it.
-   Returns 1, or 0 when memory runs out (the old text stays). */
+/* Copies `text` as the corner header's text (NULL removes it) and repaints
+   the corner. Returns 1, or 0 when memory runs out (the old text stays). */
 QELBOXAPI int WINAPI QelBox_SetRowColText_A(HWND control, const char* text);
 /* Copies at most size-1 characters of the corner text and a terminator;
    returns the length copied (0 for no text, a null buffer or size <= 0). */
 QELBOXAPI int WINAPI QelBox_GetRowColText_A(HWND control, char* buffer, int size);
+/* Length of the corner text; 0 when there is none. */
 QELBOXAPI int WINAPI QelBox_GetRowColTextLength(HWND control);
-/* Bitmap of the corner header, not owned; a handle that is no bitmap
-   counts as 0. */
+/* Bitmap of the corner header, not owned; a handle that is not a bitmap is
+   stored as 0. A new bitmap height recalculates the layout and repaints;
+   otherwise only the corner is repainted. */
 QELBOXAPI void WINAPI QelBox_SetRowColBitmap(HWND control, HBITMAP bitmap);
 QELBOXAPI HBITMAP WINAPI QelBox_GetRowColBitmap(HWND control);
-/* Placement bits (QELBOX_BITMAP_*) of the corner bitmap. */
+/* Placement bits (QELBOX_BITMAP_*) of the corner bitmap; Set stores any
+   value and repaints the corner. */
 QELBOXAPI void WINAPI QelBox_SetRowColBitmapStyle(HWND control, int style);
 QELBOXAPI int WINAPI QelBox_GetRowColBitmapStyle(HWND control);
-/* Alignment and header bits of the corner header. */
+/* Alignment and header bits (QELBOX_ALIGN_*, QELBOX_HEADER_PUSHBUTTON,
+   QELBOX_HEADER_DISABLED) of the corner header; Set stores any value and
+   repaints the corner. */
 QELBOXAPI void WINAPI QelBox_SetRowColHeaderStyle(HWND control, int style);
 QELBOXAPI int WINAPI QelBox_GetRowColHeaderStyle(HWND control);
-/* Corner drawn pressed (stored as 0 or 1). */
+/* Corner drawn pressed (stored as 0 or 1; a click on the corner toggles
+   it, or presses it only while held with QELBOX_HEADER_PUSHBUTTON). Set
+   repaints the corner when the value changes. */
 QELBOXAPI void WINAPI QelBox_SetRowColHeaderButton(HWND control, BOOL pressed);
 QELBOXAPI int WINAPI QelBox_GetRowColHeaderButton(HWND control);
-/* Corner drawn as a raised button (stored as 0 or 1). */
+/* Corner drawn as a raised button (stored as 0 or 1; 1 at creation). Set
+   repaints the corner when the value changes. */
 QELBOXAPI void WINAPI QelBox_SetShowRowColHeaderButton(HWND control, BOOL show);
 QELBOXAPI int WINAPI QelBox_GetShowRowColHeaderButton(HWND control);
 
 /* ------------------------------------------------------------------ */
 /* Layout, rectangles, top index, drop-down size and position          */
 /* ------------------------------------------------------------------ */
+/* Height in pixels of row `index`, or of the closed control's display area
+   for -1; -1 for an index outside -1 .. count-1. */
 QELBOXAPI int WINAPI QelBox_GetItemHeight(HWND control, int index);
+/* Text lines per row (1 at creation); rows of a fixed-height control are
+   this many lines of the control's font high. QelBox_SetItemLines returns
+   1 (an unchanged value changes nothing), recalculates the layout and
+   repaints the list; 0 for `lines` < 1. */
 QELBOXAPI int WINAPI QelBox_GetItemLines(HWND control);
 QELBOXAPI int WINAPI QelBox_SetItemLines(HWND control, int lines);
+/* Width in pixels of the label, tree-line and bitmap area in front of the
+   first column's text (as of the last layout). */
 QELBOXAPI int WINAPI QelBox_GetOverheadWidth(HWND control);
+/* Rectangle of row `index` in the list window's client coordinates (index
+   -1: the closed control's display area, in the control's client
+   coordinates). *rect is emptied first. Returns 0; -1 for a bad index, a
+   closed drop-down, or a row scrolled out of view. */
 QELBOXAPI int WINAPI QelBox_GetItemRect(HWND control, int index, RECT* rect);
+/* Rectangle of cell (`index`, `column`) in the list window's client
+   coordinates; a negative index means the committed row, a negative column
+   the caret column. Returns a pointer to a rectangle owned by the control
+   that the next call overwrites (copy it); NULL for a bad index or column,
+   no committed row, or a row that is not visible in the list window. */
 QELBOXAPI RECT* WINAPI QelBox_GetCellRect(HWND control, int index, int column);
+/* Rectangle of column `column`'s header in the control's client
+   coordinates; -1 gives the whole header strip. Empty for a bad column or
+   while the header strip is hidden. The first visible header includes the
+   tree area. */
 QELBOXAPI void WINAPI QelBox_GetHeaderRect(HWND control, int column, RECT* rect);
+/* Rectangle of row `index`'s row header in the list window's client
+   coordinates (index -1: the closed control's row header, in the control's
+   coordinates); the whole row-header column of the list when the row is not
+   visible. Empty without row headers or for an index outside -1 .. count-1. */
 QELBOXAPI void WINAPI QelBox_GetRowHeaderRect(HWND control, int index, RECT* rect);
+/* Rectangle of the corner header (above the row headers, left of the
+   column headers) in the control's client coordinates; empty unless both
+   the header strip and the row headers are shown. */
 QELBOXAPI void WINAPI QelBox_GetRowColHeaderRect(HWND control, RECT* rect);
+/* Rectangle of the drop-down button in the control's client coordinates;
+   empty for the simple type. */
 QELBOXAPI void WINAPI QelBox_GetDropDownButtonRect(HWND control, RECT* rect);
+/* Screen rectangle of the open drop-down (of the list window for the simple
+   type). Returns 0; -1 and an empty rectangle when the drop-down is closed. */
 QELBOXAPI int WINAPI QelBox_GetDroppedControlRect(HWND control, RECT* rect);
+/* Row under `point` (the control's client coordinates). Sets *area to 0 and
+   returns the row when the point is over a row of the list; sets *area to
+   1 and returns the committed row (-1 when none) when it is over the closed
+   control's display area or its row header; returns -1 (area 0) otherwise. */
 QELBOXAPI int WINAPI QelBox_CalcIndexFromPoint(HWND control, POINT* point, int* area);
+/* Number of rows the list shows at a time (at least 1): for a closed
+   drop-down with fixed heights the dropped height in rows, otherwise what
+   fits in the list window from the top row. */
 QELBOXAPI int WINAPI QelBox_GetItemsShown(HWND control);
+/* First row shown in the list. QelBox_SetTopIndex scrolls so that `index`
+   is the top row, limited so that the last page stays full; it sends no
+   notification. Returns 0; -1 for an index outside 0 .. count-1. */
 QELBOXAPI int WINAPI QelBox_GetTopIndex(HWND control);
 QELBOXAPI int WINAPI QelBox_SetTopIndex(HWND control, int index);
+/* Scrolls the list so that row `index` is fully shown (as the top row when
+   it lay above, as the bottom row when below); sends QELBOXN_TOPINDEXCHANGE
+   when the top row changes. Nothing for a bad index or a closed drop-down. */
 QELBOXAPI void WINAPI QelBox_MakeRowVisible(HWND control, int index);
+/* Scrolls horizontally so that column `column` is shown (the first visible
+   column scrolls fully left, the last fully right); sends
+   QELBOXN_HSCROLLCHANGE when the offset changes. Nothing for a bad column or
+   while row 0 is not in view; with no items the offset becomes 0. */
 QELBOXAPI void WINAPI QelBox_MakeColumnVisible(HWND control, int column);
+/* Height of the drop-down: positive = rows, negative = minus a height in
+   pixels; 6 (rows) at creation. When the list does not fit on the screen
+   the height is halved until it fits and the halved value is kept.
+   QelBox_GetDroppedHeight returns -1 for the simple type. QelBox_SetDroppedHeight
+   stores `height` for the next opening and returns 0; -1 for the simple type
+   or a height of 0. */
 QELBOXAPI int WINAPI QelBox_GetDroppedHeight(HWND control);
 QELBOXAPI int WINAPI QelBox_SetDroppedHeight(HWND control, int height);
+/* Width of the drop-down: 0 = the control's width (the default), positive =
+   pixels, negative = minus a percentage of the control's width; narrowed at
+   the right edge of the screen. Get returns -1 for the simple type; Set
+   stores any value and returns 0, -1 for the simple type. */
 QELBOXAPI int WINAPI QelBox_GetDroppedWidth(HWND control);
 QELBOXAPI int WINAPI QelBox_SetDroppedWidth(HWND control, int width);
+/* Preferred side of the drop-down: 1 (the default) below the control,
+   0 above; it opens on the other side when that has more room.
+   QelBox_SetDropDownPosition closes an open drop-down (cancelling) and stores
+   the value only for the drop-down-list type. */
 QELBOXAPI int WINAPI QelBox_GetDropDownPosition(HWND control);
 QELBOXAPI void WINAPI QelBox_SetDropDownPosition(HWND control, int position);
+/* QELBOXSTYLE_DISABLENOSCROLL: the list's scroll bars are shown disabled
+   instead of hidden when nothing can be scrolled. Get returns the style bit
+   (0 or 0x4000). Set closes an open drop-down (cancelling), changes the
+   window style and recalculates the layout. */
 QELBOXAPI int WINAPI QelBox_GetDisableNoScroll(HWND control);
 QELBOXAPI void WINAPI QelBox_SetDisableNoScroll(HWND control, BOOL disable);
 
@@ -697,56 +1154,117 @@ QELBOXAPI void WINAPI QelBox_SetDisableNoScroll(HWND control, BOOL disable);
    `count` <= 0) and its header, without the tree area; -1 for a bad column.
    The deepest level among the measured rows becomes the tree depth. */
 QELBOXAPI int WINAPI QelBox_CalcOptimalColumnWidth(HWND control, int column, int count);
-/* Sets the column (every column for -1) to its optimal width; a bad column
-   does nothing. The horizontal extent is not changed. */
+/* Sets column `column` (every column for -1) to the width
+   QelBox_CalcOptimalColumnWidth gives for its first `count` rows and repaints
+   the cells and the header strip when it changes; a bad column does
+   nothing. Neither the layout nor the horizontal extent is recalculated. */
 QELBOXAPI void WINAPI QelBox_MakeColumnOptimal(HWND control, int column, int count);
 /* Sets the horizontal extent to the width of the columns (open-ended: the
    last column's optimal width over the first `count` rows) and limits the
    offset to it. */
 QELBOXAPI void WINAPI QelBox_RecalcHorizontalExtent(HWND control, int count);
-/* Width of the scrollable content in pixels (0 = none); negative: 0. */
+/* Width of the scrollable content in pixels (0 = none, the default). Set
+   updates the horizontal scroll bar and the layout and returns 1 (an
+   unchanged value: 1, nothing done); 0 for a negative extent. The offset is
+   not limited here. */
 QELBOXAPI int WINAPI QelBox_SetHorizontalExtent(HWND control, int extent);
 QELBOXAPI int WINAPI QelBox_GetHorizontalExtent(HWND control);
-/* Scrolls the cells and column headers; -1 scrolls fully to the right,
-   larger offsets are limited to the extent. Below -1: 0. */
+/* Scrolls the cells and column headers to `offset` pixels; -1 scrolls
+   fully to the right, larger offsets are limited to the extent minus the
+   list's width. Repaints the header strip and the list; sends no
+   notification. Returns 1 (also when unchanged); 0 for an offset below -1. */
 QELBOXAPI int WINAPI QelBox_SetHorizontalOffset(HWND control, int offset);
 QELBOXAPI int WINAPI QelBox_GetHorizontalOffset(HWND control);
 
 /* ------------------------------------------------------------------ */
 /* Drawing properties and the draw-info callback                       */
 /* ------------------------------------------------------------------ */
+/* Sets the callback called before each row is painted with a DrawInfo that
+   it may change (colours, font, label, bitmap, enabled look of that row
+   for this paint only) and info->value. The structure is copied; NULL
+   removes the callback. Nothing is repainted. Returns 1. */
 QELBOXAPI int WINAPI QelBox_SetDrawInfoCallback(HWND control, const DrawInfoCallbackInfo* info);
+/* Grid lines between rows and columns (0 at creation). Set stores 0 or 1
+   and, on a change, recalculates the layout and repaints the list. */
 QELBOXAPI int WINAPI QelBox_GetShowGrid(HWND control);
 QELBOXAPI void WINAPI QelBox_SetShowGrid(HWND control, BOOL show);
+/* Grid line style: 0 vertical lines only, 1 horizontal lines only (not in
+   the closed control, not with the 3-D look), 2 both (the default); Set
+   stores any other value as 2. On a change the list is recalculated and
+   repainted while the grid is shown. */
 QELBOXAPI int WINAPI QelBox_GetGridStyle(HWND control);
 QELBOXAPI void WINAPI QelBox_SetGridStyle(HWND control, int style);
+/* Three-dimensional row look (0 at creation): two nested frames around the
+   cells of every row, raised for the highlighted row and sunken for the
+   others, instead of horizontal grid lines. Set stores 0 or 1; switching it
+   on replaces the default text and background colours (the window
+   colours) by the button colours, switching it off the reverse (colours
+   the application set stay); recalculates and repaints the list. */
 QELBOXAPI int WINAPI QelBox_GetShow3D(HWND control);
 QELBOXAPI void WINAPI QelBox_SetShow3D(HWND control, BOOL show);
+/* Tree lines joining parents and dependents in the first column (0 at
+   creation). Set stores 0 or 1; on a change the tree area's width is
+   recomputed (QELBOXN_OVERHEADWIDTHCHANGE when it changes) and the cells and
+   headers are repainted. */
 QELBOXAPI int WINAPI QelBox_GetShowTreeLines(HWND control);
 QELBOXAPI void WINAPI QelBox_SetShowTreeLines(HWND control, BOOL show);
+/* Text cut off at a cell's edge ends in an ellipsis (1 at creation). Set
+   stores 0 or 1 and repaints the cells on a change. */
 QELBOXAPI int WINAPI QelBox_GetShowTruncated(HWND control);
 QELBOXAPI void WINAPI QelBox_SetShowTruncated(HWND control, BOOL show);
+/* How the highlighted row is painted: 0 (the default) the whole row, the
+   label, tree and bitmap area included (not with the 3-D look); 1 its
+   cells only; 2 only the text of its first visible column. Set accepts 0,
+   1 and 2 (other values and the current one are ignored) and repaints the
+   cells on a change. */
 QELBOXAPI int WINAPI QelBox_GetSelectionStyle(HWND control);
 QELBOXAPI void WINAPI QelBox_SetSelectionStyle(HWND control, int style);
+/* 1 while the list-wide item bitmap is set (QelBox_SetItemBitmap with index
+   -1), else 0. */
 QELBOXAPI int WINAPI QelBox_GetShowBitmaps(HWND control);
+/* 1 while the list-wide label is set (QelBox_SetItemLabel with index -1),
+   else 0. */
 QELBOXAPI int WINAPI QelBox_GetShowLabels(HWND control);
 
 /* ------------------------------------------------------------------ */
 /* Colours                                                             */
 /* ------------------------------------------------------------------ */
+/* The control's 37 colours (see CtlColors). Get copies them out. Set copies
+   all 37 in without checks (an RGB value, QELBOX_SYSCOLOR(index), or
+   QELBOX_COLOR_NONE where a fallback exists: the alternate-row colours)
+   and repaints the control, its list and its edit field. Start from Get to
+   change some of them. Work in virtual mode. */
 QELBOXAPI void WINAPI QelBox_GetCtlColors(HWND control, CtlColors* colors);
 QELBOXAPI void WINAPI QelBox_SetCtlColors(HWND control, const CtlColors* colors);
 
 /* ------------------------------------------------------------------ */
 /* Drop-down window                                                    */
 /* ------------------------------------------------------------------ */
+/* Opens (`show` non-zero) or closes the drop-down list. Opening sends
+   QELBOXN_DROPDOWN, gives the focus to the control (unless it or its edit
+   field has it), creates the list window (QELBOXN_DROPDOWNOPEN) and scrolls
+   the committed row into view; a parent that sends WM_CANCELMODE to the
+   control while handling QELBOXN_DROPDOWN keeps it closed. Closing destroys
+   the list window (QELBOXN_DROPDOWNDESTROY) without changing the selection
+   and without the close-up notifications. Returns 1 when done, already so,
+   or cancelled by the parent; 0 for the simple type or opening an empty
+   list; -1 when the window cannot be created. */
 QELBOXAPI int WINAPI QelBox_ShowDropDown(HWND control, BOOL show);
+/* 1 while the drop-down is open (always 1 for the simple type, whose list
+   is permanent), else 0. */
 QELBOXAPI int WINAPI QelBox_GetDroppedState(HWND control);
+/* The list window: the open drop-down (NULL while closed) or the simple
+   type's permanent list. */
 QELBOXAPI HWND WINAPI QelBox_GetHWNDDropDown(HWND control);
 
 /* ------------------------------------------------------------------ */
 /* Mouse timers                                                        */
 /* ------------------------------------------------------------------ */
+/* Timer procedures of the automatic scrolling while a mouse button is held
+   beyond the list's top or bottom edge (rows) or beyond the header strip's
+   ends while dragging a column (horizontal). Exported for SetTimer; each
+   call scrolls one step and sends QELBOXN_TOPINDEXCHANGE or
+   QELBOXN_HSCROLLCHANGE when it moved. Applications do not call them. */
 QELBOXAPI void CALLBACK QelBox_VScrollTimerProc(HWND control, UINT message, UINT_PTR id,
                                                 DWORD time);
 QELBOXAPI void CALLBACK QelBox_HeaderScrollTimerProc(HWND control, UINT message, UINT_PTR id,
@@ -759,10 +1277,12 @@ QELBOXAPI void CALLBACK QelBox_HeaderScrollTimerProc(HWND control, UINT message,
    on it. */
 QELBOXAPI int WINAPI QelBox_GetDragType(HWND control);
 QELBOXAPI void WINAPI QelBox_SetDragType(HWND control, int value);
-/* Column dividers in the header strip can be dragged (1 at creation). */
+/* Column dividers in the header strip can be dragged to resize columns
+   (1 at creation). Set stores value != 0. */
 QELBOXAPI int WINAPI QelBox_GetResizeHeader(HWND control);
 QELBOXAPI void WINAPI QelBox_SetResizeHeader(HWND control, BOOL value);
-/* Column headers can be dragged to new places (1 at creation). */
+/* Column headers can be dragged to new places (1 at creation). Set stores
+   value != 0. */
 QELBOXAPI int WINAPI QelBox_GetReorderColumns(HWND control);
 QELBOXAPI void WINAPI QelBox_SetReorderColumns(HWND control, BOOL value);
 

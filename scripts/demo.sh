@@ -1,11 +1,21 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the library and the demo, and runs the
-# demo under Wine: the 32-bit build where this host can run 32-bit programs,
-# else the 64-bit build. With a display it opens the demo window; without
-# one it runs under Xvfb and saves a screenshot of the window to
-# build/demo-screenshot.png (or the path given as the first argument).
+# Installs what is missing, builds the library and an example, and runs it
+# under Wine: the 32-bit build where this host can run 32-bit programs,
+# else the 64-bit build.
+#   scripts/demo.sh [demo|dialog|fonts] [SCREENSHOT.png]
+# demo (the default) shows one control of each type, dialog a dialog built
+# from a resource template, fonts a font dialog made of three controls.
+# With a display the example's window opens; without one (or with
+# QELBOX_HEADLESS=1) it runs under Xvfb and saves a screenshot of its window
+# to build/NAME-screenshot.png, or to the path given.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+example=demo
+case "${1:-}" in
+demo | dialog | fonts) example=$1; shift ;;
+*.png | "") ;;
+*) echo "usage: scripts/demo.sh [demo|dialog|fonts] [SCREENSHOT.png]" >&2; exit 2 ;;
+esac
 scripts/setup.sh
 . scripts/host-bits.sh
 build=${QELBOX_BUILD_DIR:-build}
@@ -20,16 +30,16 @@ else
 fi
 tree=$build/win$bits
 cmake -S . -B "$tree" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$arch.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$tree" -j "$(nproc)" --target qelbox_demo
-# The demo uses Wine's normal display driver, so it gets its own prefix.
+cmake --build "$tree" -j "$(nproc)" --target qelbox_$example
+# The examples use Wine's normal display driver, so they get their own prefix.
 prefix=$PWD/$tree/wine-demo
-demo=$tree/bin/qelbox_demo.exe
+demo=$tree/bin/qelbox_$example.exe
 if [ -n "${DISPLAY:-}" ] && [ -z "${QELBOX_HEADLESS:-}" ]; then
     scripts/wine-prefix.sh "$bits" "$prefix" x11
     . scripts/wine-env.sh "$bits" "$prefix"
     "$WINE" "$demo"
 else
-    shot=$(realpath -m "${1:-$build/demo-screenshot.png}")
+    shot=$(realpath -m "${1:-$build/$example-screenshot.png}")
     xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
         scripts/wine-prefix.sh "$1" "$2" x11
         . scripts/wine-env.sh "$1" "$2"

@@ -17,7 +17,7 @@ class ColumnTest : public ControlTest {
         column.colorBackground = column.colorText = QELBOX_COLOR_NONE;
         column.colorSelBackground = column.colorSelText = QELBOX_COLOR_NONE;
         column.style = style;
-        column.headerText = const_cast<char*>(header);
+        column.headerText = header;
         return column;
     }
     static std::vector<ColumnRecord> Columns(std::initializer_list<int> widths) {
@@ -181,7 +181,9 @@ TEST_F(ColumnTest, GetColumnsCopyRoundTripsAndIsReplacedByTheNextCall) {
     EXPECT_NE(copy->headerText, in.headerText);
     EXPECT_STREQ(copy->headerText, "Name");
     ColumnRecord expected = in;
-    expected.headerText = expected.headerTextOwned = copy->headerText;
+    expected.headerText = copy->headerText;
+    expected.headerTextOwned = copy->headerTextOwned;
+    EXPECT_EQ(copy->headerTextOwned, copy->headerText);
     EXPECT_EQ(memcmp(copy, &expected, sizeof(ColumnRecord)), 0);
 }
 

@@ -45,7 +45,8 @@ void FreeHeaderTexts(ColumnRecord* columns, int count) {
 // owns, or null for no text).
 void AdoptHeaderText(ColumnRecord& column, char* copy) {
     QelFree(column.headerTextOwned);
-    column.headerTextOwned = column.headerText = copy;
+    column.headerTextOwned = copy;
+    column.headerText = copy;
 }
 
 // Every width must be 0 or more, and at least one column must be shown.
