@@ -1,11 +1,11 @@
 // QelBox_Fonts: fills a control with the installed font faces, sorted among
 // themselves, optionally marked as TrueType or device faces, with the font
 // type in the first cell's data.
-#include "core/memory.h"
-#include "core/module.h"
+#include "base/memory.h"
+#include "base/module.h"
 #include "fonts/fontlists.h"
-#include "items/items.h"
-#include "list/dropdown.h"
+#include "model/items.h"
+#include "window/dropdown.h"
 
 namespace {
 

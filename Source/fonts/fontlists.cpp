@@ -3,7 +3,7 @@
 // exactly like items the application adds itself.
 #include "fonts/fontlists.h"
 
-#include "core/module.h"
+#include "base/module.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // value, and enumerating a face on the screen and on a second device.
 #pragma once
 
-#include "core/record.h"
+#include "base/record.h"
 
 // The cellData of column 0 of a valid item (0 when it cannot be read).
 QelData FirstCellData(HWND control, int index);

@@ -4,7 +4,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "core/memory.h"
+#include "base/memory.h"
 #include "fonts/fontlists.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // Horizontal extent and offset of the list.
 #include "geometry/hscroll.h"
 
-#include "geometry/columns.h"
+#include "model/columns.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
-#include "list/dropdown.h"
+#include "geometry/popup.h"
 
 int ListWidth(ControlRecord* rec) {
     int width;

@@ -4,11 +4,11 @@
 // bars. Nothing here is cached.
 #include "geometry/layout.h"
 
-#include "core/bitmapinfo.h"
-#include "core/editfield.h"
-#include "geometry/columns.h"
+#include "base/bitmapinfo.h"
+#include "base/view.h"
+#include "model/columns.h"
 #include "geometry/metrics.h"
-#include "items/items.h"
+#include "model/items.h"
 
 int ButtonWidth(const ControlRecord* rec) {
     return rec->isSimple ? 0 : GetSystemMetrics(SM_CXVSCROLL);
@@ -95,6 +95,12 @@ RECT HeaderStripRect(ControlRecord* rec) {
     return r;
 }
 
+void InvalidateHeader(ControlRecord* rec) {
+    if (!CanDraw(rec) || !rec->showHeader) return;
+    RECT strip = HeaderStripRect(rec);
+    InvalidateRect(rec->hwndControl, &strip, FALSE);
+}
+
 RECT ListRect(ControlRecord* rec) {
     RECT r = {0, 0, 0, 0};
     if (!rec->hwndDropDown) return r;
@@ -153,7 +159,8 @@ enum class InvalidateWhat { Row, Cells, RowHeaders };
 
 void InvalidateRows(ControlRecord* rec, int index, bool toEnd, InvalidateWhat what) {
     if (!CanDraw(rec)) return;
-    if (index == rec->committedSel || (toEnd && index < rec->committedSel)) SyncEditText(rec);
+    if (index == rec->committedSel || (toEnd && index < rec->committedSel))
+        g_view.editTextChanged(rec);
     if (!rec->hwndDropDown) return;
     RECT r = ListRect(rec);
     if (what == InvalidateWhat::Row) {

@@ -3,7 +3,7 @@
 // cached: every value is computed from the record when asked for.
 #pragma once
 
-#include "core/record.h"
+#include "base/record.h"
 
 int ButtonWidth(const ControlRecord* rec);
 int HeaderHeight(const ControlRecord* rec);
@@ -13,6 +13,8 @@ RECT ClosedDisplayRect(ControlRecord* rec);
 // Width of the column header strip (0 when the strip is not shown).
 int HeaderStripWidth(ControlRecord* rec);
 RECT HeaderStripRect(ControlRecord* rec);
+// Invalidates the column header strip when it is shown.
+void InvalidateHeader(ControlRecord* rec);
 
 // Recomputes overhead width, list placement and scroll bars (only while the
 // control is visible and redraw is allowed).

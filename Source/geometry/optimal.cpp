@@ -4,13 +4,13 @@
 // (the first visible column receives the overhead width on top of it).
 #include "geometry/optimal.h"
 
-#include "core/bitmapinfo.h"
-#include "geometry/columns.h"
+#include "base/bitmapinfo.h"
+#include "model/columns.h"
 #include "geometry/hscroll.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
-#include "items/items.h"
-#include "paint/gdi.h"
+#include "model/items.h"
+#include "base/gdi.h"
 
 namespace {
 

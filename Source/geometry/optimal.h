@@ -2,7 +2,7 @@
 // routines shared with the fitted row-header width.
 #pragma once
 
-#include "core/record.h"
+#include "base/record.h"
 
 // Number of rows a measurement covers: the first `count`, or every row when
 // `count` <= 0 or >= itemCount.

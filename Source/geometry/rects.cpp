@@ -1,10 +1,10 @@
 // Rectangles and hit testing exported to the application.
-#include "geometry/columns.h"
+#include "model/columns.h"
 #include "geometry/hscroll.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
-#include "items/items.h"
-#include "list/dropdown.h"
+#include "model/items.h"
+#include "base/view.h"
 
 namespace {
 
@@ -186,7 +186,7 @@ int WINAPI QelBox_GetDropDownPosition(HWND control) {
 
 void WINAPI QelBox_SetDropDownPosition(HWND control, int position) {
     ControlRecord* rec = RecordOf(control);
-    CloseUp(rec, false);
+    g_view.closeList(rec);
     if ((ControlStyle(rec) & QELBOXSTYLE_TYPEMASK) == QELBOXSTYLE_DROPDOWNLIST)
         rec->dropDownPosition = position;
 }
@@ -197,7 +197,7 @@ int WINAPI QelBox_GetDisableNoScroll(HWND control) {
 
 void WINAPI QelBox_SetDisableNoScroll(HWND control, BOOL disable) {
     ControlRecord* rec = RecordOf(control);
-    CloseUp(rec, false);
+    g_view.closeList(rec);
     LONG style = GetWindowLongA(control, GWL_STYLE);
     bool current = (style & QELBOXSTYLE_DISABLENOSCROLL) != 0;
     if (current == (disable != 0)) return;
@@ -205,6 +205,17 @@ void WINAPI QelBox_SetDisableNoScroll(HWND control, BOOL disable) {
                    disable ? (style | QELBOXSTYLE_DISABLENOSCROLL)
                            : (style & ~QELBOXSTYLE_DISABLENOSCROLL));
     RecalcLayout(rec);
+}
+
+int WINAPI QelBox_GetOpenEnded(HWND control) {
+    return RecordOf(control)->openEnded;
+}
+
+void WINAPI QelBox_SetOpenEnded(HWND control, int enable) {
+    ControlRecord* rec = RecordOf(control);
+    rec->openEnded = enable != 0;
+    RecalcLayout(rec);
+    RepaintAll(rec);
 }
 
 } // extern "C"

@@ -1,6 +1,6 @@
 // The list window's scroll bars, kept in step with the top index and the
 // horizontal offset. Uses SetScrollInfo where the system has it.
-#include "core/record.h"
+#include "base/record.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
 

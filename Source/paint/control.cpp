@@ -4,10 +4,10 @@
 // off-screen bitmap of the client size and copied to the screen at once.
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
-#include "items/items.h"
+#include "model/items.h"
 #include "paint/draw.h"
 #include "paint/elements.h"
-#include "paint/gdi.h"
+#include "base/gdi.h"
 #include "paint/paint.h"
 #include "paint/row.h"
 

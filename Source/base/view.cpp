@@ -1,0 +1,27 @@
+// The view handlers, doing nothing until the window layer installs its own.
+#include "base/view.h"
+
+namespace {
+
+void NoChange(ControlRecord*) {}
+void NoRowChange(ControlRecord*, int, bool) {}
+BOOL NoEditText(ControlRecord*) {
+    return TRUE;
+}
+bool NoEditField(ControlRecord*) {
+    return true;
+}
+
+} // namespace
+
+ViewHandlers g_view = {
+    NoChange,    // layoutChanged
+    NoRowChange, // rowsChanged
+    NoRowChange, // cellsChanged
+    NoRowChange, // rowHeadersChanged
+    NoChange,    // headerChanged
+    NoChange,    // indentChanged
+    NoChange,    // closeList
+    NoEditText,  // editTextChanged
+    NoEditField, // editFieldChanged
+};
