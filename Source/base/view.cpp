@@ -5,6 +5,7 @@ namespace {
 
 void NoChange(ControlRecord*) {}
 void NoRowChange(ControlRecord*, int, bool) {}
+void NoRow(ControlRecord*, int) {}
 BOOL NoEditText(ControlRecord*) {
     return TRUE;
 }
@@ -21,6 +22,8 @@ ViewHandlers g_view = {
     NoRowChange, // rowHeadersChanged
     NoChange,    // headerChanged
     NoChange,    // indentChanged
+    NoRow,       // showRow
+    NoRow,       // setTopRow
     NoChange,    // closeList
     NoEditText,  // editTextChanged
     NoEditField, // editFieldChanged

@@ -24,6 +24,10 @@ struct ViewHandlers {
     void (*headerChanged)(ControlRecord* rec);
     // The deepest level changed: the width of the tree indentation follows.
     void (*indentChanged)(ControlRecord* rec);
+    // The open list scrolls so that row `index` shows.
+    void (*showRow)(ControlRecord* rec, int index);
+    // Row `index` becomes the list's top row (as far as the list scrolls).
+    void (*setTopRow)(ControlRecord* rec, int index);
     // What the open list shows is no longer valid: it closes without
     // committing a row.
     void (*closeList)(ControlRecord* rec);

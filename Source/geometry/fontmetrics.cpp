@@ -23,12 +23,15 @@ void FontChanged(ControlRecord* rec, BOOL redraw) {
     if (redraw) RepaintAll(rec);
 }
 
+void SetColHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw) {
+    StoreFont(rec, &rec->colHeaderFont, &rec->colHeaderFontMetrics, font);
+    FontChanged(rec, redraw);
+}
+
 extern "C" {
 
 void WINAPI QelBox_SetColHeaderFont(HWND control, HFONT font, BOOL redraw) {
-    ControlRecord* rec = RecordOf(control);
-    StoreFont(rec, &rec->colHeaderFont, &rec->colHeaderFontMetrics, font);
-    FontChanged(rec, redraw);
+    SetColHeaderFont(RecordOf(control), font, redraw);
 }
 
 HFONT WINAPI QelBox_GetColHeaderFont(HWND control) {

@@ -12,3 +12,6 @@ void MeasureFont(ControlRecord* rec, HFONT font, TEXTMETRICA* metrics);
 void StoreFont(ControlRecord* rec, HFONT* field, TEXTMETRICA* metrics, HFONT font);
 // After a font changed: recalculates the layout, and repaints when asked.
 void FontChanged(ControlRecord* rec, BOOL redraw);
+
+// QelBox_SetColHeaderFont.
+void SetColHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw);

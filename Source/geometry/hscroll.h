@@ -5,3 +5,7 @@
 
 // QelBox_SetHorizontalOffset, then QELBOXN_HSCROLLCHANGE when it changed.
 int SetHorizontalOffsetNotify(ControlRecord* rec, int offset);
+
+// QelBox_SetHorizontalExtent and QelBox_SetHorizontalOffset.
+int SetHorizontalExtent(ControlRecord* rec, int extent);
+int SetHorizontalOffset(ControlRecord* rec, int offset);

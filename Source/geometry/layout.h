@@ -32,3 +32,9 @@ void InvalidateRowHeaders(ControlRecord* rec, int index, bool toEnd);
 // QelBox_SetTopIndex, then QELBOXN_TOPINDEXCHANGE when the top row changed.
 void SetTopIndexNotify(ControlRecord* rec, int index);
 void ScrollToRow(ControlRecord* rec, int index);
+
+// The routines behind the exports of the same names (include/qelbox.h
+// describes what they do and return).
+int RowsShown(ControlRecord* rec); // QelBox_GetItemsShown
+void MakeRowVisible(ControlRecord* rec, int index);
+int SetTopIndex(ControlRecord* rec, int index);

@@ -117,17 +117,10 @@ int OptimalColumnWidth(ControlRecord* rec, int column, int count) {
     return best;
 }
 
-extern "C" {
-
-int WINAPI QelBox_CalcOptimalColumnWidth(HWND control, int column, int count) {
-    return OptimalColumnWidth(RecordOf(control), column, count);
-}
-
-void WINAPI QelBox_MakeColumnOptimal(HWND control, int column, int count) {
-    ControlRecord* rec = RecordOf(control);
+void MakeColumnOptimal(ControlRecord* rec, int column, int count) {
     if (column == -1) {
         for (int c = 0; c < rec->columnCount; ++c)
-            QelBox_MakeColumnOptimal(control, c, count);
+            MakeColumnOptimal(rec, c, count);
         return;
     }
     const int width = OptimalColumnWidth(rec, column, count);
@@ -135,6 +128,16 @@ void WINAPI QelBox_MakeColumnOptimal(HWND control, int column, int count) {
     rec->columns[column].width = width;
     InvalidateItemCells(rec, 0, true);
     InvalidateHeader(rec);
+}
+
+extern "C" {
+
+int WINAPI QelBox_CalcOptimalColumnWidth(HWND control, int column, int count) {
+    return OptimalColumnWidth(RecordOf(control), column, count);
+}
+
+void WINAPI QelBox_MakeColumnOptimal(HWND control, int column, int count) {
+    MakeColumnOptimal(RecordOf(control), column, count);
 }
 
 void WINAPI QelBox_RecalcHorizontalExtent(HWND control, int count) {
@@ -154,7 +157,7 @@ void WINAPI QelBox_RecalcHorizontalExtent(HWND control, int count) {
         for (int p = 0; p <= last; ++p)
             extent += ColumnWidth(rec, ColumnAtPosition(rec, p));
     }
-    QelBox_SetHorizontalExtent(control, extent);
+    SetHorizontalExtent(rec, extent);
     SetHorizontalOffsetNotify(rec, rec->horizontalOffset);
 }
 

@@ -71,12 +71,15 @@ void InvalidateCorner(ControlRecord* rec) {
     InvalidateRect(rec->hwndControl, &corner, FALSE);
 }
 
+void SetRowHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw) {
+    StoreFont(rec, &rec->rowHeaderFont, &rec->rowHeaderFontMetrics, font);
+    FontChanged(rec, redraw);
+}
+
 extern "C" {
 
 void WINAPI QelBox_SetRowHeaderFont(HWND control, HFONT font, BOOL redraw) {
-    ControlRecord* rec = RecordOf(control);
-    StoreFont(rec, &rec->rowHeaderFont, &rec->rowHeaderFontMetrics, font);
-    FontChanged(rec, redraw);
+    SetRowHeaderFont(RecordOf(control), font, redraw);
 }
 
 HFONT WINAPI QelBox_GetRowHeaderFont(HWND control) {

@@ -16,3 +16,6 @@ constexpr int kRowNumberSize = 12;
 // holds the number, or "" for no number); never null.
 const char* RowHeaderLabel(const ControlRecord* rec, const ItemRecord* item, int index,
                            char (&number)[kRowNumberSize]);
+
+// QelBox_SetRowHeaderFont.
+void SetRowHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw);

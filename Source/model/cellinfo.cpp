@@ -2,6 +2,8 @@
 // one cell, kept in an item's cell-info array (one record per column, made
 // on first use), and the list-wide cell-bitmap prototype that sizes cell
 // bitmaps in the row-height measurement.
+#include "model/cellinfo.h"
+
 #include <string.h>
 
 #include "base/bitmapinfo.h"
@@ -56,10 +58,7 @@ int SetCellBitmapPrototype(ControlRecord* rec, HBITMAP bitmap) {
 
 } // namespace
 
-extern "C" {
-
-int WINAPI QelBox_GetCellInfo(HWND control, CellInfo* info) {
-    ControlRecord* rec = RecordOf(control);
+int GetCellInfo(ControlRecord* rec, CellInfo* info) {
     if (!info || info->version != 1 || !IsValidIndex(rec, info->index) ||
         !IsValidColumn(rec, info->column))
         return 0;
@@ -71,8 +70,7 @@ int WINAPI QelBox_GetCellInfo(HWND control, CellInfo* info) {
     return 1;
 }
 
-int WINAPI QelBox_SetCellInfo(HWND control, const CellInfo* info) {
-    ControlRecord* rec = RecordOf(control);
+int SetCellInfo(ControlRecord* rec, const CellInfo* info) {
     if (!info || info->version != 1 || info->index < -1 || info->index >= rec->itemCount) return 0;
     if (info->index == -1) return SetCellBitmapPrototype(rec, info->bitmap);
     if (!IsValidColumn(rec, info->column) || IsVirtual(rec)) return 0;
@@ -90,6 +88,16 @@ int WINAPI QelBox_SetCellInfo(HWND control, const CellInfo* info) {
     ReleaseItem(rec);
     g_view.rowsChanged(rec, info->index, false);
     return 1;
+}
+
+extern "C" {
+
+int WINAPI QelBox_GetCellInfo(HWND control, CellInfo* info) {
+    return GetCellInfo(RecordOf(control), info);
+}
+
+int WINAPI QelBox_SetCellInfo(HWND control, const CellInfo* info) {
+    return SetCellInfo(RecordOf(control), info);
 }
 
 } // extern "C"

@@ -128,10 +128,7 @@ void FreeColumns(ControlRecord* rec) {
     rec->columns = nullptr;
 }
 
-extern "C" {
-
-int WINAPI QelBox_SetColumns(HWND control, int count, const ColumnRecord* columns) {
-    ControlRecord* rec = RecordOf(control);
+int SetColumns(ControlRecord* rec, int count, const ColumnRecord* columns) {
     if (count < 0) return 0;
     ColumnRecord fallback = DefaultColumn();
     if (count == 0) {
@@ -166,6 +163,12 @@ int WINAPI QelBox_SetColumns(HWND control, int count, const ColumnRecord* column
     g_view.editTextChanged(rec);
     RepaintAll(rec);
     return 1;
+}
+
+extern "C" {
+
+int WINAPI QelBox_SetColumns(HWND control, int count, const ColumnRecord* columns) {
+    return SetColumns(RecordOf(control), count, columns);
 }
 
 int WINAPI QelBox_SetHeader_A(HWND control, int column, const char* text) {

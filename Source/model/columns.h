@@ -49,3 +49,6 @@ int LastVisiblePosition(const ControlRecord* rec);
 int EditColumn(const ControlRecord* rec);
 // Frees the column array, its header texts and the copy handed out.
 void FreeColumns(ControlRecord* rec);
+
+// QelBox_SetColumns: installs `count` columns (0: one default column).
+int SetColumns(ControlRecord* rec, int count, const ColumnRecord* columns);

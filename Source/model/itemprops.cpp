@@ -1,5 +1,7 @@
 // Per-item accessors: data, enabled state, label and bitmap, cell texts,
 // row-header text and row info.
+#include "model/itemprops.h"
+
 #include <string.h>
 
 #include "base/bitmapinfo.h"
@@ -21,8 +23,7 @@ bool DescribeBitmap(HBITMAP bitmap, BITMAP* info) {
 }
 
 // Shared rules of QelBox_SetItemLabel / QelBox_SetItemBitmap.
-int SetItemPicture(HWND control, int index, HBITMAP bitmap, bool label) {
-    ControlRecord* rec = RecordOf(control);
+int SetItemPicture(ControlRecord* rec, int index, HBITMAP bitmap, bool label) {
     if (index < -1 || index >= rec->itemCount) return 0;
     BITMAP info;
     if (!DescribeBitmap(bitmap, &info)) return 0;
@@ -41,8 +42,7 @@ int SetItemPicture(HWND control, int index, HBITMAP bitmap, bool label) {
     return 1;
 }
 
-HBITMAP GetItemPicture(HWND control, int index, bool label) {
-    ControlRecord* rec = RecordOf(control);
+HBITMAP GetItemPicture(ControlRecord* rec, int index, bool label) {
     if (!IsValidIndex(rec, index)) return nullptr;
     const ItemRecord* item = GetItem(rec, index);
     HBITMAP picture = label ? item->label : item->bitmap;
@@ -66,6 +66,58 @@ RowInfoBlock DefaultRowInfo() {
 }
 
 } // namespace
+
+int SetItemBitmap(ControlRecord* rec, int index, HBITMAP bitmap) {
+    return SetItemPicture(rec, index, bitmap, false);
+}
+
+int TextLength(ControlRecord* rec, int index, int column) {
+    index = ResolveTextIndex(rec, index);
+    if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return -1;
+    const char* text = GetItem(rec, index)->cells[column];
+    int length = text ? lstrlenA(text) : 0;
+    ReleaseItem(rec);
+    return length;
+}
+
+int GetCellText(ControlRecord* rec, int index, int column, char* buffer) {
+    if (buffer) buffer[0] = 0;
+    index = ResolveTextIndex(rec, index);
+    if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column) || !buffer) return -1;
+    int length = CopyItemText(GetItem(rec, index)->cells[column], buffer);
+    ReleaseItem(rec);
+    return length;
+}
+
+int SetCellText(ControlRecord* rec, int index, int column, const char* text) {
+    if (IsVirtual(rec) || !IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return 0;
+    char* copy = nullptr;
+    if (text) {
+        copy = QelStrDup(text);
+        if (!copy) return 0;
+    }
+    ItemRecord* item = GetItem(rec, index);
+    QelFree(item->cells[column]);
+    item->cells[column] = copy;
+    ReleaseItem(rec);
+    g_view.cellsChanged(rec, index, false);
+    return 1;
+}
+
+int SetRowText(ControlRecord* rec, int index, const char* text) {
+    if (IsVirtual(rec) || !IsValidIndex(rec, index)) return 0;
+    char* copy = nullptr;
+    if (text) {
+        copy = QelStrDup(text);
+        if (!copy) return 0;
+    }
+    ItemRecord* item = GetItem(rec, index);
+    QelFree(item->rowText);
+    item->rowText = copy;
+    ReleaseItem(rec);
+    g_view.rowHeadersChanged(rec, index, false);
+    return 1;
+}
 
 extern "C" {
 
@@ -108,55 +160,31 @@ int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled) {
 }
 
 HBITMAP WINAPI QelBox_GetItemLabel(HWND control, int index) {
-    return GetItemPicture(control, index, true);
+    return GetItemPicture(RecordOf(control), index, true);
 }
 
 int WINAPI QelBox_SetItemLabel(HWND control, int index, HBITMAP bitmap) {
-    return SetItemPicture(control, index, bitmap, true);
+    return SetItemPicture(RecordOf(control), index, bitmap, true);
 }
 
 HBITMAP WINAPI QelBox_GetItemBitmap(HWND control, int index) {
-    return GetItemPicture(control, index, false);
+    return GetItemPicture(RecordOf(control), index, false);
 }
 
 int WINAPI QelBox_SetItemBitmap(HWND control, int index, HBITMAP bitmap) {
-    return SetItemPicture(control, index, bitmap, false);
+    return SetItemPicture(RecordOf(control), index, bitmap, false);
 }
 
 int WINAPI QelBox_GetTextLength(HWND control, int index, int column) {
-    ControlRecord* rec = RecordOf(control);
-    index = ResolveTextIndex(rec, index);
-    if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return -1;
-    const char* text = GetItem(rec, index)->cells[column];
-    int length = text ? lstrlenA(text) : 0;
-    ReleaseItem(rec);
-    return length;
+    return TextLength(RecordOf(control), index, column);
 }
 
 int WINAPI QelBox_GetText_A(HWND control, int index, int column, char* buffer) {
-    ControlRecord* rec = RecordOf(control);
-    if (buffer) buffer[0] = 0;
-    index = ResolveTextIndex(rec, index);
-    if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column) || !buffer) return -1;
-    int length = CopyItemText(GetItem(rec, index)->cells[column], buffer);
-    ReleaseItem(rec);
-    return length;
+    return GetCellText(RecordOf(control), index, column, buffer);
 }
 
 int WINAPI QelBox_SetText_A(HWND control, int index, int column, const char* text) {
-    ControlRecord* rec = RecordOf(control);
-    if (IsVirtual(rec) || !IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return 0;
-    char* copy = nullptr;
-    if (text) {
-        copy = QelStrDup(text);
-        if (!copy) return 0;
-    }
-    ItemRecord* item = GetItem(rec, index);
-    QelFree(item->cells[column]);
-    item->cells[column] = copy;
-    ReleaseItem(rec);
-    g_view.cellsChanged(rec, index, false);
-    return 1;
+    return SetCellText(RecordOf(control), index, column, text);
 }
 
 int WINAPI QelBox_GetRowTextLength(HWND control, int index) {
@@ -178,19 +206,7 @@ int WINAPI QelBox_GetRowText_A(HWND control, int index, char* buffer) {
 }
 
 int WINAPI QelBox_SetRowText_A(HWND control, int index, const char* text) {
-    ControlRecord* rec = RecordOf(control);
-    if (IsVirtual(rec) || !IsValidIndex(rec, index)) return 0;
-    char* copy = nullptr;
-    if (text) {
-        copy = QelStrDup(text);
-        if (!copy) return 0;
-    }
-    ItemRecord* item = GetItem(rec, index);
-    QelFree(item->rowText);
-    item->rowText = copy;
-    ReleaseItem(rec);
-    g_view.rowHeadersChanged(rec, index, false);
-    return 1;
+    return SetRowText(RecordOf(control), index, text);
 }
 
 int WINAPI QelBox_GetRowInfo(HWND control, RowInfo* info) {

@@ -173,10 +173,7 @@ void ClearItems(ControlRecord* rec) {
     g_view.layoutChanged(rec);
 }
 
-extern "C" {
-
-int WINAPI QelBox_InsertString_A(HWND control, int index, const char* text) {
-    ControlRecord* rec = RecordOf(control);
+int InsertString(ControlRecord* rec, int index, const char* text) {
     if (IsVirtual(rec)) return -1;
     g_view.closeList(rec);
     if (index < 0 || index >= rec->itemCount) index = rec->itemCount;
@@ -187,12 +184,7 @@ int WINAPI QelBox_InsertString_A(HWND control, int index, const char* text) {
     return result;
 }
 
-int WINAPI QelBox_AddString_A(HWND control, const char* text) {
-    return QelBox_InsertString_A(control, -1, text);
-}
-
-int WINAPI QelBox_DeleteString(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+int DeleteString(ControlRecord* rec, int index) {
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
     g_view.closeList(rec);
     int parent = FindParent(rec, index);
@@ -202,11 +194,28 @@ int WINAPI QelBox_DeleteString(HWND control, int index) {
     return rec->itemCount;
 }
 
-void WINAPI QelBox_ResetContent(HWND control) {
-    ControlRecord* rec = RecordOf(control);
+void ResetContent(ControlRecord* rec) {
     if (IsVirtual(rec)) return;
     g_view.closeList(rec);
     ClearItems(rec);
+}
+
+extern "C" {
+
+int WINAPI QelBox_InsertString_A(HWND control, int index, const char* text) {
+    return InsertString(RecordOf(control), index, text);
+}
+
+int WINAPI QelBox_AddString_A(HWND control, const char* text) {
+    return InsertString(RecordOf(control), -1, text);
+}
+
+int WINAPI QelBox_DeleteString(HWND control, int index) {
+    return DeleteString(RecordOf(control), index);
+}
+
+void WINAPI QelBox_ResetContent(HWND control) {
+    ResetContent(RecordOf(control));
 }
 
 int WINAPI QelBox_GetCount(HWND control) {

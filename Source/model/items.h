@@ -38,3 +38,9 @@ int ItemLevel(ControlRecord* rec, int index);
 inline int ItemSlots(const ControlRecord* rec) {
     return rec->items ? rec->itemCount + rec->freeSlots : 0;
 }
+
+// The routines behind QelBox_InsertString_A (and AddString_A with index
+// -1), QelBox_DeleteString and QelBox_ResetContent.
+int InsertString(ControlRecord* rec, int index, const char* text);
+int DeleteString(ControlRecord* rec, int index);
+void ResetContent(ControlRecord* rec);

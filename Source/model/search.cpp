@@ -5,6 +5,8 @@
 
 #include "model/columns.h"
 #include "model/items.h"
+#include "model/selection.h"
+#include "base/view.h"
 
 int FindText(ControlRecord* rec, int start, int column, const char* text, BOOL wrap, bool exact) {
     // A null search text is searched for as the empty text.
@@ -51,17 +53,19 @@ int WINAPI QelBox_FindStringExact_A(HWND control, int start, int column, const c
 }
 
 int WINAPI QelBox_SelectString_A(HWND control, int start, int column, const char* text, BOOL wrap) {
-    int found = QelBox_FindString_A(control, start, column, text, wrap);
-    QelBox_SetCurSel(control, found);
-    if (found >= 0) QelBox_MakeRowVisible(control, found);
+    ControlRecord* rec = RecordOf(control);
+    int found = FindText(rec, start, column, text, wrap, false);
+    SetCurSel(rec, found);
+    if (found >= 0) g_view.showRow(rec, found);
     return found;
 }
 
 int WINAPI QelBox_SelectStringExact_A(HWND control, int start, int column, const char* text,
                                       BOOL wrap) {
-    int found = QelBox_FindStringExact_A(control, start, column, text, wrap);
-    QelBox_SetCurSel(control, found);
-    if (found >= 0) QelBox_MakeRowVisible(control, found);
+    ControlRecord* rec = RecordOf(control);
+    int found = FindText(rec, start, column, text, wrap, true);
+    SetCurSel(rec, found);
+    if (found >= 0) g_view.showRow(rec, found);
     return found;
 }
 

@@ -13,11 +13,18 @@ void SetHighlight(ControlRecord* rec, int index) {
 }
 
 void SetCommittedSel(ControlRecord* rec, int index, bool notify) {
-    if (index >= 0) QelBox_MakeRowVisible(rec->hwndControl, index);
+    if (index >= 0) g_view.showRow(rec, index);
     rec->committedSel = index;
     g_view.editTextChanged(rec);
     g_view.layoutChanged(rec);
     if (notify) Notify(rec, QELBOXN_SELCHANGE);
+}
+
+int SetCurSel(ControlRecord* rec, int index) {
+    if (index < -1 || index >= rec->itemCount) return -1;
+    SetHighlight(rec, index);
+    SetCommittedSel(rec, index, true);
+    return 0;
 }
 
 extern "C" {
@@ -27,11 +34,7 @@ int WINAPI QelBox_GetCurSel(HWND control) {
 }
 
 int WINAPI QelBox_SetCurSel(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
-    if (index < -1 || index >= rec->itemCount) return -1;
-    SetHighlight(rec, index);
-    SetCommittedSel(rec, index, true);
-    return 0;
+    return SetCurSel(RecordOf(control), index);
 }
 
 int WINAPI QelBox_GetCursorSelect(HWND control) {

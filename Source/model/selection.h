@@ -10,3 +10,6 @@ void SetHighlight(ControlRecord* rec, int index);
 // up to date, recalculates, and notifies QELBOXN_SELCHANGE when asked
 // (even when the index did not change).
 void SetCommittedSel(ControlRecord* rec, int index, bool notify);
+
+// QelBox_SetCurSel: highlights and commits `index` (-1: none).
+int SetCurSel(ControlRecord* rec, int index);

@@ -13,7 +13,8 @@
 namespace {
 
 // The comparison a sort runs with: the five-argument callback, or the
-// extended one that also receives the cells' cellData.
+// extended one that also receives the cells' cellData; neither: the
+// default comparison in the control's locale.
 struct Comparison {
     QELBOX_COMPAREPROC plain;
     QELBOX_COMPAREEXPROC extended;
@@ -25,6 +26,15 @@ struct SortKey {
     QelData itemData;
     QelData cellData;
 };
+
+// The default comparison: below zero, zero or above zero as text1 sorts
+// before, with or after text2 in `locale`; -2 when either text is null.
+int LocaleCompare(LCID locale, const char* text1, const char* text2) {
+    if (!text1 || !text2) return -2;
+    // CompareStringA answers 1, 2 or 3 for less, equal and greater, 0 on
+    // failure.
+    return CompareStringA(locale, 0, text1, -1, text2, -1) - 2;
+}
 
 SortKey KeyOf(ControlRecord* rec, int index, int column) {
     const ItemRecord* item = GetItem(rec, index);
@@ -43,6 +53,7 @@ bool BelongsAfter(ControlRecord* rec, int a, int b, int column, const Comparison
         return compare.extended(rec->hwndControl, first.text, second.text, first.itemData,
                                 second.itemData, first.cellData, second.cellData) > 0;
     if (!first.text || !second.text) return false;
+    if (!compare.plain) return LocaleCompare(rec->locale, first.text, second.text) > 0;
     return compare.plain(rec->hwndControl, first.text, second.text, first.itemData,
                          second.itemData) > 0;
 }
@@ -78,8 +89,7 @@ int SwapBlocks(ControlRecord* rec, int a, int b, ItemRecord** scratch, int* trac
     return lengthB;
 }
 
-int Sort(HWND control, int parent, int column, const Comparison& compare) {
-    ControlRecord* rec = RecordOf(control);
+int Sort(ControlRecord* rec, int parent, int column, const Comparison& compare) {
     if (IsVirtual(rec)) return 0;
     if (parent < -1 || parent >= rec->itemCount || !IsValidColumn(rec, column)) return 0;
     const int first = FirstDependent(rec, parent);
@@ -135,21 +145,17 @@ int WINAPI QelBox_DefaultCompareProc(HWND control, const char* text1, const char
                                      QelData data1, QelData data2) {
     (void)data1;
     (void)data2;
-    if (!text1 || !text2) return -2;
-    // CompareStringA answers 1, 2 or 3 for less, equal and greater, 0 on
-    // failure.
-    return CompareStringA(RecordOf(control)->locale, 0, text1, -1, text2, -1) - 2;
+    return LocaleCompare(RecordOf(control)->locale, text1, text2);
 }
 
 int WINAPI QelBox_SortItems(HWND control, int parent, int column, QELBOX_COMPAREPROC compare) {
-    const Comparison comparison = {compare ? compare : QelBox_DefaultCompareProc, nullptr};
-    return Sort(control, parent, column, comparison);
+    const Comparison comparison = {compare, nullptr};
+    return Sort(RecordOf(control), parent, column, comparison);
 }
 
 int WINAPI QelBox_SortItemsEx(HWND control, int parent, int column, QELBOX_COMPAREEXPROC compare) {
-    Comparison comparison = {nullptr, compare};
-    if (!compare) comparison.plain = QelBox_DefaultCompareProc;
-    return Sort(control, parent, column, comparison);
+    const Comparison comparison = {nullptr, compare};
+    return Sort(RecordOf(control), parent, column, comparison);
 }
 
 LCID WINAPI QelBox_GetLocale(HWND control) {

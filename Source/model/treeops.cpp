@@ -1,6 +1,8 @@
 // Operations that reshape the outline: changing an item's level, deleting
 // an item's dependents, and copying or moving a single item. All of them
 // change stored items and are refused in virtual mode.
+#include "model/treeops.h"
+
 #include <string.h>
 
 #include "base/memory.h"
@@ -8,6 +10,7 @@
 #include "model/hierarchy.h"
 #include "model/items.h"
 #include "base/view.h"
+#include "model/itemprops.h"
 
 namespace {
 
@@ -41,17 +44,16 @@ void* Duplicate(const void* block, size_t size) {
 // cell overrides and texts of the source, not its dependents. A part that
 // cannot be copied for lack of memory is left out of the copy; `complete`
 // then becomes false.
-int CopyItemTo(HWND control, int from, int to, bool* complete) {
-    ControlRecord* rec = RecordOf(control);
+int CopyItemTo(ControlRecord* rec, int from, int to, bool* complete) {
     *complete = true;
-    const int copy = QelBox_InsertString_A(control, to, nullptr);
+    const int copy = InsertString(rec, to, nullptr);
     if (copy < 0) return -1;
     // The insertion pushed the source down when it went in at or before it.
     const int source = copy <= from ? from + 1 : from;
 
     const ItemRecord original = *GetItem(rec, source);
     ReleaseItem(rec);
-    QelBox_SetItemLevel(control, copy, LevelFromFlags(original.flags));
+    SetItemLevel(rec, copy, LevelFromFlags(original.flags));
 
     RowInfoBlock* rowInfo = nullptr;
     if (original.rowInfo) {
@@ -75,11 +77,10 @@ int CopyItemTo(HWND control, int from, int to, bool* complete) {
 
     // The source's strings stay where they are while the copy takes its
     // own duplicates of them (stored items never move their strings).
-    if (original.rowText && !QelBox_SetRowText_A(control, copy, original.rowText))
-        *complete = false;
+    if (original.rowText && !SetRowText(rec, copy, original.rowText)) *complete = false;
     for (int c = 0; c < rec->columnCount; ++c) {
         const char* text = original.cells[c];
-        if (text && !QelBox_SetText_A(control, copy, c, text)) *complete = false;
+        if (text && !SetCellText(rec, copy, c, text)) *complete = false;
     }
     return copy;
 }
@@ -89,16 +90,13 @@ int CopyItemTo(HWND control, int from, int to, bool* complete) {
 void DeleteQuietly(ControlRecord* rec, int index) {
     QELBOX_DELETEPROC callback = rec->deleteCallback;
     rec->deleteCallback = nullptr;
-    QelBox_DeleteString(rec->hwndControl, index);
+    DeleteString(rec, index);
     rec->deleteCallback = callback;
 }
 
 } // namespace
 
-extern "C" {
-
-int WINAPI QelBox_SetItemLevel(HWND control, int index, int level) {
-    ControlRecord* rec = RecordOf(control);
+int SetItemLevel(ControlRecord* rec, int index, int level) {
     if (IsVirtual(rec)) return 0;
     // The level field holds 0..63: deeper levels are kept at the deepest.
     level = min(max(level, 0), QELBOX_MAXLEVEL);
@@ -122,6 +120,12 @@ int WINAPI QelBox_SetItemLevel(HWND control, int index, int level) {
     return 1;
 }
 
+extern "C" {
+
+int WINAPI QelBox_SetItemLevel(HWND control, int index, int level) {
+    return SetItemLevel(RecordOf(control), index, level);
+}
+
 int WINAPI QelBox_DeleteDependents(HWND control, int index) {
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
@@ -139,7 +143,7 @@ int WINAPI QelBox_CopyItem(HWND control, int from, int to) {
     if (IsVirtual(rec) || !IsValidIndex(rec, from)) return -1;
     g_view.closeList(rec);
     bool complete;
-    return CopyItemTo(control, from, to, &complete);
+    return CopyItemTo(rec, from, to, &complete);
 }
 
 int WINAPI QelBox_MoveItem(HWND control, int from, int to) {
@@ -147,7 +151,7 @@ int WINAPI QelBox_MoveItem(HWND control, int from, int to) {
     if (IsVirtual(rec) || !IsValidIndex(rec, from)) return -1;
     g_view.closeList(rec);
     bool complete;
-    const int copy = CopyItemTo(control, from, to, &complete);
+    const int copy = CopyItemTo(rec, from, to, &complete);
     if (copy < 0) return copy;
     if (!complete) {
         // Deleting the source now would lose what the copy lacks: take the

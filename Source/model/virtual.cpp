@@ -1,9 +1,39 @@
 // Virtual mode: the control stores no items; the application says how many
 // there are and hands each one over on demand through the fetch callback
 // (GetItem, items.cpp, does the fetching and releasing).
+#include "model/virtual.h"
+
 #include "model/items.h"
 #include "model/selection.h"
 #include "base/view.h"
+
+int VirtualItemChanged(ControlRecord* rec, int index) {
+    if (!IsVirtual(rec)) return 0;
+    // The application may have changed the record it handed over last:
+    // give it back even when the index is refused.
+    GetItem(rec, -1);
+    if (index >= rec->itemCount) return 0;
+    if (index < 0)
+        g_view.rowsChanged(rec, 0, true);
+    else
+        g_view.rowsChanged(rec, index, false);
+    return 1;
+}
+
+int VirtualCount(ControlRecord* rec, int count) {
+    if (!IsVirtual(rec) || count < 0) return 0;
+    g_view.closeList(rec);
+    g_view.setTopRow(rec, 0);
+    if (rec->curSel >= 0) {
+        SetHighlight(rec, -1);
+        SetCommittedSel(rec, -1, true);
+    }
+    GetItem(rec, -1);
+    rec->itemCount = count;
+    VirtualItemChanged(rec, -1);
+    g_view.layoutChanged(rec);
+    return 1;
+}
 
 extern "C" {
 
@@ -20,7 +50,7 @@ int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
     rec->virtualRelease = release;
     rec->virtualUserData = value;
     if (fetch) {
-        QelBox_VirtualCount(control, 0);
+        VirtualCount(rec, 0);
     } else {
         // Back in stored mode, with no stored items: whatever count the
         // application had set goes before the selections are cleared.
@@ -31,33 +61,11 @@ int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
 }
 
 int WINAPI QelBox_VirtualCount(HWND control, int count) {
-    ControlRecord* rec = RecordOf(control);
-    if (!IsVirtual(rec) || count < 0) return 0;
-    g_view.closeList(rec);
-    QelBox_SetTopIndex(control, 0);
-    if (rec->curSel >= 0) {
-        SetHighlight(rec, -1);
-        SetCommittedSel(rec, -1, true);
-    }
-    GetItem(rec, -1);
-    rec->itemCount = count;
-    QelBox_VirtualItemChanged(control, -1);
-    g_view.layoutChanged(rec);
-    return 1;
+    return VirtualCount(RecordOf(control), count);
 }
 
 int WINAPI QelBox_VirtualItemChanged(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
-    if (!IsVirtual(rec)) return 0;
-    // The application may have changed the record it handed over last:
-    // give it back even when the index is refused.
-    GetItem(rec, -1);
-    if (index >= rec->itemCount) return 0;
-    if (index < 0)
-        g_view.rowsChanged(rec, 0, true);
-    else
-        g_view.rowsChanged(rec, index, false);
-    return 1;
+    return VirtualItemChanged(RecordOf(control), index);
 }
 
 } // extern "C"

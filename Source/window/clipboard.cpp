@@ -7,12 +7,13 @@
 #include "base/memory.h"
 #include "model/columns.h"
 #include "model/items.h"
+#include "model/itemprops.h"
 
 LRESULT CopyCommittedText(ControlRecord* rec, char* buffer, int size) {
     // Like QelBox_GetText_A for the committed row and column 0, but never
     // writes beyond the caller's buffer.
     if (buffer && size > 0) buffer[0] = 0;
-    int length = QelBox_GetTextLength(rec->hwndControl, -1, 0);
+    int length = TextLength(rec, -1, 0);
     if (length < 0) return -1;
     if (!buffer || size <= 0) return 0;
     ItemRecord* item = GetItem(rec, rec->committedSel);
@@ -29,7 +30,7 @@ LRESULT CopyCommittedText(ControlRecord* rec, char* buffer, int size) {
 
 void CopyCommittedRow(ControlRecord* rec) {
     int column = EditColumn(rec);
-    int length = QelBox_GetTextLength(rec->hwndControl, -1, column);
+    int length = TextLength(rec, -1, column);
     if (length < 0) length = 0;
     if (!OpenClipboard(rec->hwndControl)) return;
     if (EmptyClipboard()) {
@@ -37,7 +38,7 @@ void CopyCommittedRow(ControlRecord* rec) {
         if (block) {
             char* text = static_cast<char*>(GlobalLock(block));
             if (text) {
-                if (length > 0) QelBox_GetText_A(rec->hwndControl, -1, column, text);
+                if (length > 0) GetCellText(rec, -1, column, text);
                 text[length] = 0;
                 GlobalUnlock(block);
             }

@@ -22,7 +22,7 @@ void CloseUp(ControlRecord* rec, bool commit) {
     if (!rec->isSimple && rec->hwndDropDown) {
         rec->cancelModeSeen = 0;
         Notify(rec, commit ? QELBOXN_CLOSEUPOK : QELBOXN_CLOSEUPCANCEL);
-        if (!rec->cancelModeSeen) QelBox_ShowDropDown(rec->hwndControl, FALSE);
+        if (!rec->cancelModeSeen) ShowDropDown(rec, FALSE);
     }
     if (commit)
         SetCommittedSel(rec, rec->curSel, true);
@@ -32,7 +32,7 @@ void CloseUp(ControlRecord* rec, bool commit) {
 
 void ShowOrClose(ControlRecord* rec, bool show, bool commit) {
     if (show)
-        QelBox_ShowDropDown(rec->hwndControl, TRUE);
+        ShowDropDown(rec, TRUE);
     else
         CloseUp(rec, commit);
 }
@@ -53,10 +53,7 @@ bool CreateSimpleList(ControlRecord* rec) {
     return true;
 }
 
-extern "C" {
-
-int WINAPI QelBox_ShowDropDown(HWND control, BOOL show) {
-    ControlRecord* rec = RecordOf(control);
+int ShowDropDown(ControlRecord* rec, BOOL show) {
     if (rec->isSimple) return 0;
     if ((rec->hwndDropDown != nullptr) == (show != 0)) return 1;
     if (show && rec->itemCount < 1) return 0;
@@ -69,7 +66,7 @@ int WINAPI QelBox_ShowDropDown(HWND control, BOOL show) {
     Notify(rec, QELBOXN_DROPDOWN);
     if (rec->cancelModeSeen) return 1;
     HWND focus = GetFocus();
-    if (!focus || (focus != control && focus != rec->hwndEdit)) SetFocus(control);
+    if (!focus || (focus != rec->hwndControl && focus != rec->hwndEdit)) SetFocus(rec->hwndControl);
 
     RECT r = DropDownRect(rec);
     DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER;
@@ -82,14 +79,20 @@ int WINAPI QelBox_ShowDropDown(HWND control, BOOL show) {
                         Width(r) - 1, Height(r), GetDesktopWindow(), nullptr, g_module.module, rec);
     rec->hwndDropDown = list;
     if (!list) {
-        ReportError("QelBox", __LINE__, "Couldn't create dropdown control");
+        ReportError("QelBox", __LINE__, "Couldn't create dropdown rec->hwndControl");
         return -1;
     }
     SetWindowLongPtrA(list, GWLP_ID, QELBOX_LIST_ID);
     SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(rec->font), 0);
     SetWindowPos(list, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    if (rec->committedSel >= 0) QelBox_MakeRowVisible(control, rec->committedSel);
+    if (rec->committedSel >= 0) MakeRowVisible(rec, rec->committedSel);
     return 1;
+}
+
+extern "C" {
+
+int WINAPI QelBox_ShowDropDown(HWND control, BOOL show) {
+    return ShowDropDown(RecordOf(control), show);
 }
 
 int WINAPI QelBox_GetDroppedState(HWND control) {

@@ -10,3 +10,6 @@ void CloseUp(ControlRecord* rec, bool commit);
 void ShowOrClose(ControlRecord* rec, bool show, bool commit);
 // Creates the simple type's permanent list window; false on failure.
 bool CreateSimpleList(ControlRecord* rec);
+
+// QelBox_ShowDropDown: opens or closes the drop-down.
+int ShowDropDown(ControlRecord* rec, BOOL show);

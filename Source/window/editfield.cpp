@@ -166,6 +166,12 @@ extern "C" LRESULT WINAPI QelCtl_WndProc(HWND edit, UINT message, WPARAM wParam,
     }
 }
 
+void SetEditFont(ControlRecord* rec, HFONT font, BOOL redraw) {
+    StoreFont(rec, &rec->editFont, &rec->editFontMetrics, font);
+    if (rec->hwndEdit) SendMessageA(rec->hwndEdit, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+    FontChanged(rec, redraw);
+}
+
 extern "C" {
 
 HWND WINAPI QelBox_GetHWNDEdit(HWND control) {
@@ -204,10 +210,7 @@ HFONT WINAPI QelBox_GetEditCtlFont(HWND control) {
 }
 
 void WINAPI QelBox_SetEditCtlFont(HWND control, HFONT font, BOOL redraw) {
-    ControlRecord* rec = RecordOf(control);
-    StoreFont(rec, &rec->editFont, &rec->editFontMetrics, font);
-    if (rec->hwndEdit) SendMessageA(rec->hwndEdit, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-    FontChanged(rec, redraw);
+    SetEditFont(RecordOf(control), font, redraw);
 }
 
 int WINAPI QelBox_GetExtendedUI(HWND control) {

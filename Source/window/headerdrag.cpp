@@ -148,7 +148,7 @@ void EraseDragFeedback(ControlRecord* rec) {
 void ApplyColumnResize(ControlRecord* rec, int column, int xc) {
     const int p = rec->columns[column].displayPosition;
     int space = max(0, xc - rec->overheadWidth);
-    const int extent = QelBox_GetHorizontalExtent(rec->hwndControl);
+    const int extent = rec->horizontalExtent;
     const bool tracksExtent = extent >= 0 && (rec->columnCount >= 2 || !rec->openEnded);
     const int oldSum = tracksExtent ? WidthSum(rec, LastDividerPosition(rec)) : 0;
     bool changed = false;
@@ -182,8 +182,7 @@ void ApplyColumnResize(ControlRecord* rec, int column, int xc) {
     }
     if (!changed) return;
     if (extent >= 0 && (rec->columnCount > 1 || !rec->openEnded)) {
-        QelBox_SetHorizontalExtent(rec->hwndControl,
-                                   extent + WidthSum(rec, LastDividerPosition(rec)) - oldSum);
+        SetHorizontalExtent(rec, extent + WidthSum(rec, LastDividerPosition(rec)) - oldSum);
         SetHorizontalOffsetNotify(rec, rec->horizontalOffset);
     }
     InvalidateHeader(rec);
@@ -258,14 +257,14 @@ void DropColumn(ControlRecord* rec, int x) {
     InvalidateHeader(rec);
     InvalidateItemCells(rec, 0, true);
     if (rec->openEnded && (d >= formerLast || afterLast)) {
-        int extent = QelBox_GetHorizontalExtent(rec->hwndControl);
+        int extent = rec->horizontalExtent;
         const int nowLast = ColumnAtPosition(rec, LastVisiblePosition(rec));
         if (d >= formerLast)
             extent += ColumnWidth(rec, dragged) - ColumnWidth(rec, nowLast);
         else
             extent += ColumnWidth(rec, formerLastColumn) - ColumnWidth(rec, nowLast);
-        QelBox_SetHorizontalExtent(rec->hwndControl, extent);
-        QelBox_SetHorizontalOffset(rec->hwndControl, QelBox_GetHorizontalOffset(rec->hwndControl));
+        SetHorizontalExtent(rec, extent);
+        SetHorizontalOffset(rec, rec->horizontalOffset);
     }
     Notify(rec, QELBOXN_COLUMNSREORDERED);
 }

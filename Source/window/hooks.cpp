@@ -2,6 +2,7 @@
 // clicks or types outside the focused control, by posting the private close
 // message to it. They never touch a control record directly.
 #include "base/module.h"
+#include "base/record.h"
 #include "qelbox.h"
 
 namespace {
@@ -26,10 +27,11 @@ bool CloseOnOutsideClick(HWND target) {
     if (!focus || focus == target) return false;
     HWND control = FindMarkedAncestor(focus);
     if (!control) return false;
-    if (target == control || IsChild(control, target) ||
-        target == QelBox_GetHWNDDropDown(control) || IsSimpleStyle(control))
+    const ControlRecord* rec = RecordOf(control);
+    if (target == control || IsChild(control, target) || target == rec->hwndDropDown ||
+        IsSimpleStyle(control))
         return false;
-    if (!QelBox_GetDroppedState(control)) return false;
+    if (!rec->hwndDropDown) return false;
     PostMessageA(control, QELBOX_WM_CLOSEDROPDOWN, 0, 0);
     return true;
 }
@@ -64,7 +66,7 @@ extern "C" LRESULT WINAPI QelBox_KeyboardFilterHook(int code, WPARAM key, LPARAM
     if (data & 0x10000000) {
         HWND control = FindMarkedAncestor(GetFocus());
         if (control && !IsSimpleStyle(control) && !(GetWindowLongA(control, GWL_STYLE) & 0x8000) &&
-            QelBox_GetDroppedState(control))
+            RecordOf(control)->hwndDropDown)
             PostMessageA(control, QELBOX_WM_CLOSEDROPDOWN, 0, 0);
     }
     return result;

@@ -5,6 +5,7 @@
 #include "geometry/layout.h"
 #include "model/selection.h"
 #include "window/dropdown.h"
+#include "model/search.h"
 
 namespace {
 
@@ -59,10 +60,10 @@ void HandleKeyDown(ControlRecord* rec, WPARAM key) {
             CloseUp(rec, false);
         break;
     case VK_PRIOR:
-        if (count) MoveTo(rec, max(0, cur - QelBox_GetItemsShown(rec->hwndControl)));
+        if (count) MoveTo(rec, max(0, cur - RowsShown(rec)));
         break;
     case VK_NEXT:
-        if (count) MoveTo(rec, min(cur + QelBox_GetItemsShown(rec->hwndControl), last));
+        if (count) MoveTo(rec, min(cur + RowsShown(rec), last));
         break;
     case VK_END:
         if (count) MoveTo(rec, last);
@@ -76,7 +77,7 @@ void HandleKeyDown(ControlRecord* rec, WPARAM key) {
         break;
     case VK_DOWN:
         if (!rec->isSimple && !rec->hwndDropDown && rec->extendedUI) {
-            QelBox_ShowDropDown(rec->hwndControl, TRUE);
+            ShowDropDown(rec, TRUE);
             break;
         }
         if (count) MoveTo(rec, min(cur + 1, last));
@@ -97,8 +98,8 @@ void HandleKeyDown(ControlRecord* rec, WPARAM key) {
 void HandleChar(ControlRecord* rec, WPARAM ch) {
     if (IsVirtual(rec)) return;
     char text[2] = {static_cast<char>(ch), 0};
-    int found = QelBox_FindString_A(rec->hwndControl, rec->curSel, EditColumn(rec), text, TRUE);
-    if (found >= 0) QelBox_SetCurSel(rec->hwndControl, found);
+    int found = FindText(rec, rec->curSel, EditColumn(rec), text, TRUE, false);
+    if (found >= 0) SetCurSel(rec, found);
 }
 
 void HandleWheel(ControlRecord* rec, int delta) {
@@ -115,7 +116,7 @@ void HandleWheel(ControlRecord* rec, int delta) {
     if (delta >= 0) {
         top = max(0, rec->topIndex - d);
     } else {
-        int limit = max(0, rec->itemCount - QelBox_GetItemsShown(rec->hwndControl));
+        int limit = max(0, rec->itemCount - RowsShown(rec));
         top = min(rec->topIndex - d, limit);
     }
     if (top != rec->topIndex) {

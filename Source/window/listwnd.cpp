@@ -55,7 +55,7 @@ void OnVScroll(ControlRecord* rec, HWND list, WPARAM wParam) {
     if (rec->itemCount < 1) return;
     HWND control = rec->hwndControl;
     const int t = rec->topIndex;
-    auto shown = [&] { return QelBox_GetItemsShown(control); };
+    auto shown = [&] { return RowsShown(rec); };
     auto maxTop = [&] { return max(0, rec->itemCount - shown()); };
     int top;
     switch (LOWORD(wParam)) {

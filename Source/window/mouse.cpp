@@ -14,6 +14,7 @@
 #include "model/selection.h"
 #include "window/dropdown.h"
 #include "window/headerdrag.h"
+#include "geometry/rects.h"
 
 namespace {
 
@@ -40,13 +41,13 @@ void SendClickCode(ControlRecord* rec, int code) {
 
 RECT DropButtonRect(ControlRecord* rec) {
     RECT r;
-    QelBox_GetDropDownButtonRect(rec->hwndControl, &r);
+    DropDownButtonRect(rec, &r);
     return r;
 }
 
 RECT CornerRect(ControlRecord* rec) {
     RECT r;
-    QelBox_GetRowColHeaderRect(rec->hwndControl, &r);
+    CornerHeaderRect(rec, &r);
     return r;
 }
 
@@ -58,7 +59,7 @@ void InvalidateDropButton(ControlRecord* rec) {
 
 void HighlightAndShow(ControlRecord* rec, int index) {
     if (index != rec->curSel) SetHighlight(rec, index);
-    if (index >= 0) QelBox_MakeRowVisible(rec->hwndControl, index);
+    if (index >= 0) MakeRowVisible(rec, index);
 }
 
 // Opens the closed list or closes the open one without accepting.
@@ -66,7 +67,7 @@ void ToggleDropDown(ControlRecord* rec) {
     if (rec->hwndDropDown)
         CloseUp(rec, false);
     else
-        QelBox_ShowDropDown(rec->hwndControl, TRUE);
+        ShowDropDown(rec, TRUE);
 }
 
 POINT ToControl(ControlRecord* rec, const MouseEvent& event) {
@@ -79,7 +80,7 @@ POINT ToControl(ControlRecord* rec, const MouseEvent& event) {
 // Left edge of the header cell of a column in control client coordinates.
 bool PointInHeaderCell(ControlRecord* rec, int column, int x, int y) {
     RECT cell;
-    QelBox_GetHeaderRect(rec->hwndControl, column, &cell);
+    HeaderRect(rec, column, &cell);
     POINT pt = {x, y};
     return PtInRect(&cell, pt) != 0;
 }
@@ -97,7 +98,7 @@ int ColumnUnderPointer(ControlRecord* rec, const MouseEvent& event) {
 void ClickOnRows(ControlRecord* rec, const MouseEvent& event) {
     POINT pt = ToControl(rec, event);
     int area = 0;
-    int index = QelBox_CalcIndexFromPoint(rec->hwndControl, &pt, &area);
+    int index = IndexFromPoint(rec, &pt, &area);
     int code = event.buttonCode + (area ? QELBOXN_ONCONTROL : 0) +
                (event.doubleClick ? QELBOXN_DBLCLK : 0);
     int level = index >= 0 ? ItemLevel(rec, index) : 0;
@@ -143,7 +144,7 @@ void ClickOnRows(ControlRecord* rec, const MouseEvent& event) {
 void TrackListPoint(ControlRecord* rec, const MouseEvent& event, bool held) {
     POINT pt = ToControl(rec, event);
     int area = 0;
-    int index = QelBox_CalcIndexFromPoint(rec->hwndControl, &pt, &area);
+    int index = IndexFromPoint(rec, &pt, &area);
     if (index >= 0 && !area) {
         StopAutoScrollTimer(rec);
         if (index != rec->curSel) HighlightAndShow(rec, index);

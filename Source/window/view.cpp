@@ -21,6 +21,10 @@ bool RecreateEditField(ControlRecord* rec) {
     return CreateEditField(rec) != nullptr;
 }
 
+void SetTopRow(ControlRecord* rec, int index) {
+    SetTopIndex(rec, index);
+}
+
 } // namespace
 
 void InstallViewHandlers() {
@@ -30,6 +34,8 @@ void InstallViewHandlers() {
     g_view.rowHeadersChanged = InvalidateRowHeaders;
     g_view.headerChanged = InvalidateHeader;
     g_view.indentChanged = UpdateOverheadWidth;
+    g_view.showRow = MakeRowVisible;
+    g_view.setTopRow = SetTopRow;
     g_view.closeList = CloseListUncommitted;
     g_view.editTextChanged = SyncEditText;
     g_view.editFieldChanged = RecreateEditField;

@@ -15,6 +15,10 @@
 #include "window/mouse.h"
 #include "paint/draw.h"
 #include "paint/paint.h"
+#include "geometry/rects.h"
+#include "geometry/rowheaders.h"
+#include "model/search.h"
+#include "model/itemprops.h"
 
 namespace {
 
@@ -45,8 +49,8 @@ LRESULT OnCreate(ControlRecord* rec, const CREATESTRUCTA* cs) {
     rec->maxCharWidth = rec->fontMetrics.tmMaxCharWidth;
 
     // Without its default column the control cannot work: creation fails.
-    if (!QelBox_SetColumns(control, 0, nullptr)) return -1;
-    QelBox_SetOpenEnded(control, 1);
+    if (!SetColumns(rec, 0, nullptr)) return -1;
+    SetOpenEnded(rec, 1);
 
     rec->colHeaderFont = nullptr;
     rec->rowHeaderFont = nullptr;
@@ -97,7 +101,7 @@ LRESULT OnCreate(ControlRecord* rec, const CREATESTRUCTA* cs) {
         char text[16];
         for (int i = 1; i <= 9; ++i) {
             wsprintfA(text, "Item %d", i);
-            QelBox_AddString_A(control, text);
+            InsertString(rec, -1, text);
         }
     }
     InterlockedIncrement(&g_module.liveControls);
@@ -137,11 +141,10 @@ void OnSize(ControlRecord* rec, WPARAM type, LPARAM size) {
     if (type != SIZE_MINIMIZED) {
         if (rec->layoutSizing == 0) rec->requestedHeight = static_cast<short>(HIWORD(size));
         RecalcLayout(rec);
-        if (rec->isSimple && rec->committedSel >= 0)
-            QelBox_MakeRowVisible(rec->hwndControl, rec->committedSel);
+        if (rec->isSimple && rec->committedSel >= 0) MakeRowVisible(rec, rec->committedSel);
         RepaintAll(rec);
         UpdateVScrollBar(rec);
-        QelBox_SetHorizontalExtent(rec->hwndControl, rec->horizontalExtent);
+        SetHorizontalExtent(rec, rec->horizontalExtent);
         SetHorizontalOffsetNotify(rec, rec->horizontalOffset);
     }
     Notify(rec, QELBOXN_SIZE);
@@ -177,9 +180,9 @@ void OnSetFont(ControlRecord* rec, HFONT font, BOOL redraw) {
     MeasureFont(rec, font, &rec->fontMetrics);
     rec->charWidth = rec->fontMetrics.tmAveCharWidth;
     rec->maxCharWidth = rec->fontMetrics.tmMaxCharWidth;
-    QelBox_SetColHeaderFont(rec->hwndControl, font, FALSE);
-    QelBox_SetRowHeaderFont(rec->hwndControl, font, FALSE);
-    QelBox_SetEditCtlFont(rec->hwndControl, font, FALSE);
+    SetColHeaderFont(rec, font, FALSE);
+    SetRowHeaderFont(rec, font, FALSE);
+    SetEditFont(rec, font, FALSE);
     if (rec->hwndDropDown)
         SendMessageA(rec->hwndDropDown, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
     RecalcLayout(rec);
@@ -192,7 +195,7 @@ void OnEditChange(ControlRecord* rec) {
         char text[513];
         GetWindowTextA(rec->hwndEdit, text, 512);
         int found = -1;
-        if (text[0]) found = QelBox_FindStringExact_A(rec->hwndControl, -1, 0, text, TRUE);
+        if (text[0]) found = FindText(rec, -1, 0, text, TRUE, true);
         if (found < 0) ++rec->editSyncSuppress;
         SetHighlight(rec, found);
         SetCommittedSel(rec, found, false);
@@ -304,7 +307,7 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
         return CopyCommittedText(rec, reinterpret_cast<char*>(lParam), static_cast<int>(wParam));
     case WM_GETTEXTLENGTH:
         if (rec->hwndEdit) return SendMessageA(rec->hwndEdit, message, wParam, lParam);
-        return QelBox_GetTextLength(window, -1, 0);
+        return TextLength(rec, -1, 0);
     case WM_PAINT:
     case WM_PRINT:
         PaintMessage(rec, window, reinterpret_cast<HDC>(wParam));
@@ -382,7 +385,7 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
             SendMessageA(rec->hwndEdit, message, wParam, lParam);
         } else {
             CopyCommittedRow(rec);
-            QelBox_SetCurSel(window, -1);
+            SetCurSel(rec, -1);
         }
         return 0;
     case WM_COPY:
@@ -392,7 +395,7 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
             CopyCommittedRow(rec);
         return 0;
     case WM_CLEAR:
-        QelBox_SetCurSel(window, -1);
+        SetCurSel(rec, -1);
         return 0;
     case QELBOX_WM_CLOSEDROPDOWN:
         CloseUp(rec, false);
