@@ -3,8 +3,6 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "qelbox.h"
-
 namespace {
 // Successful allocations left before allocations start failing; -1 = never.
 LONG g_allocationsLeft = -1;
@@ -53,18 +51,14 @@ void GdiDeleted() {
     InterlockedDecrement(&g_liveGdiObjects);
 }
 
-extern "C" {
-
-void WINAPI QelBoxDiag_FailAllocationsAfter(int successes) {
+void FailAllocationsAfter(int successes) {
     g_allocationsLeft = successes < 0 ? -1 : successes;
 }
 
-int WINAPI QelBoxDiag_LiveAllocations(void) {
+int LiveAllocations() {
     return static_cast<int>(g_liveBlocks);
 }
 
-int WINAPI QelBoxDiag_LiveGdiObjects(void) {
+int LiveGdiObjects() {
     return static_cast<int>(g_liveGdiObjects);
 }
-
-} // extern "C"

@@ -20,3 +20,11 @@ bool QelAllocationRefused();
 // GDI accounting: call after creating and before deleting an object or DC.
 void GdiCreated();
 void GdiDeleted();
+
+// The bookkeeping's controls and counts, which the test build of the library
+// exports (tests/qelbox_diag.h): after `successes` more successful
+// allocations every further one fails (-1: never); heap blocks held; GDI
+// objects and DCs created and not deleted.
+void FailAllocationsAfter(int successes);
+int LiveAllocations();
+int LiveGdiObjects();

@@ -222,10 +222,6 @@ int WINAPI QelBox_GetCount(HWND control) {
     return RecordOf(control)->itemCount;
 }
 
-int WINAPI QelBoxDiag_ItemCapacity(HWND control) {
-    return ItemSlots(RecordOf(control));
-}
-
 int WINAPI QelBox_SetDeleteCallback(HWND control, const DeleteCallbackInfo* info) {
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec)) return 0;
