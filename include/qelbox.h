@@ -1338,20 +1338,6 @@ QELBOXAPI int CALLBACK QelBox_FontsForStyleEnumProc(const LOGFONTA* font,
    number of control types. */
 QELBOXAPI UINT WINAPI CustomControlInfoA(LPCCINFOA records);
 
-/* ------------------------------------------------------------------ */
-/* Diagnostics for test programs (not needed by applications)          */
-/* ------------------------------------------------------------------ */
-/* Makes the library's heap allocations fail: after `successes` more
-   successful allocations every further one fails; -1 turns this off. */
-QELBOXAPI void WINAPI QelBoxDiag_FailAllocationsAfter(int successes);
-/* Number of heap blocks the library holds at the moment. */
-QELBOXAPI int WINAPI QelBoxDiag_LiveAllocations(void);
-/* Number of item slots the control's item array has room for (items and
-   spare slots; 0 while it holds no array). */
-QELBOXAPI int WINAPI QelBoxDiag_ItemCapacity(HWND control);
-/* Number of GDI objects and DCs the library has created and not deleted. */
-QELBOXAPI int WINAPI QelBoxDiag_LiveGdiObjects(void);
-
 #ifdef __cplusplus
 }
 #endif

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks a built DLL against the public header:
-#   check_exports.sh OBJDUMP BITS HEADER DLL
+#   check_exports.sh OBJDUMP BITS HEADER DLL [HEADER...]
+# (the further headers declare exports of the test build).
 # - every function declared in the header is exported under its plain name,
 #   and the DLL exports nothing undeclared;
 # - the DLL is a PE32 (BITS 32) or PE32+ (BITS 64) image;
@@ -10,6 +11,8 @@ objdump=$1
 bits=$2
 header=$3
 dll=$4
+shift 4
+headers=("$header" "$@")
 dump=$("$objdump" -p "$dll")
 status=0
 
@@ -21,7 +24,7 @@ fi
 
 # The library's own functions, and the custom-control entry of dialog editors.
 names='Qel[A-Za-z0-9_]+|CustomControlInfoA'
-declared=$(grep -oE "(WINAPI|CALLBACK) ($names)\(" "$header" | sed -E "s/.* ($names)\(/\1/" | sort -u)
+declared=$(cat "${headers[@]}" | grep -oE "(WINAPI|CALLBACK) ($names)\(" | sed -E "s/.* ($names)\(/\1/" | sort -u)
 exported=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$dump" |
     grep -oE '^\s*\[ *[0-9]+\] [A-Za-z_@0-9]+' | sed -E 's/.*\] //' | sort -u)
 if grep -q '@' <<<"$exported"; then

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "qelbox.h"
+#include "qelbox_diag.h"
 
 // The DLL under test: the 64-bit test programs load qelbox64.dll.
 #ifdef _WIN64

@@ -11,7 +11,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 bits=$1
 exe=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 shift 2
-build=$(cd "$(dirname "$exe")/.." && pwd)
+# The build tree: the nearest directory above the program with a CMake cache
+# (programs live in bin/ or bin/testing/).
+build=$(dirname "$exe")
+while [ "$build" != / ] && [ ! -f "$build/CMakeCache.txt" ]; do build=$(dirname "$build"); done
 cd "$build"
 . "$here/../scripts/wine-env.sh" "$bits" "${WINEPREFIX:-$build/wine}"
 log=$(mktemp)

@@ -10,7 +10,7 @@
 
 // The record is reached directly in one place only: to make a control
 // behave as on a system without SetScrollInfo, which Wine always has.
-#include "../Source/core/record.h"
+#include "../Source/base/record.h"
 
 bool operator==(const RECT& a, const RECT& b) {
     return EqualRect(&a, &b) != 0;

@@ -111,4 +111,4 @@ def main(out_dir):
 
 
 if __name__ == '__main__':
-    main(sys.argv[1] if len(sys.argv) > 1 else 'Source/core/res')
+    main(sys.argv[1] if len(sys.argv) > 1 else 'Source/base/res')

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Regenerates Source/core/qelbox.def from the sources and a build tree.
+"""Regenerates Source/base/qelbox.def from the sources and a build tree.
 
 Every function defined as `WINAPI Qel...(` or `CALLBACK Qel...(` in Source/
 is exported, and so is the dialog editors' entry `WINAPI CustomControlInfoA(`.
@@ -9,6 +9,8 @@ plain name while the import library keeps the decorated one, so that C and
 C++ callers of include/qelbox.h link against it.
 
 Usage: tools/update_def.py BUILD_DIR   (a 32-bit build tree)
+       tools/update_def.py --reuse     (after moving exports between files:
+                                        takes the decorations from the .def)
 """
 import re
 import subprocess
@@ -21,7 +23,17 @@ ROOT = Path(__file__).resolve().parent.parent
 EXPORTED = r'Qel\w+|CustomControlInfoA'
 
 
-def main(build_dir):
+DEF = ROOT / 'Source/base/qelbox.def'
+
+
+def decorations_from_def():
+    decorated = {}
+    for m in re.finditer(r'^\s+(' + EXPORTED + r')@(\d+)$', DEF.read_text(), re.M):
+        decorated[m.group(1)] = m.group(1) + '@' + m.group(2)
+    return decorated
+
+
+def decorations_from_build(build_dir):
     objects = list(Path(build_dir).glob('CMakeFiles/qelbox.dir/Source/**/*.obj'))
     if not objects:
         sys.exit('no objects found under ' + build_dir + ': build the library first')
@@ -30,6 +42,11 @@ def main(build_dir):
     decorated = {}
     for m in re.finditer(r' T _(' + EXPORTED + r')@(\d+)$', nm, re.M):
         decorated[m.group(1)] = m.group(1) + '@' + m.group(2)
+    return decorated
+
+
+def main(build_dir):
+    decorated = decorations_from_def() if build_dir == '--reuse' else decorations_from_build(build_dir)
     lines = ['; Exports of qelbox32.dll and qelbox64.dll. Regenerate with tools/update_def.py',
              '; after adding an exported function. Names are stdcall-decorated here and',
              '; exported plain; the 64-bit build uses this list with the decoration removed.',
@@ -49,7 +66,7 @@ def main(build_dir):
             lines.append('    ' + decorated[name])
     if missing:
         sys.exit('not compiled: ' + ', '.join(missing))
-    (ROOT / 'Source/core/qelbox.def').write_text('\n'.join(lines) + '\n')
+    DEF.write_text('\n'.join(lines) + '\n')
 
 
 if __name__ == '__main__':

@@ -4,7 +4,7 @@
 
 #include <stdlib.h>
 
-#include "core/module.h"
+#include "base/module.h"
 
 #ifdef _WIN64
 #define QELBOX_DLL_FILE "qelbox64.dll"

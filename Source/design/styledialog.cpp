@@ -5,9 +5,9 @@
 
 #include <initializer_list>
 
-#include "core/memory.h"
-#include "core/module.h"
-#include "core/record.h"
+#include "base/memory.h"
+#include "base/module.h"
+#include "base/record.h"
 #include "design/companions.h"
 
 namespace {

@@ -1,11 +1,12 @@
 // QelBox_Fonts: fills a control with the installed font faces, sorted among
 // themselves, optionally marked as TrueType or device faces, with the font
 // type in the first cell's data.
-#include "core/memory.h"
-#include "core/module.h"
+#include "base/memory.h"
+#include "base/module.h"
 #include "fonts/fontlists.h"
-#include "items/items.h"
-#include "list/dropdown.h"
+#include "model/items.h"
+#include "window/dropdown.h"
+#include "model/itemprops.h"
 
 namespace {
 
@@ -58,22 +59,21 @@ int CALLBACK QelBox_FontsEnumProc(const LOGFONTA* font, const TEXTMETRICA*, DWOR
     // The faces of this call occupy fontInsertPos onward, already sorted; a
     // face listed before (seen on the screen and on the device) takes the
     // mark and type of its latest enumeration.
-    HWND control = rec->hwndControl;
     const int end = min(rec->fontInsertPos + rec->fontAddedCount, rec->itemCount);
     int position = rec->fontInsertPos;
     for (; position < end; ++position) {
         const int order = CompareWithItem(rec, position, font->lfFaceName);
         if (order < 0) break;
         if (order == 0) {
-            QelBox_SetItemBitmap(control, position, mark);
-            SetFirstCellData(control, position, fontType);
+            SetItemBitmap(rec, position, mark);
+            SetFirstCellData(rec, position, fontType);
             return 1;
         }
     }
-    const int inserted = InsertWithData(control, position, font->lfFaceName, fontType);
+    const int inserted = InsertWithData(rec, position, font->lfFaceName, fontType);
     rec->fontLastIndex = inserted;
     if (inserted < 0) return 0;
-    QelBox_SetItemBitmap(control, inserted, mark);
+    SetItemBitmap(rec, inserted, mark);
     ++rec->fontAddedCount;
     return 1;
 }
@@ -91,7 +91,7 @@ int WINAPI QelBox_Fonts(HWND control, int index, BOOL withBitmaps, HDC device, D
         LoadMark(rec->fontBitmapDevice, kDeviceMarkId);
         // The TrueType mark sizes the bitmap column; without it bitmaps are
         // switched off.
-        QelBox_SetItemBitmap(control, -1, rec->fontBitmapTrueType);
+        SetItemBitmap(rec, -1, rec->fontBitmapTrueType);
     }
     bool completed = true;
     if (!device || (filterFlags & QELBOXFONT_SCREEN))

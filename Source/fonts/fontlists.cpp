@@ -3,7 +3,9 @@
 // exactly like items the application adds itself.
 #include "fonts/fontlists.h"
 
-#include "core/module.h"
+#include "base/module.h"
+#include "model/cellinfo.h"
+#include "model/items.h"
 
 namespace {
 
@@ -17,24 +19,24 @@ CellInfo FirstCell(int index) {
 
 } // namespace
 
-QelData FirstCellData(HWND control, int index) {
+QelData FirstCellData(ControlRecord* rec, int index) {
     CellInfo cell = FirstCell(index);
-    return QelBox_GetCellInfo(control, &cell) ? cell.cellData : 0;
+    return GetCellInfo(rec, &cell) ? cell.cellData : 0;
 }
 
-bool SetFirstCellData(HWND control, int index, QelData value) {
+bool SetFirstCellData(ControlRecord* rec, int index, QelData value) {
     CellInfo cell = FirstCell(index);
-    if (!QelBox_GetCellInfo(control, &cell)) return false;
+    if (!GetCellInfo(rec, &cell)) return false;
     cell.cellData = value;
-    return QelBox_SetCellInfo(control, &cell) != 0;
+    return SetCellInfo(rec, &cell) != 0;
 }
 
-int InsertWithData(HWND control, int index, const char* text, QelData value) {
-    const int inserted = QelBox_InsertString_A(control, index, text);
+int InsertWithData(ControlRecord* rec, int index, const char* text, QelData value) {
+    const int inserted = InsertString(rec, index, text);
     if (inserted < 0) return inserted;
     // An item without its value would read as size or type 0: take it out.
-    if (!SetFirstCellData(control, inserted, value)) {
-        QelBox_DeleteString(control, inserted);
+    if (!SetFirstCellData(rec, inserted, value)) {
+        DeleteString(rec, inserted);
         return -1;
     }
     return inserted;

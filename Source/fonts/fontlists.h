@@ -3,17 +3,17 @@
 // value, and enumerating a face on the screen and on a second device.
 #pragma once
 
-#include "core/record.h"
+#include "base/record.h"
 
 // The cellData of column 0 of a valid item (0 when it cannot be read).
-QelData FirstCellData(HWND control, int index);
+QelData FirstCellData(ControlRecord* rec, int index);
 // Sets the cellData of column 0, keeping the cell's other overrides; false
 // when memory runs out.
-bool SetFirstCellData(HWND control, int index, QelData value);
+bool SetFirstCellData(ControlRecord* rec, int index, QelData value);
 // Inserts `text` at `index` (-1 or the count: at the end) and stores
 // `value` as its first cell's data; returns the index, or a negative value
 // with nothing inserted.
-int InsertWithData(HWND control, int index, const char* text, QelData value);
+int InsertWithData(ControlRecord* rec, int index, const char* text, QelData value);
 
 // Runs EnumFontFamiliesA for `face` (null: every family) with `proc` and
 // the control's record as the user value: on the screen when `onScreen`,

@@ -1,6 +1,7 @@
 // QelBox_FontSizes_A: fills a control with the point sizes of one face,
 // each item's first cell holding its size.
 #include "fonts/fontlists.h"
+#include "model/items.h"
 
 namespace {
 
@@ -8,17 +9,17 @@ namespace {
 const int kTrueTypeSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 const int kScalableSizes[] = {6, 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 
-int InsertSize(HWND control, int index, int points) {
+int InsertSize(ControlRecord* rec, int index, int points) {
     char text[16];
     wsprintfA(text, "%d", points);
-    return InsertWithData(control, index, text, static_cast<DWORD>(points));
+    return InsertWithData(rec, index, text, static_cast<DWORD>(points));
 }
 
 // A scalable face replaces whatever the list held by a standard table.
-template <size_t N> void FillStandardSizes(HWND control, const int (&sizes)[N]) {
-    QelBox_ResetContent(control);
+template <size_t N> void FillStandardSizes(ControlRecord* rec, const int (&sizes)[N]) {
+    ResetContent(rec);
     for (int points : sizes)
-        InsertSize(control, -1, points);
+        InsertSize(rec, -1, points);
 }
 
 int ScreenPixelsPerInch() {
@@ -37,33 +38,33 @@ int CALLBACK QelBox_FontsForSizeEnumProc(const LOGFONTA*, const TEXTMETRICA* met
                                          DWORD fontType, LPARAM user) {
     ControlRecord* rec = reinterpret_cast<ControlRecord*>(user);
     if (!metrics || !rec) return 0;
-    HWND control = rec->hwndControl;
     if (fontType & TRUETYPE_FONTTYPE) {
-        FillStandardSizes(control, kTrueTypeSizes);
+        FillStandardSizes(rec, kTrueTypeSizes);
         return 0;
     }
     if (!(fontType & RASTER_FONTTYPE)) {
-        FillStandardSizes(control, kScalableSizes);
+        FillStandardSizes(rec, kScalableSizes);
         return 0;
     }
     // A raster instance adds its own size, merged in ascending order.
     const int points =
         MulDiv(metrics->tmHeight - metrics->tmInternalLeading, 72, ScreenPixelsPerInch());
-    const int count = QelBox_GetCount(control);
+    const int count = rec->itemCount;
     int position = 0;
     for (; position < count; ++position) {
-        const int listed = static_cast<int>(FirstCellData(control, position));
+        const int listed = static_cast<int>(FirstCellData(rec, position));
         if (listed == points) return 1;
         if (listed > points) break;
     }
-    InsertSize(control, position, points);
+    InsertSize(rec, position, points);
     return 1;
 }
 
 int WINAPI QelBox_FontSizes_A(HWND control, HDC device, const char* faceName) {
     if (!faceName) return 0;
-    EnumerateFonts(RecordOf(control), device, true, faceName, QelBox_FontsForSizeEnumProc);
-    return QelBox_GetCount(control) > 0 ? 1 : 0;
+    ControlRecord* rec = RecordOf(control);
+    EnumerateFonts(rec, device, true, faceName, QelBox_FontsForSizeEnumProc);
+    return rec->itemCount > 0 ? 1 : 0;
 }
 
 } // extern "C"

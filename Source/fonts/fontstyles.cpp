@@ -4,8 +4,9 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "core/memory.h"
+#include "base/memory.h"
 #include "fonts/fontlists.h"
+#include "model/search.h"
 
 namespace {
 
@@ -79,11 +80,11 @@ void WeightName(const char* names, int position, const char** begin, const char*
 // Where a style with this key belongs: its index when it is listed already
 // (*listed set), else the insertion index (weights ascending, upright
 // before italic).
-int StylePosition(HWND control, DWORD key, bool* listed) {
+int StylePosition(ControlRecord* rec, DWORD key, bool* listed) {
     *listed = false;
-    const int count = QelBox_GetCount(control);
+    const int count = rec->itemCount;
     for (int i = 0; i < count; ++i) {
-        const QelData value = FirstCellData(control, i);
+        const QelData value = FirstCellData(rec, i);
         if (value == key) {
             *listed = true;
             return i;
@@ -96,11 +97,11 @@ int StylePosition(HWND control, DWORD key, bool* listed) {
 
 // Adds one style unless it or its name is listed already; returns its
 // index, or a negative value when it could not be added.
-int AddStyle(HWND control, const StyleNames& names, LONG weight, bool italic) {
+int AddStyle(ControlRecord* rec, const StyleNames& names, LONG weight, bool italic) {
     const int position = WeightPosition(weight);
     const DWORD key = static_cast<DWORD>(kWeights[position]) | (italic ? kItalicKey : 0);
     bool listed;
-    const int index = StylePosition(control, key, &listed);
+    const int index = StylePosition(rec, key, &listed);
     if (listed) return index;
 
     const char* begin;
@@ -114,8 +115,8 @@ int AddStyle(HWND control, const StyleNames& names, LONG weight, bool italic) {
     memcpy(name + nameLength, names.Suffix(), suffixLength);
     name[nameLength + suffixLength] = 0;
 
-    int result = QelBox_FindStringExact_A(control, -1, 0, name, FALSE);
-    if (result < 0) result = InsertWithData(control, index, name, key);
+    int result = FindText(rec, -1, 0, name, FALSE, true);
+    if (result < 0) result = InsertWithData(rec, index, name, key);
     QelFree(name);
     return result;
 }
@@ -132,16 +133,15 @@ int CALLBACK QelBox_FontsForStyleEnumProc(const LOGFONTA* font, const TEXTMETRIC
     StyleNames names;
     if (!names.Resolve(rec->fontWeightNames, rec->fontItalicSuffix)) return 0;
 
-    HWND control = rec->hwndControl;
     if (!(fontType & (TRUETYPE_FONTTYPE | RASTER_FONTTYPE))) {
         // Vector and device faces come in the four usual styles.
-        AddStyle(control, names, FW_NORMAL, false);
-        AddStyle(control, names, FW_NORMAL, true);
-        AddStyle(control, names, FW_BOLD, false);
-        AddStyle(control, names, FW_BOLD, true);
+        AddStyle(rec, names, FW_NORMAL, false);
+        AddStyle(rec, names, FW_NORMAL, true);
+        AddStyle(rec, names, FW_BOLD, false);
+        AddStyle(rec, names, FW_BOLD, true);
         return 0;
     }
-    AddStyle(control, names, font->lfWeight, font->lfItalic != 0);
+    AddStyle(rec, names, font->lfWeight, font->lfItalic != 0);
     return 1;
 }
 
@@ -157,7 +157,7 @@ int WINAPI QelBox_FontStyles_A(HWND control, HDC device, const char* faceName,
     EnumerateFonts(rec, device, true, faceName, QelBox_FontsForStyleEnumProc);
     rec->fontWeightNames = nullptr;
     rec->fontItalicSuffix = nullptr;
-    return QelBox_GetCount(control) > 0 ? 1 : 0;
+    return rec->itemCount > 0 ? 1 : 0;
 }
 
 } // extern "C"

@@ -1,7 +1,7 @@
 // Horizontal layout of a row: where each display position starts and how
 // wide each column's cell is, including the tree area of the first visible
 // column and the open-ended last column.
-#include "geometry/columns.h"
+#include "model/columns.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
 

@@ -1,10 +1,10 @@
 // Horizontal extent and offset of the list.
 #include "geometry/hscroll.h"
 
-#include "geometry/columns.h"
+#include "model/columns.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
-#include "list/dropdown.h"
+#include "geometry/popup.h"
 
 int ListWidth(ControlRecord* rec) {
     int width;
@@ -27,16 +27,12 @@ int ListWidth(ControlRecord* rec) {
 
 int SetHorizontalOffsetNotify(ControlRecord* rec, int offset) {
     int old = rec->horizontalOffset;
-    if (!QelBox_SetHorizontalOffset(rec->hwndControl, offset) || rec->horizontalOffset == old)
-        return 0;
+    if (!SetHorizontalOffset(rec, offset) || rec->horizontalOffset == old) return 0;
     if (GetParent(rec->hwndControl)) Notify(rec, QELBOXN_HSCROLLCHANGE);
     return 1;
 }
 
-extern "C" {
-
-int WINAPI QelBox_SetHorizontalExtent(HWND control, int extent) {
-    ControlRecord* rec = RecordOf(control);
+int SetHorizontalExtent(ControlRecord* rec, int extent) {
     if (extent < 0) return 0;
     if (extent == rec->horizontalExtent) return 1;
     rec->horizontalExtent = extent;
@@ -45,12 +41,7 @@ int WINAPI QelBox_SetHorizontalExtent(HWND control, int extent) {
     return 1;
 }
 
-int WINAPI QelBox_GetHorizontalExtent(HWND control) {
-    return RecordOf(control)->horizontalExtent;
-}
-
-int WINAPI QelBox_SetHorizontalOffset(HWND control, int offset) {
-    ControlRecord* rec = RecordOf(control);
+int SetHorizontalOffset(ControlRecord* rec, int offset) {
     if (offset < -1) return 0;
     int w = ListWidth(rec);
     int e = rec->horizontalExtent;
@@ -64,6 +55,20 @@ int WINAPI QelBox_SetHorizontalOffset(HWND control, int offset) {
     UpdateHScrollBar(rec);
     RecalcLayout(rec);
     return 1;
+}
+
+extern "C" {
+
+int WINAPI QelBox_SetHorizontalExtent(HWND control, int extent) {
+    return SetHorizontalExtent(RecordOf(control), extent);
+}
+
+int WINAPI QelBox_GetHorizontalExtent(HWND control) {
+    return RecordOf(control)->horizontalExtent;
+}
+
+int WINAPI QelBox_SetHorizontalOffset(HWND control, int offset) {
+    return SetHorizontalOffset(RecordOf(control), offset);
 }
 
 int WINAPI QelBox_GetHorizontalOffset(HWND control) {

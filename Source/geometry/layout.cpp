@@ -4,11 +4,11 @@
 // bars. Nothing here is cached.
 #include "geometry/layout.h"
 
-#include "core/bitmapinfo.h"
-#include "core/editfield.h"
-#include "geometry/columns.h"
+#include "base/bitmapinfo.h"
+#include "base/view.h"
+#include "model/columns.h"
 #include "geometry/metrics.h"
-#include "items/items.h"
+#include "model/items.h"
 
 int ButtonWidth(const ControlRecord* rec) {
     return rec->isSimple ? 0 : GetSystemMetrics(SM_CXVSCROLL);
@@ -95,6 +95,12 @@ RECT HeaderStripRect(ControlRecord* rec) {
     return r;
 }
 
+void InvalidateHeader(ControlRecord* rec) {
+    if (!CanDraw(rec) || !rec->showHeader) return;
+    RECT strip = HeaderStripRect(rec);
+    InvalidateRect(rec->hwndControl, &strip, FALSE);
+}
+
 RECT ListRect(ControlRecord* rec) {
     RECT r = {0, 0, 0, 0};
     if (!rec->hwndDropDown) return r;
@@ -153,7 +159,8 @@ enum class InvalidateWhat { Row, Cells, RowHeaders };
 
 void InvalidateRows(ControlRecord* rec, int index, bool toEnd, InvalidateWhat what) {
     if (!CanDraw(rec)) return;
-    if (index == rec->committedSel || (toEnd && index < rec->committedSel)) SyncEditText(rec);
+    if (index == rec->committedSel || (toEnd && index < rec->committedSel))
+        g_view.editTextChanged(rec);
     if (!rec->hwndDropDown) return;
     RECT r = ListRect(rec);
     if (what == InvalidateWhat::Row) {
@@ -221,14 +228,14 @@ int RowAtListY(ControlRecord* rec, int y) {
 
 void SetTopIndexNotify(ControlRecord* rec, int index) {
     int old = rec->topIndex;
-    QelBox_SetTopIndex(rec->hwndControl, index);
+    SetTopIndex(rec, index);
     if (rec->topIndex != old) Notify(rec, QELBOXN_TOPINDEXCHANGE);
 }
 
 void ScrollToRow(ControlRecord* rec, int index) {
     int top = rec->topIndex;
     if (index >= rec->topIndex) {
-        int shown = QelBox_GetItemsShown(rec->hwndControl);
+        int shown = RowsShown(rec);
         if (index - rec->topIndex >= shown) top = max(0, index - shown + 1);
     } else {
         top = index;
@@ -236,10 +243,7 @@ void ScrollToRow(ControlRecord* rec, int index) {
     SetTopIndexNotify(rec, top);
 }
 
-extern "C" {
-
-int WINAPI QelBox_GetItemsShown(HWND control) {
-    ControlRecord* rec = RecordOf(control);
+int RowsShown(ControlRecord* rec) {
     bool dropped = rec->hwndDropDown != nullptr;
     if ((!rec->isSimple && rec->fixedItemHeight) || !dropped) {
         if (rec->droppedHeight >= 0) return max(1, rec->droppedHeight);
@@ -263,14 +267,22 @@ int WINAPI QelBox_GetItemsShown(HWND control) {
     return max(1, shown);
 }
 
-int WINAPI QelBox_GetTopIndex(HWND control) {
-    return RecordOf(control)->topIndex;
+void MakeRowVisible(ControlRecord* rec, int index) {
+    if (!IsValidIndex(rec, index) || !rec->hwndDropDown) return;
+    if (!rec->fixedItemHeight && index >= rec->topIndex) {
+        // The number of rows that fit changes with the top row.
+        for (int guard = 0; guard <= rec->itemCount; ++guard) {
+            ScrollToRow(rec, index);
+            if (index - rec->topIndex < RowsShown(rec)) break;
+        }
+        return;
+    }
+    ScrollToRow(rec, index);
 }
 
-int WINAPI QelBox_SetTopIndex(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+int SetTopIndex(ControlRecord* rec, int index) {
     if (!IsValidIndex(rec, index)) return -1;
-    int maxTop = rec->itemCount - QelBox_GetItemsShown(control);
+    int maxTop = rec->itemCount - RowsShown(rec);
     int top = min(index, maxTop);
     if (top < 0) top = 0;
     if (top == rec->topIndex) return 0;
@@ -297,18 +309,22 @@ int WINAPI QelBox_SetTopIndex(HWND control, int index) {
     return 0;
 }
 
+extern "C" {
+
+int WINAPI QelBox_GetItemsShown(HWND control) {
+    return RowsShown(RecordOf(control));
+}
+
+int WINAPI QelBox_GetTopIndex(HWND control) {
+    return RecordOf(control)->topIndex;
+}
+
+int WINAPI QelBox_SetTopIndex(HWND control, int index) {
+    return SetTopIndex(RecordOf(control), index);
+}
+
 void WINAPI QelBox_MakeRowVisible(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
-    if (!IsValidIndex(rec, index) || !rec->hwndDropDown) return;
-    if (!rec->fixedItemHeight && index >= rec->topIndex) {
-        // The number of rows that fit changes with the top row.
-        for (int guard = 0; guard <= rec->itemCount; ++guard) {
-            ScrollToRow(rec, index);
-            if (index - rec->topIndex < QelBox_GetItemsShown(control)) break;
-        }
-        return;
-    }
-    ScrollToRow(rec, index);
+    MakeRowVisible(RecordOf(control), index);
 }
 
 int WINAPI QelBox_GetItemLines(HWND control) {

@@ -3,7 +3,7 @@
 // cached: every value is computed from the record when asked for.
 #pragma once
 
-#include "core/record.h"
+#include "base/record.h"
 
 int ButtonWidth(const ControlRecord* rec);
 int HeaderHeight(const ControlRecord* rec);
@@ -13,6 +13,8 @@ RECT ClosedDisplayRect(ControlRecord* rec);
 // Width of the column header strip (0 when the strip is not shown).
 int HeaderStripWidth(ControlRecord* rec);
 RECT HeaderStripRect(ControlRecord* rec);
+// Invalidates the column header strip when it is shown.
+void InvalidateHeader(ControlRecord* rec);
 
 // Recomputes overhead width, list placement and scroll bars (only while the
 // control is visible and redraw is allowed).
@@ -30,3 +32,9 @@ void InvalidateRowHeaders(ControlRecord* rec, int index, bool toEnd);
 // QelBox_SetTopIndex, then QELBOXN_TOPINDEXCHANGE when the top row changed.
 void SetTopIndexNotify(ControlRecord* rec, int index);
 void ScrollToRow(ControlRecord* rec, int index);
+
+// The routines behind the exports of the same names (include/qelbox.h
+// describes what they do and return).
+int RowsShown(ControlRecord* rec); // QelBox_GetItemsShown
+void MakeRowVisible(ControlRecord* rec, int index);
+int SetTopIndex(ControlRecord* rec, int index);

@@ -2,7 +2,7 @@
 // painters.
 #pragma once
 
-#include "core/record.h"
+#include "base/record.h"
 
 RECT ListRect(ControlRecord* rec);
 int IndentGap(const ControlRecord* rec);

@@ -4,13 +4,13 @@
 // (the first visible column receives the overhead width on top of it).
 #include "geometry/optimal.h"
 
-#include "core/bitmapinfo.h"
-#include "geometry/columns.h"
+#include "base/bitmapinfo.h"
+#include "model/columns.h"
 #include "geometry/hscroll.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
-#include "items/items.h"
-#include "paint/gdi.h"
+#include "model/items.h"
+#include "base/gdi.h"
 
 namespace {
 
@@ -117,17 +117,10 @@ int OptimalColumnWidth(ControlRecord* rec, int column, int count) {
     return best;
 }
 
-extern "C" {
-
-int WINAPI QelBox_CalcOptimalColumnWidth(HWND control, int column, int count) {
-    return OptimalColumnWidth(RecordOf(control), column, count);
-}
-
-void WINAPI QelBox_MakeColumnOptimal(HWND control, int column, int count) {
-    ControlRecord* rec = RecordOf(control);
+void MakeColumnOptimal(ControlRecord* rec, int column, int count) {
     if (column == -1) {
         for (int c = 0; c < rec->columnCount; ++c)
-            QelBox_MakeColumnOptimal(control, c, count);
+            MakeColumnOptimal(rec, c, count);
         return;
     }
     const int width = OptimalColumnWidth(rec, column, count);
@@ -135,6 +128,16 @@ void WINAPI QelBox_MakeColumnOptimal(HWND control, int column, int count) {
     rec->columns[column].width = width;
     InvalidateItemCells(rec, 0, true);
     InvalidateHeader(rec);
+}
+
+extern "C" {
+
+int WINAPI QelBox_CalcOptimalColumnWidth(HWND control, int column, int count) {
+    return OptimalColumnWidth(RecordOf(control), column, count);
+}
+
+void WINAPI QelBox_MakeColumnOptimal(HWND control, int column, int count) {
+    MakeColumnOptimal(RecordOf(control), column, count);
 }
 
 void WINAPI QelBox_RecalcHorizontalExtent(HWND control, int count) {
@@ -154,7 +157,7 @@ void WINAPI QelBox_RecalcHorizontalExtent(HWND control, int count) {
         for (int p = 0; p <= last; ++p)
             extent += ColumnWidth(rec, ColumnAtPosition(rec, p));
     }
-    QelBox_SetHorizontalExtent(control, extent);
+    SetHorizontalExtent(rec, extent);
     SetHorizontalOffsetNotify(rec, rec->horizontalOffset);
 }
 

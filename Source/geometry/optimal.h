@@ -2,7 +2,7 @@
 // routines shared with the fitted row-header width.
 #pragma once
 
-#include "core/record.h"
+#include "base/record.h"
 
 // Number of rows a measurement covers: the first `count`, or every row when
 // `count` <= 0 or >= itemCount.
@@ -26,3 +26,6 @@ int HeaderContentWidth(const ControlRecord* rec, HDC dc, const char* text, bool 
 // <= 0 or >= itemCount) and its header; -1 for a bad column. Adopts the
 // deepest level of the measured rows as the tree depth.
 int OptimalColumnWidth(ControlRecord* rec, int column, int count);
+
+// QelBox_MakeColumnOptimal (column -1: every column).
+void MakeColumnOptimal(ControlRecord* rec, int column, int count);

@@ -1,10 +1,10 @@
 // Placement of the child windows: the control's own height for the
 // drop-down types, whole-row trimming for the simple type, the permanent
 // list and the edit field.
-#include "core/record.h"
+#include "base/record.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
-#include "list/dropdown.h"
+#include "geometry/popup.h"
 
 namespace {
 

@@ -1,10 +1,12 @@
 // Rectangles and hit testing exported to the application.
-#include "geometry/columns.h"
+#include "geometry/rects.h"
+
+#include "model/columns.h"
 #include "geometry/hscroll.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
-#include "items/items.h"
-#include "list/dropdown.h"
+#include "model/items.h"
+#include "base/view.h"
 
 namespace {
 
@@ -14,10 +16,7 @@ void Empty(RECT* rect) {
 
 } // namespace
 
-extern "C" {
-
-int WINAPI QelBox_GetItemRect(HWND control, int index, RECT* rect) {
-    ControlRecord* rec = RecordOf(control);
+int ItemRect(ControlRecord* rec, int index, RECT* rect) {
     Empty(rect);
     if (index < -1 || index >= rec->itemCount) return -1;
     if (index == -1) {
@@ -34,23 +33,73 @@ int WINAPI QelBox_GetItemRect(HWND control, int index, RECT* rect) {
     return 0;
 }
 
-RECT* WINAPI QelBox_GetCellRect(HWND control, int index, int column) {
-    ControlRecord* rec = RecordOf(control);
-    if (index < 0) index = rec->committedSel;
-    if (column < 0) column = rec->caretColumn;
-    if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return nullptr;
-    RECT row;
-    if (QelBox_GetItemRect(control, index, &row) != 0) return nullptr;
-    int level = ItemLevel(rec, index);
-    int position = rec->columns[column].displayPosition;
-    int left = rec->rowHeaderWidth - rec->horizontalOffset + ColumnX(rec, position, level);
-    int right = left + CellWidth(rec, ListWidth(rec), column, level);
-    SetRect(&rec->cellRect, left, row.top, right, row.bottom);
-    return &rec->cellRect;
+void CornerHeaderRect(ControlRecord* rec, RECT* rect) {
+    Empty(rect);
+    if (!rect || !rec->showHeader || !rec->rowHeaderWidth) return;
+    RECT client;
+    GetClientRect(rec->hwndControl, &client);
+    SetRect(rect, client.left, client.top, client.left + rec->rowHeaderWidth,
+            client.top + HeaderHeight(rec));
 }
 
-void WINAPI QelBox_GetHeaderRect(HWND control, int column, RECT* rect) {
-    ControlRecord* rec = RecordOf(control);
+void DropDownButtonRect(ControlRecord* rec, RECT* rect) {
+    Empty(rect);
+    if (!rect || rec->isSimple) return;
+    RECT client;
+    GetClientRect(rec->hwndControl, &client);
+    SetRect(rect, client.right - GetSystemMetrics(SM_CXVSCROLL), client.top, client.right,
+            client.top + HeaderHeight(rec) + EditAreaHeight(rec));
+}
+
+int IndexFromPoint(ControlRecord* rec, POINT* point, int* area) {
+    if (area) *area = 0;
+    if (!point) return -1;
+    if (rec->hwndDropDown) {
+        POINT pt = *point;
+        MapWindowPoints(rec->hwndControl, rec->hwndDropDown, &pt, 1);
+        RECT r = ListRect(rec);
+        r.left = 0;
+        if (PtInRect(&r, pt)) return RowAtListY(rec, pt.y);
+    }
+    RECT display = ClosedDisplayRect(rec);
+    display.left = 0;
+    if (PtInRect(&display, *point)) {
+        if (area) *area = 1;
+        return rec->committedSel;
+    }
+    return -1;
+}
+
+void SetOpenEnded(ControlRecord* rec, int enable) {
+    rec->openEnded = enable != 0;
+    RecalcLayout(rec);
+    RepaintAll(rec);
+}
+
+void RowHeaderRect(ControlRecord* rec, int index, RECT* rect) {
+    Empty(rect);
+    if (!rect || index < -1 || index >= rec->itemCount || !rec->rowHeaderWidth) return;
+    RECT r;
+    if (index == -1) {
+        GetClientRect(rec->hwndControl, &r);
+        if (rec->showHeader) r.top += HeaderHeight(rec);
+        r.right = r.left + rec->rowHeaderWidth;
+        r.bottom = r.top + EditAreaHeight(rec);
+        *rect = r;
+        return;
+    }
+    if (!rec->hwndDropDown) return;
+    GetClientRect(rec->hwndDropDown, &r);
+    r.right = r.left + rec->rowHeaderWidth;
+    RECT row;
+    if (ItemRect(rec, index, &row) == 0) {
+        r.top = row.top;
+        r.bottom = row.bottom;
+    }
+    *rect = r;
+}
+
+void HeaderRect(ControlRecord* rec, int column, RECT* rect) {
     Empty(rect);
     if (column < -1 || column >= rec->columnCount || !rect) return;
     RECT r = HeaderStripRect(rec);
@@ -64,48 +113,44 @@ void WINAPI QelBox_GetHeaderRect(HWND control, int column, RECT* rect) {
     SetRect(rect, left, r.top, right, r.bottom);
 }
 
-void WINAPI QelBox_GetRowHeaderRect(HWND control, int index, RECT* rect) {
-    ControlRecord* rec = RecordOf(control);
-    Empty(rect);
-    if (!rect || index < -1 || index >= rec->itemCount || !rec->rowHeaderWidth) return;
-    RECT r;
-    if (index == -1) {
-        GetClientRect(control, &r);
-        if (rec->showHeader) r.top += HeaderHeight(rec);
-        r.right = r.left + rec->rowHeaderWidth;
-        r.bottom = r.top + EditAreaHeight(rec);
-        *rect = r;
-        return;
-    }
-    if (!rec->hwndDropDown) return;
-    GetClientRect(rec->hwndDropDown, &r);
-    r.right = r.left + rec->rowHeaderWidth;
+RECT* CellRect(ControlRecord* rec, int index, int column) {
+    if (index < 0) index = rec->committedSel;
+    if (column < 0) column = rec->caretColumn;
+    if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return nullptr;
     RECT row;
-    if (QelBox_GetItemRect(control, index, &row) == 0) {
-        r.top = row.top;
-        r.bottom = row.bottom;
-    }
-    *rect = r;
+    if (ItemRect(rec, index, &row) != 0) return nullptr;
+    int level = ItemLevel(rec, index);
+    int position = rec->columns[column].displayPosition;
+    int left = rec->rowHeaderWidth - rec->horizontalOffset + ColumnX(rec, position, level);
+    int right = left + CellWidth(rec, ListWidth(rec), column, level);
+    SetRect(&rec->cellRect, left, row.top, right, row.bottom);
+    return &rec->cellRect;
+}
+
+extern "C" {
+
+int WINAPI QelBox_GetItemRect(HWND control, int index, RECT* rect) {
+    return ItemRect(RecordOf(control), index, rect);
+}
+
+RECT* WINAPI QelBox_GetCellRect(HWND control, int index, int column) {
+    return CellRect(RecordOf(control), index, column);
+}
+
+void WINAPI QelBox_GetHeaderRect(HWND control, int column, RECT* rect) {
+    HeaderRect(RecordOf(control), column, rect);
+}
+
+void WINAPI QelBox_GetRowHeaderRect(HWND control, int index, RECT* rect) {
+    RowHeaderRect(RecordOf(control), index, rect);
 }
 
 void WINAPI QelBox_GetRowColHeaderRect(HWND control, RECT* rect) {
-    ControlRecord* rec = RecordOf(control);
-    Empty(rect);
-    if (!rect || !rec->showHeader || !rec->rowHeaderWidth) return;
-    RECT client;
-    GetClientRect(control, &client);
-    SetRect(rect, client.left, client.top, client.left + rec->rowHeaderWidth,
-            client.top + HeaderHeight(rec));
+    CornerHeaderRect(RecordOf(control), rect);
 }
 
 void WINAPI QelBox_GetDropDownButtonRect(HWND control, RECT* rect) {
-    ControlRecord* rec = RecordOf(control);
-    Empty(rect);
-    if (!rect || rec->isSimple) return;
-    RECT client;
-    GetClientRect(control, &client);
-    SetRect(rect, client.right - GetSystemMetrics(SM_CXVSCROLL), client.top, client.right,
-            client.top + HeaderHeight(rec) + EditAreaHeight(rec));
+    DropDownButtonRect(RecordOf(control), rect);
 }
 
 int WINAPI QelBox_GetDroppedControlRect(HWND control, RECT* rect) {
@@ -117,23 +162,7 @@ int WINAPI QelBox_GetDroppedControlRect(HWND control, RECT* rect) {
 }
 
 int WINAPI QelBox_CalcIndexFromPoint(HWND control, POINT* point, int* area) {
-    ControlRecord* rec = RecordOf(control);
-    if (area) *area = 0;
-    if (!point) return -1;
-    if (rec->hwndDropDown) {
-        POINT pt = *point;
-        MapWindowPoints(control, rec->hwndDropDown, &pt, 1);
-        RECT r = ListRect(rec);
-        r.left = 0;
-        if (PtInRect(&r, pt)) return RowAtListY(rec, pt.y);
-    }
-    RECT display = ClosedDisplayRect(rec);
-    display.left = 0;
-    if (PtInRect(&display, *point)) {
-        if (area) *area = 1;
-        return rec->committedSel;
-    }
-    return -1;
+    return IndexFromPoint(RecordOf(control), point, area);
 }
 
 int WINAPI QelBox_GetItemHeight(HWND control, int index) {
@@ -159,7 +188,7 @@ void WINAPI QelBox_MakeColumnVisible(HWND control, int column) {
         SetHorizontalOffsetNotify(rec, 0);
         return;
     }
-    RECT* cell = QelBox_GetCellRect(control, 0, column);
+    RECT* cell = CellRect(rec, 0, column);
     if (!cell) return;
     RECT c = *cell;
     int position = rec->columns[column].displayPosition;
@@ -170,7 +199,7 @@ void WINAPI QelBox_MakeColumnVisible(HWND control, int column) {
         offset = -1;
     } else {
         RECT r;
-        QelBox_GetItemRect(control, 0, &r);
+        ItemRect(rec, 0, &r);
         offset = rec->horizontalOffset;
         if (c.left < r.left)
             offset += c.left - r.left;
@@ -186,7 +215,7 @@ int WINAPI QelBox_GetDropDownPosition(HWND control) {
 
 void WINAPI QelBox_SetDropDownPosition(HWND control, int position) {
     ControlRecord* rec = RecordOf(control);
-    CloseUp(rec, false);
+    g_view.closeList(rec);
     if ((ControlStyle(rec) & QELBOXSTYLE_TYPEMASK) == QELBOXSTYLE_DROPDOWNLIST)
         rec->dropDownPosition = position;
 }
@@ -197,7 +226,7 @@ int WINAPI QelBox_GetDisableNoScroll(HWND control) {
 
 void WINAPI QelBox_SetDisableNoScroll(HWND control, BOOL disable) {
     ControlRecord* rec = RecordOf(control);
-    CloseUp(rec, false);
+    g_view.closeList(rec);
     LONG style = GetWindowLongA(control, GWL_STYLE);
     bool current = (style & QELBOXSTYLE_DISABLENOSCROLL) != 0;
     if (current == (disable != 0)) return;
@@ -205,6 +234,14 @@ void WINAPI QelBox_SetDisableNoScroll(HWND control, BOOL disable) {
                    disable ? (style | QELBOXSTYLE_DISABLENOSCROLL)
                            : (style & ~QELBOXSTYLE_DISABLENOSCROLL));
     RecalcLayout(rec);
+}
+
+int WINAPI QelBox_GetOpenEnded(HWND control) {
+    return RecordOf(control)->openEnded;
+}
+
+void WINAPI QelBox_SetOpenEnded(HWND control, int enable) {
+    SetOpenEnded(RecordOf(control), enable);
 }
 
 } // extern "C"

@@ -2,13 +2,13 @@
 // row-header width that fits the labels and the corner.
 #include "geometry/rowheaders.h"
 
-#include "core/bitmapinfo.h"
-#include "core/editfield.h"
-#include "core/memory.h"
+#include "base/bitmapinfo.h"
+#include "geometry/fontmetrics.h"
+#include "base/memory.h"
 #include "geometry/layout.h"
 #include "geometry/optimal.h"
-#include "items/items.h"
-#include "paint/gdi.h"
+#include "model/items.h"
+#include "base/gdi.h"
 
 namespace {
 
@@ -71,11 +71,15 @@ void InvalidateCorner(ControlRecord* rec) {
     InvalidateRect(rec->hwndControl, &corner, FALSE);
 }
 
+void SetRowHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw) {
+    StoreFont(rec, &rec->rowHeaderFont, &rec->rowHeaderFontMetrics, font);
+    FontChanged(rec, redraw);
+}
+
 extern "C" {
 
 void WINAPI QelBox_SetRowHeaderFont(HWND control, HFONT font, BOOL redraw) {
-    ControlRecord* rec = RecordOf(control);
-    ChangeFont(rec, &rec->rowHeaderFont, &rec->rowHeaderFontMetrics, font, redraw);
+    SetRowHeaderFont(RecordOf(control), font, redraw);
 }
 
 HFONT WINAPI QelBox_GetRowHeaderFont(HWND control) {

@@ -1,7 +1,7 @@
 // Row headers and the row/column corner header.
 #pragma once
 
-#include "core/record.h"
+#include "base/record.h"
 
 // Invalidates the corner header (when it exists and drawing is allowed).
 void InvalidateCorner(ControlRecord* rec);
@@ -16,3 +16,6 @@ constexpr int kRowNumberSize = 12;
 // holds the number, or "" for no number); never null.
 const char* RowHeaderLabel(const ControlRecord* rec, const ItemRecord* item, int index,
                            char (&number)[kRowNumberSize]);
+
+// QelBox_SetRowHeaderFont.
+void SetRowHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw);

@@ -2,13 +2,13 @@
 // row heights: wrapped text of multi-line columns (at most itemLines
 // lines), cell fonts and cell bitmaps, the 3-D look, row headers, label and
 // item bitmap, and the horizontal grid line.
-#include "core/bitmapinfo.h"
-#include "geometry/columns.h"
+#include "base/bitmapinfo.h"
+#include "model/columns.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
-#include "items/items.h"
-#include "paint/draw.h"
-#include "paint/gdi.h"
+#include "model/items.h"
+#include "base/fittedtext.h"
+#include "base/gdi.h"
 
 namespace {
 

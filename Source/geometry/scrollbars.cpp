@@ -1,6 +1,6 @@
 // The list window's scroll bars, kept in step with the top index and the
 // horizontal offset. Uses SetScrollInfo where the system has it.
-#include "core/record.h"
+#include "base/record.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
 
@@ -91,7 +91,7 @@ void UpdateBarClassic(ControlRecord* rec, int bar, int rangeMax, int pos, bool d
 
 void UpdateVScrollBar(ControlRecord* rec) {
     if (!rec->hwndDropDown || !CanDraw(rec) || !rec->vScrollWanted) return;
-    int shown = QelBox_GetItemsShown(rec->hwndControl);
+    int shown = RowsShown(rec);
     int pos = rec->itemCount < 1 ? 0 : rec->topIndex;
     if (rec->pfnSetScrollInfo) {
         SCROLLINFO info = {};

@@ -1,7 +1,7 @@
 // Bitmaps with a transparent colour (the colour of their top-left pixel),
 // optionally drawn as an embossed silhouette for disabled elements.
 #include "paint/draw.h"
-#include "paint/gdi.h"
+#include "base/gdi.h"
 
 namespace {
 

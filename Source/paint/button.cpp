@@ -2,7 +2,7 @@
 // two-pixel frame.
 #include "paint/draw.h"
 #include "paint/elements.h"
-#include "paint/gdi.h"
+#include "base/gdi.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // column, then the row's defaults), its content and its vertical grid line.
 #include "paint/row.h"
 
-#include "core/bitmapinfo.h"
-#include "geometry/columns.h"
+#include "base/bitmapinfo.h"
+#include "model/columns.h"
 #include "geometry/metrics.h"
-#include "items/items.h"
+#include "model/items.h"
 #include "paint/draw.h"
-#include "paint/gdi.h"
+#include "base/gdi.h"
 
 namespace {
 

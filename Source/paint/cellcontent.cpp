@@ -2,7 +2,8 @@
 // optional bitmap and text side by side. Used for cells, column headers,
 // row headers and the corner header.
 #include "paint/draw.h"
-#include "paint/gdi.h"
+#include "base/fittedtext.h"
+#include "base/gdi.h"
 
 namespace {
 

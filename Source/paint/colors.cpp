@@ -1,7 +1,7 @@
 // Colour values: resolution of ColorRefs and the control's colour record.
 #include "paint/draw.h"
 
-#include "core/memory.h"
+#include "base/memory.h"
 #include "paint/paint.h"
 
 COLORREF ResolveColor(DWORD color) {

@@ -4,12 +4,13 @@
 // off-screen bitmap of the client size and copied to the screen at once.
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
-#include "items/items.h"
+#include "model/items.h"
 #include "paint/draw.h"
 #include "paint/elements.h"
-#include "paint/gdi.h"
+#include "base/gdi.h"
 #include "paint/paint.h"
 #include "paint/row.h"
+#include "geometry/rects.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ void PaintDisplayArea(ControlRecord* rec, const Canvas& canvas) {
     RECT display = ClosedDisplayRect(rec);
     InflateRect(&display, -1, -1);
     RECT header;
-    QelBox_GetRowHeaderRect(rec->hwndControl, -1, &header);
+    RowHeaderRect(rec, -1, &header);
 
     if (rec->committedSel < 0) {
         // Without a committed item the focus shows as an empty area in the
@@ -97,7 +98,7 @@ void PaintElements(ControlRecord* rec, const Canvas& canvas, const RECT& client)
 
     if (rec->rowHeaderWidth && rec->showHeader) {
         RECT corner;
-        QelBox_GetRowColHeaderRect(rec->hwndControl, &corner);
+        CornerHeaderRect(rec, &corner);
         if (RectsMeet(corner, canvas.update)) {
             ClipScope clip(dc, Within(corner, canvas.update), canvas.direct);
             PaintCornerHeader(rec, dc, canvas.scratch1, canvas.scratch2, corner);
@@ -112,7 +113,7 @@ void PaintElements(ControlRecord* rec, const Canvas& canvas, const RECT& client)
         return;
     }
     RECT button;
-    QelBox_GetDropDownButtonRect(rec->hwndControl, &button);
+    DropDownButtonRect(rec, &button);
     if (RectsMeet(button, canvas.update)) {
         ClipScope clip(dc, Within(button, canvas.update), canvas.direct);
         PaintDropDownButton(rec, dc, button);

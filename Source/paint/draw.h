@@ -4,7 +4,7 @@
 // each restores every DC attribute and selection it changes.
 #pragma once
 
-#include "core/record.h"
+#include "base/record.h"
 
 // A ColorRef as RGB: non-negative values are RGB, negative ones name the
 // system colour in their low 16 bits.
@@ -27,15 +27,6 @@ void DrawCellContent(ControlRecord* rec, HDC dc, HDC scratch1, HDC scratch2, con
                      const char* text, DWORD styleFlags, int xShift, HBRUSH fillBrush,
                      DWORD bitmapBackground, DWORD textColorFallback, HGDIOBJ extraObject,
                      DWORD textBackground, DWORD textColor, HFONT font);
-
-// The control's own text output with DrawTextA flag values (DT_CENTER,
-// DT_RIGHT, DT_VCENTER, DT_WORDBREAK, DT_SINGLELINE, DT_NOCLIP, DT_CALCRECT,
-// DT_NOPREFIX): breaks lines at CR, LF and CR LF, wraps at spaces with
-// DT_WORDBREAK, shows at most `maxLines` lines and ends text that does not
-// fit in "...". With DT_CALCRECT it only measures: rect->bottom becomes
-// top + height (and rect->right left + width for DT_SINGLELINE). Does
-// nothing when length < 1 or rect is null.
-void DrawFittedText(HDC dc, const char* text, int length, RECT* rect, UINT flags, int maxLines);
 
 // Copies width x height pixels of `bitmap` (from column sourceX) to
 // (destRect.left, destRect.top) of `dc`; pixels of the colour of the

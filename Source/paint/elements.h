@@ -5,7 +5,7 @@
 // two scratch DCs of the paint message for bitmap work.
 #pragma once
 
-#include "core/record.h"
+#include "base/record.h"
 
 // Text colour (RGB) of a greyed header, row header or corner from its
 // disabled-text ColorRef. A colour equal to the button face would vanish

@@ -1,6 +1,6 @@
 // One-pixel raised or sunken frames of rows and headers.
 #include "paint/draw.h"
-#include "paint/gdi.h"
+#include "base/gdi.h"
 
 namespace {
 

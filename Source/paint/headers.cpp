@@ -1,10 +1,10 @@
 // The column header strip and the row/column corner header of the control
 // window.
-#include "geometry/columns.h"
+#include "model/columns.h"
 #include "geometry/metrics.h"
 #include "paint/draw.h"
 #include "paint/elements.h"
-#include "paint/gdi.h"
+#include "base/gdi.h"
 
 namespace {
 

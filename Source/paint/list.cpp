@@ -4,13 +4,13 @@
 // below the last row.
 #include "paint/paint.h"
 
-#include "core/memory.h"
+#include "base/memory.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
-#include "items/items.h"
+#include "model/items.h"
 #include "paint/draw.h"
 #include "paint/elements.h"
-#include "paint/gdi.h"
+#include "base/gdi.h"
 #include "paint/row.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Paint handlers of the control window and the list window.
 #pragma once
 
-#include "core/record.h"
+#include "base/record.h"
 
 // Recreates the owned solid brush of colorBackground.
 void RefreshBackgroundBrush(ControlRecord* rec);

@@ -1,6 +1,6 @@
 // Display properties of the rows (grid, 3-D look, tree lines, truncation
 // marks, selection style) and the draw-info callback.
-#include "geometry/columns.h"
+#include "model/columns.h"
 #include "geometry/layout.h"
 
 namespace {

@@ -3,13 +3,13 @@
 // line.
 #include "paint/row.h"
 
-#include "core/bitmapinfo.h"
-#include "geometry/columns.h"
+#include "base/bitmapinfo.h"
+#include "model/columns.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
-#include "items/items.h"
+#include "model/items.h"
 #include "paint/draw.h"
-#include "paint/gdi.h"
+#include "base/gdi.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // shown in the display area of a closed drop-down-list control.
 #pragma once
 
-#include "core/record.h"
+#include "base/record.h"
 
 // The four colours a cell falls back to where neither its own override
 // record nor its column sets them (ColorRefs).

@@ -1,10 +1,10 @@
 // Row headers: the header cell at the left of every list row and of the
 // closed control's display area.
-#include "core/bitmapinfo.h"
+#include "base/bitmapinfo.h"
 #include "geometry/rowheaders.h"
 #include "paint/draw.h"
 #include "paint/elements.h"
-#include "paint/gdi.h"
+#include "base/gdi.h"
 #include "paint/row.h"
 
 namespace {

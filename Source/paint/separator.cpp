@@ -3,7 +3,7 @@
 // joining the window's border, in the window frame.
 #include "geometry/layout.h"
 #include "paint/elements.h"
-#include "paint/gdi.h"
+#include "base/gdi.h"
 #include "paint/paint.h"
 
 namespace {

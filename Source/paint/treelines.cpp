@@ -4,10 +4,10 @@
 #include "paint/row.h"
 
 #include "geometry/metrics.h"
-#include "items/hierarchy.h"
-#include "items/items.h"
+#include "model/hierarchy.h"
+#include "model/items.h"
 #include "paint/draw.h"
-#include "paint/gdi.h"
+#include "base/gdi.h"
 
 namespace {
 

@@ -1,0 +1,167 @@
+// Scope-bound owners of the GDI objects and DC states used while painting.
+// Each object the painters create is counted with GdiCreated/GdiDeleted and
+// deleted when its owner goes out of scope; each selection and each changed
+// DC attribute is put back the same way. Declare an object before the
+// selection that puts it into a DC, so that the selection is undone first.
+#pragma once
+
+#include <windows.h>
+
+#include "base/memory.h"
+
+// Owns a brush, pen, bitmap or region created by the library.
+template <typename Handle> class GdiObject {
+  public:
+    explicit GdiObject(Handle handle = nullptr) : handle_(handle) {
+        if (handle_) GdiCreated();
+    }
+    ~GdiObject() { Reset(); }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+
+    Handle Get() const { return handle_; }
+    operator Handle() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+
+    void Reset() {
+        if (!handle_) return;
+        DeleteObject(handle_);
+        GdiDeleted();
+        handle_ = nullptr;
+    }
+
+  private:
+    Handle handle_;
+};
+
+// A solid brush of an RGB colour.
+class SolidBrush : public GdiObject<HBRUSH> {
+  public:
+    explicit SolidBrush(COLORREF rgb) : GdiObject<HBRUSH>(CreateSolidBrush(rgb)) {}
+};
+
+// A solid pen, one pixel wide, of an RGB colour.
+class SolidPen : public GdiObject<HPEN> {
+  public:
+    explicit SolidPen(COLORREF rgb) : GdiObject<HPEN>(CreatePen(PS_SOLID, 1, rgb)) {}
+};
+
+// A bitmap with the colour format (planes and bits per pixel) of `like`.
+class CompatibleBitmap : public GdiObject<HBITMAP> {
+  public:
+    CompatibleBitmap(HDC like, int width, int height)
+        : GdiObject<HBITMAP>(Create(like, width, height)) {}
+
+  private:
+    static HBITMAP Create(HDC like, int width, int height) {
+        if (width <= 0 || height <= 0) return nullptr;
+        return CreateBitmap(width, height, static_cast<UINT>(GetDeviceCaps(like, PLANES)),
+                            static_cast<UINT>(GetDeviceCaps(like, BITSPIXEL)), nullptr);
+    }
+};
+
+// A monochrome bitmap (one plane, one bit per pixel), as used for masks.
+class MonochromeBitmap : public GdiObject<HBITMAP> {
+  public:
+    MonochromeBitmap(int width, int height)
+        : GdiObject<HBITMAP>(width > 0 && height > 0 ? CreateBitmap(width, height, 1, 1, nullptr)
+                                                     : nullptr) {}
+};
+
+// A memory DC compatible with `like` (null when it cannot be made), or,
+// default-constructed, none until Create.
+class MemoryDC {
+  public:
+    MemoryDC() : dc_(nullptr) {}
+    explicit MemoryDC(HDC like) : dc_(nullptr) { Create(like); }
+    ~MemoryDC() { Release(); }
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+
+    bool Create(HDC like) {
+        Release();
+        dc_ = CreateCompatibleDC(like);
+        if (dc_) GdiCreated();
+        return dc_ != nullptr;
+    }
+
+    HDC Get() const { return dc_; }
+    operator HDC() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+  private:
+    void Release() {
+        if (!dc_) return;
+        DeleteDC(dc_);
+        GdiDeleted();
+        dc_ = nullptr;
+    }
+
+    HDC dc_;
+};
+
+// Selects an object into a DC and puts the previous one back at scope end.
+// A null object selects nothing; Ok() tells whether the selection took.
+class Selection {
+  public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(nullptr) {
+        if (!dc || !object) return;
+        HGDIOBJ old = SelectObject(dc, object);
+        if (old && old != HGDI_ERROR) old_ = old;
+    }
+    ~Selection() {
+        if (old_) SelectObject(dc_, old_);
+    }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+    bool Ok() const { return old_ != nullptr; }
+
+  private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+// Remembers text colour, background colour, background mode and text
+// alignment of a DC and restores them at scope end.
+class SavedDcColors {
+  public:
+    explicit SavedDcColors(HDC dc)
+        : dc_(dc), text_(GetTextColor(dc)), back_(GetBkColor(dc)), mode_(GetBkMode(dc)),
+          align_(GetTextAlign(dc)) {}
+    ~SavedDcColors() {
+        SetTextColor(dc_, text_);
+        SetBkColor(dc_, back_);
+        SetBkMode(dc_, mode_);
+        SetTextAlign(dc_, align_);
+    }
+    SavedDcColors(const SavedDcColors&) = delete;
+    SavedDcColors& operator=(const SavedDcColors&) = delete;
+
+  private:
+    HDC dc_;
+    COLORREF text_;
+    COLORREF back_;
+    int mode_;
+    UINT align_;
+};
+
+// Narrows the clipping of a DC to a rectangle (within the clipping it has
+// already) and restores the DC's previous state at scope end. An inactive
+// scope leaves the DC alone.
+class ClipScope {
+  public:
+    ClipScope(HDC dc, const RECT& clip, bool active = true)
+        : dc_(dc), saved_(active ? SaveDC(dc) : 0) {
+        if (saved_) IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
+    }
+    ~ClipScope() {
+        if (saved_) RestoreDC(dc_, saved_);
+    }
+    ClipScope(const ClipScope&) = delete;
+    ClipScope& operator=(const ClipScope&) = delete;
+
+  private:
+    HDC dc_;
+    int saved_;
+};

@@ -1,0 +1,148 @@
+// Library entry point, window-class registration and QelBox_RegisterApp.
+#include "base/module.h"
+#include "qelbox.h"
+
+ModuleState g_module;
+const char kControlProperty[] = "QelBox32";
+
+bool IsWin32sKind() {
+    DWORD version = GetVersion();
+    return (version & 0x80000000u) != 0 && LOBYTE(LOWORD(version)) < 4;
+}
+
+namespace {
+
+// Window bytes that hold a control's record pointer: pointer-sized, so 8 in
+// the 64-bit library.
+const int kRecordSlotBytes = static_cast<int>(sizeof(LONG_PTR));
+
+// Registers a class; a class that already exists counts as registered.
+bool RegisterOrFind(const WNDCLASSA& cls, HINSTANCE lookupInstance, const char* failMessage,
+                    int line) {
+    if (RegisterClassA(&cls)) return true;
+    WNDCLASSA existing;
+    if (GetClassInfoA(lookupInstance, cls.lpszClassName, &existing)) return true;
+    ReportError("QelBox", line, failMessage);
+    return false;
+}
+
+WNDCLASSA ComboClass(const char* name, UINT style, HINSTANCE instance) {
+    WNDCLASSA cls = {};
+    cls.style = style;
+    cls.lpfnWndProc = QelBox_WndProc;
+    cls.cbWndExtra = kRecordSlotBytes;
+    cls.hInstance = instance;
+    cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    cls.lpszClassName = name;
+    return cls;
+}
+
+bool RegisterLibraryClasses() {
+    WNDCLASSA combo = ComboClass(QELBOX_CLASSNAME, CS_DBLCLKS | CS_GLOBALCLASS, g_module.module);
+    if (!RegisterOrFind(combo, nullptr, "RqCombo could not be registered", __LINE__)) return false;
+
+    WNDCLASSA list = {};
+    list.style = CS_DBLCLKS;
+    list.lpfnWndProc = QelDropDown_WndProc;
+    list.cbWndExtra = kRecordSlotBytes;
+    list.hInstance = g_module.module;
+    list.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    list.lpszClassName = QELBOX_DROPDOWNCLASSNAME;
+    if (!RegisterOrFind(list, nullptr, "Dropdown window class could not be registered", __LINE__))
+        return false;
+
+    // The edit field is a superclass of EDIT that keeps the record pointer
+    // after EDIT's own window bytes.
+    WNDCLASSA edit;
+    if (!GetClassInfoA(nullptr, "EDIT", &edit)) {
+        ReportError("QelBox", __LINE__, "Edit control window class not found");
+        return false;
+    }
+    edit.style &= ~CS_GLOBALCLASS;
+    g_module.editWndProc = edit.lpfnWndProc;
+    g_module.editExtraOffset = edit.cbWndExtra;
+    edit.cbWndExtra += kRecordSlotBytes;
+    edit.hInstance = g_module.module;
+    edit.lpszClassName = QELBOX_EDITCLASSNAME;
+    edit.lpfnWndProc = QelCtl_WndProc;
+    return RegisterOrFind(edit, nullptr, "Edit control window class could not be registered",
+                          __LINE__);
+}
+
+// Installs one hook unless it is installed already (count 0 or 1).
+bool InstallHook(int type, HOOKPROC proc, HINSTANCE instance, DWORD thread, HHOOK& hook, int& count,
+                 const char* failMessage, int line) {
+    if (count != 0) return true;
+    HHOOK installed = SetWindowsHookExA(type, proc, instance, thread);
+    if (!installed) {
+        ReportError("QelBox", line, failMessage);
+        return false;
+    }
+    hook = installed;
+    count = 1;
+    return true;
+}
+
+// Installs the mouse and keyboard hooks for `thread` (0 = every thread).
+bool InstallHooks(HINSTANCE instance, DWORD thread) {
+    return InstallHook(WH_MOUSE, QelBox_MouseFilterHook, instance, thread, g_module.mouseHook,
+                       g_module.mouseHookCount, "WH_MOUSE hook cannot be installed\r\n",
+                       __LINE__) &&
+           InstallHook(WH_KEYBOARD, QelBox_KeyboardFilterHook, instance, thread,
+                       g_module.keyboardHook, g_module.keyboardHookCount,
+                       "WH_KEYBOARD hook cannot be installed\r\n", __LINE__);
+}
+
+void RemoveHook(HHOOK& hook, int& count) {
+    if (!hook) return;
+    if (count-- == 1) {
+        UnhookWindowsHookEx(hook);
+        hook = nullptr;
+    }
+}
+
+void RemoveHooks() {
+    RemoveHook(g_module.mouseHook, g_module.mouseHookCount);
+    RemoveHook(g_module.keyboardHook, g_module.keyboardHookCount);
+}
+
+void Detach() {
+    if (IsWin32sKind()) RemoveHooks();
+    UnregisterClassA(QELBOX_CLASSNAME, g_module.module);
+    UnregisterClassA(QELBOX_DROPDOWNCLASSNAME, g_module.module);
+    UnregisterClassA(QELBOX_EDITCLASSNAME, g_module.module);
+}
+
+} // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    switch (reason) {
+    case DLL_PROCESS_ATTACH:
+        g_module.module = instance;
+        g_module.attached = 1;
+        if (!RegisterLibraryClasses() || (IsWin32sKind() && !InstallHooks(instance, 0))) {
+            Detach();
+            return FALSE;
+        }
+        return TRUE;
+    case DLL_PROCESS_DETACH:
+        Detach();
+        return TRUE;
+    default:
+        return TRUE;
+    }
+}
+
+extern "C" BOOL WINAPI QelBox_RegisterApp(HINSTANCE instance) {
+    WNDCLASSA cls = ComboClass(QELBOX_APPCLASSNAME, CS_DBLCLKS, instance);
+    if (!RegisterOrFind(cls, instance, "RqCombo (private) could not be registered", __LINE__))
+        return FALSE;
+    if (g_module.attached && IsWin32sKind()) return TRUE;
+    return InstallHooks(instance, GetCurrentThreadId()) ? TRUE : FALSE;
+}
+
+extern "C" void WINAPI QelBox_UnregisterApp(HINSTANCE instance) {
+    UnregisterClassA(QELBOX_APPCLASSNAME, instance);
+    if (g_module.attached && IsWin32sKind()) return;
+    RemoveHooks();
+}

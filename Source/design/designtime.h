@@ -1,7 +1,0 @@
-// Design-time support for dialog editors.
-#pragma once
-
-#include "core/record.h"
-
-// True when the control's top-level ancestor is a known dialog editor.
-bool IsInDialogEditor(const ControlRecord* rec);

@@ -1,0 +1,41 @@
+// The fonts of the control's parts: measuring, storing, and the column
+// header font's exports.
+#include "geometry/fontmetrics.h"
+
+#include "geometry/layout.h"
+
+void MeasureFont(ControlRecord* rec, HFONT font, TEXTMETRICA* metrics) {
+    HDC dc = GetDC(rec->hwndControl);
+    if (!dc) return;
+    HGDIOBJ old = SelectObject(dc, font ? font : rec->font);
+    GetTextMetricsA(dc, metrics);
+    SelectObject(dc, old);
+    ReleaseDC(rec->hwndControl, dc);
+}
+
+void StoreFont(ControlRecord* rec, HFONT* field, TEXTMETRICA* metrics, HFONT font) {
+    *field = font;
+    MeasureFont(rec, font, metrics);
+}
+
+void FontChanged(ControlRecord* rec, BOOL redraw) {
+    RecalcLayout(rec);
+    if (redraw) RepaintAll(rec);
+}
+
+void SetColHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw) {
+    StoreFont(rec, &rec->colHeaderFont, &rec->colHeaderFontMetrics, font);
+    FontChanged(rec, redraw);
+}
+
+extern "C" {
+
+void WINAPI QelBox_SetColHeaderFont(HWND control, HFONT font, BOOL redraw) {
+    SetColHeaderFont(RecordOf(control), font, redraw);
+}
+
+HFONT WINAPI QelBox_GetColHeaderFont(HWND control) {
+    return RecordOf(control)->colHeaderFont;
+}
+
+} // extern "C"

@@ -1,6 +1,0 @@
-// Text search over one column (prefix or whole text, case-insensitive).
-#pragma once
-
-#include "core/record.h"
-
-int FindText(ControlRecord* rec, int start, int column, const char* text, BOOL wrap, bool exact);

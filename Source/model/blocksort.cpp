@@ -1,0 +1,159 @@
+// A stable merge sort of sibling blocks. Each block is read once for its
+// key; the blocks are merged by index, and the rows are then copied into
+// their new order in one pass, so the work is O(n log n) comparisons and
+// O(n) row moves however the rows are grouped.
+#include "model/blocksort.h"
+
+#include <string.h>
+
+#include "base/memory.h"
+#include "model/hierarchy.h"
+#include "model/items.h"
+
+namespace {
+
+// One sibling block: where it starts, how many rows it has, its key.
+struct Block {
+    int start;
+    int length;
+    SortKey key;
+};
+
+// Heap arrays of the library's allocator, freed on every path.
+template <typename T> class TempArray {
+  public:
+    explicit TempArray(size_t count)
+        : data_(static_cast<T*>(QelMalloc(sizeof(T) * (count ? count : 1)))) {}
+    ~TempArray() { QelFree(data_); }
+    TempArray(const TempArray&) = delete;
+    TempArray& operator=(const TempArray&) = delete;
+    T* get() const { return data_; }
+    T& operator[](size_t i) const { return data_[i]; }
+
+  private:
+    T* data_;
+};
+
+// Merges the sorted runs order[lo, mid) and order[mid, hi) into scratch and
+// back. A block of the right run goes first only when the left one belongs
+// strictly after it, so equal blocks keep their order.
+void Merge(ControlRecord* rec, const Block* blocks, int* order, int* scratch, int lo, int mid,
+           int hi, const Comparison& compare) {
+    int left = lo;
+    int right = mid;
+    int out = lo;
+    while (left < mid && right < hi) {
+        if (KeyBelongsAfter(rec, blocks[order[left]].key, blocks[order[right]].key, compare))
+            scratch[out++] = order[right++];
+        else
+            scratch[out++] = order[left++];
+    }
+    while (left < mid)
+        scratch[out++] = order[left++];
+    while (right < hi)
+        scratch[out++] = order[right++];
+    memcpy(order + lo, scratch + lo, sizeof(int) * static_cast<size_t>(hi - lo));
+}
+
+// Bottom-up merge sort of order[lo, hi).
+void MergeSort(ControlRecord* rec, const Block* blocks, int* order, int* scratch, int lo, int hi,
+               const Comparison& compare) {
+    for (int width = 1; width < hi - lo; width *= 2) {
+        for (int start = lo; start + width < hi; start += 2 * width) {
+            const int mid = start + width;
+            const int end = (hi - mid > width) ? mid + width : hi;
+            Merge(rec, blocks, order, scratch, start, mid, end, compare);
+        }
+    }
+}
+
+// Under the five-argument callback a block with a null text is compared
+// with nothing: it stays where it is and divides the blocks into runs
+// that are sorted separately.
+bool IsFixed(const Block& block, const Comparison& compare) {
+    return !compare.extended && !block.key.text;
+}
+
+} // namespace
+
+int LocaleCompare(LCID locale, const char* text1, const char* text2) {
+    if (!text1 || !text2) return -2;
+    // CompareStringA answers 1, 2 or 3 for less, equal and greater, 0 on
+    // failure.
+    return CompareStringA(locale, 0, text1, -1, text2, -1) - 2;
+}
+
+SortKey KeyOf(ControlRecord* rec, int index, int column) {
+    const ItemRecord* item = GetItem(rec, index);
+    SortKey key = {item->cells[column], item->itemData,
+                   item->cellInfo ? item->cellInfo[column].cellData : 0};
+    ReleaseItem(rec);
+    return key;
+}
+
+bool KeyBelongsAfter(ControlRecord* rec, const SortKey& a, const SortKey& b,
+                     const Comparison& compare) {
+    if (compare.extended)
+        return compare.extended(rec->hwndControl, a.text, b.text, a.itemData, b.itemData,
+                                a.cellData, b.cellData) > 0;
+    if (!a.text || !b.text) return false;
+    if (!compare.plain) return LocaleCompare(rec->locale, a.text, b.text) > 0;
+    return compare.plain(rec->hwndControl, a.text, b.text, a.itemData, b.itemData) > 0;
+}
+
+bool SortBlocksStable(ControlRecord* rec, int first, int column, const Comparison& compare,
+                      int* tracked) {
+    // The blocks end where the siblings end: at the first row shallower
+    // than `first`, or at the end of the list.
+    const int level = ItemLevel(rec, first);
+    int end = first + 1;
+    int count = 1;
+    while (end < rec->itemCount) {
+        const int l = ItemLevel(rec, end);
+        if (l < level) break;
+        if (l == level) ++count;
+        ++end;
+    }
+    const int rows = end - first;
+
+    TempArray<Block> blocks(static_cast<size_t>(count));
+    TempArray<int> order(static_cast<size_t>(count));
+    TempArray<int> scratch(static_cast<size_t>(count));
+    TempArray<ItemRecord*> moved(static_cast<size_t>(rows));
+    if (!blocks.get() || !order.get() || !scratch.get() || !moved.get()) return false;
+
+    int b = 0;
+    for (int i = first; i < end; ++i) {
+        if (ItemLevel(rec, i) != level) continue;
+        blocks[b] = {i, 1, KeyOf(rec, i, column)};
+        if (b > 0) blocks[b - 1].length = i - blocks[b - 1].start;
+        order[b] = b;
+        ++b;
+    }
+    blocks[count - 1].length = end - blocks[count - 1].start;
+
+    // Sort each run between fixed blocks.
+    int runStart = 0;
+    for (int i = 0; i <= count; ++i) {
+        if (i < count && !IsFixed(blocks[i], compare)) continue;
+        if (i - runStart > 1)
+            MergeSort(rec, blocks.get(), order.get(), scratch.get(), runStart, i, compare);
+        runStart = i + 1;
+    }
+
+    // Copy the rows into their new order and follow the tracked row.
+    ItemRecord** items = rec->items;
+    int to = 0;
+    int newTracked = *tracked;
+    for (int k = 0; k < count; ++k) {
+        const Block& block = blocks[order[k]];
+        memcpy(moved.get() + to, items + block.start,
+               sizeof(ItemRecord*) * static_cast<size_t>(block.length));
+        if (*tracked >= block.start && *tracked < block.start + block.length)
+            newTracked = first + to + (*tracked - block.start);
+        to += block.length;
+    }
+    memcpy(items + first, moved.get(), sizeof(ItemRecord*) * static_cast<size_t>(rows));
+    *tracked = newTracked;
+    return true;
+}

@@ -1,0 +1,261 @@
+// Per-item accessors: data, enabled state, label and bitmap, cell texts,
+// row-header text and row info.
+#include "model/itemprops.h"
+
+#include <string.h>
+
+#include "base/bitmapinfo.h"
+#include "base/memory.h"
+#include "model/columns.h"
+#include "model/items.h"
+#include "base/view.h"
+
+namespace {
+
+// Index -1 stands for the committed item in the text getters.
+int ResolveTextIndex(const ControlRecord* rec, int index) {
+    return index == -1 ? rec->committedSel : index;
+}
+
+// A non-zero handle must describe a GDI bitmap; null describes nothing.
+bool DescribeBitmap(HBITMAP bitmap, BITMAP* info) {
+    return QueryBitmap(bitmap, info) || !bitmap;
+}
+
+// Shared rules of QelBox_SetItemLabel / QelBox_SetItemBitmap.
+int SetItemPicture(ControlRecord* rec, int index, HBITMAP bitmap, bool label) {
+    if (index < -1 || index >= rec->itemCount) return 0;
+    BITMAP info;
+    if (!DescribeBitmap(bitmap, &info)) return 0;
+    if (index == -1) {
+        (label ? rec->prototypeLabel : rec->prototypeBitmap) = info;
+        (label ? rec->showLabels : rec->showBitmaps) = bitmap ? 1 : 0;
+        g_view.layoutChanged(rec);
+        RepaintAll(rec);
+        return 1;
+    }
+    if (IsVirtual(rec)) return 0;
+    ItemRecord* item = GetItem(rec, index);
+    (label ? item->label : item->bitmap) = bitmap;
+    ReleaseItem(rec);
+    g_view.rowsChanged(rec, index, false);
+    return 1;
+}
+
+HBITMAP GetItemPicture(ControlRecord* rec, int index, bool label) {
+    if (!IsValidIndex(rec, index)) return nullptr;
+    const ItemRecord* item = GetItem(rec, index);
+    HBITMAP picture = label ? item->label : item->bitmap;
+    ReleaseItem(rec);
+    return picture;
+}
+
+// Copies an item string (null = empty) into the caller's buffer, which the
+// caller sized with the matching length function; returns the length.
+int CopyItemText(const char* text, char* buffer) {
+    if (!text) return 0;
+    lstrcpyA(buffer, text);
+    return lstrlenA(buffer);
+}
+
+RowInfoBlock DefaultRowInfo() {
+    RowInfoBlock block = {};
+    block.colorBackground = block.colorText = QELBOX_COLOR_NONE;
+    block.colorSelBackground = block.colorSelText = QELBOX_COLOR_NONE;
+    return block;
+}
+
+} // namespace
+
+int SetItemBitmap(ControlRecord* rec, int index, HBITMAP bitmap) {
+    return SetItemPicture(rec, index, bitmap, false);
+}
+
+int TextLength(ControlRecord* rec, int index, int column) {
+    index = ResolveTextIndex(rec, index);
+    if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return -1;
+    const char* text = GetItem(rec, index)->cells[column];
+    int length = text ? lstrlenA(text) : 0;
+    ReleaseItem(rec);
+    return length;
+}
+
+int GetCellText(ControlRecord* rec, int index, int column, char* buffer) {
+    if (buffer) buffer[0] = 0;
+    index = ResolveTextIndex(rec, index);
+    if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column) || !buffer) return -1;
+    int length = CopyItemText(GetItem(rec, index)->cells[column], buffer);
+    ReleaseItem(rec);
+    return length;
+}
+
+int SetCellText(ControlRecord* rec, int index, int column, const char* text) {
+    if (IsVirtual(rec) || !IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return 0;
+    char* copy = nullptr;
+    if (text) {
+        copy = QelStrDup(text);
+        if (!copy) return 0;
+    }
+    ItemRecord* item = GetItem(rec, index);
+    QelFree(item->cells[column]);
+    item->cells[column] = copy;
+    ReleaseItem(rec);
+    g_view.cellsChanged(rec, index, false);
+    return 1;
+}
+
+int SetRowText(ControlRecord* rec, int index, const char* text) {
+    if (IsVirtual(rec) || !IsValidIndex(rec, index)) return 0;
+    char* copy = nullptr;
+    if (text) {
+        copy = QelStrDup(text);
+        if (!copy) return 0;
+    }
+    ItemRecord* item = GetItem(rec, index);
+    QelFree(item->rowText);
+    item->rowText = copy;
+    ReleaseItem(rec);
+    g_view.rowHeadersChanged(rec, index, false);
+    return 1;
+}
+
+extern "C" {
+
+QelData WINAPI QelBox_GetItemData(HWND control, int index) {
+    ControlRecord* rec = RecordOf(control);
+    // All bits set for a bad index: 0xFFFFFFFF, and its 64-bit widening.
+    if (!IsValidIndex(rec, index)) return static_cast<QelData>(-1);
+    QelData data = GetItem(rec, index)->itemData;
+    ReleaseItem(rec);
+    return data;
+}
+
+int WINAPI QelBox_SetItemData(HWND control, int index, QelData value) {
+    ControlRecord* rec = RecordOf(control);
+    if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
+    GetItem(rec, index)->itemData = value;
+    ReleaseItem(rec);
+    return 0;
+}
+
+int WINAPI QelBox_GetItemStatus(HWND control, int index) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsValidIndex(rec, index)) return 0;
+    int enabled = (GetItem(rec, index)->flags & QELBOX_ITEM_ENABLED) ? 1 : 0;
+    ReleaseItem(rec);
+    return enabled;
+}
+
+int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled) {
+    ControlRecord* rec = RecordOf(control);
+    if (IsVirtual(rec) || !IsValidIndex(rec, index)) return 0;
+    ItemRecord* item = GetItem(rec, index);
+    DWORD flags =
+        enabled ? (item->flags | QELBOX_ITEM_ENABLED) : (item->flags & ~QELBOX_ITEM_ENABLED);
+    bool changed = flags != item->flags;
+    item->flags = flags;
+    ReleaseItem(rec);
+    if (changed) g_view.rowsChanged(rec, index, false);
+    return 1;
+}
+
+HBITMAP WINAPI QelBox_GetItemLabel(HWND control, int index) {
+    return GetItemPicture(RecordOf(control), index, true);
+}
+
+int WINAPI QelBox_SetItemLabel(HWND control, int index, HBITMAP bitmap) {
+    return SetItemPicture(RecordOf(control), index, bitmap, true);
+}
+
+HBITMAP WINAPI QelBox_GetItemBitmap(HWND control, int index) {
+    return GetItemPicture(RecordOf(control), index, false);
+}
+
+int WINAPI QelBox_SetItemBitmap(HWND control, int index, HBITMAP bitmap) {
+    return SetItemPicture(RecordOf(control), index, bitmap, false);
+}
+
+int WINAPI QelBox_GetTextLength(HWND control, int index, int column) {
+    return TextLength(RecordOf(control), index, column);
+}
+
+int WINAPI QelBox_GetText_A(HWND control, int index, int column, char* buffer) {
+    return GetCellText(RecordOf(control), index, column, buffer);
+}
+
+int WINAPI QelBox_SetText_A(HWND control, int index, int column, const char* text) {
+    return SetCellText(RecordOf(control), index, column, text);
+}
+
+int WINAPI QelBox_GetRowTextLength(HWND control, int index) {
+    ControlRecord* rec = RecordOf(control);
+    if (!IsValidIndex(rec, index)) return -1;
+    const char* text = GetItem(rec, index)->rowText;
+    int length = text ? lstrlenA(text) : 0;
+    ReleaseItem(rec);
+    return length;
+}
+
+int WINAPI QelBox_GetRowText_A(HWND control, int index, char* buffer) {
+    ControlRecord* rec = RecordOf(control);
+    if (buffer) buffer[0] = 0;
+    if (!IsValidIndex(rec, index) || !buffer) return -1;
+    int length = CopyItemText(GetItem(rec, index)->rowText, buffer);
+    ReleaseItem(rec);
+    return length;
+}
+
+int WINAPI QelBox_SetRowText_A(HWND control, int index, const char* text) {
+    return SetRowText(RecordOf(control), index, text);
+}
+
+int WINAPI QelBox_GetRowInfo(HWND control, RowInfo* info) {
+    ControlRecord* rec = RecordOf(control);
+    if (!info || info->version != 1 || !IsValidIndex(rec, info->index)) return 0;
+    const RowInfoBlock* block = GetItem(rec, info->index)->rowInfo;
+    RowInfoBlock values = block ? *block : DefaultRowInfo();
+    ReleaseItem(rec);
+    info->colorBackground = values.colorBackground;
+    info->colorText = values.colorText;
+    info->colorSelBackground = values.colorSelBackground;
+    info->colorSelText = values.colorSelText;
+    info->bitmap = values.bitmap;
+    info->bitmapStyle = values.bitmapStyle;
+    return 1;
+}
+
+int WINAPI QelBox_SetRowInfo(HWND control, const RowInfo* info) {
+    ControlRecord* rec = RecordOf(control);
+    if (!info || info->version != 1 || info->index < -1 || info->index >= rec->itemCount) return 0;
+    BITMAP described;
+    if (!DescribeBitmap(info->bitmap, &described)) return 0;
+    if (info->index == -1) {
+        LONG oldHeight = rec->rowHeaderBitmapPrototype.bmHeight;
+        rec->rowHeaderBitmapPrototype = described;
+        g_view.layoutChanged(rec);
+        if (oldHeight != described.bmHeight) g_view.rowsChanged(rec, 0, true);
+        return 1;
+    }
+    if (IsVirtual(rec)) return 0;
+    ItemRecord* item = GetItem(rec, info->index);
+    if (!item->rowInfo) {
+        RowInfoBlock* block = static_cast<RowInfoBlock*>(QelMalloc(sizeof(RowInfoBlock)));
+        if (!block) {
+            ReleaseItem(rec);
+            return 0;
+        }
+        *block = DefaultRowInfo();
+        item->rowInfo = block;
+    }
+    item->rowInfo->colorBackground = info->colorBackground;
+    item->rowInfo->colorText = info->colorText;
+    item->rowInfo->colorSelBackground = info->colorSelBackground;
+    item->rowInfo->colorSelText = info->colorSelText;
+    item->rowInfo->bitmap = info->bitmap;
+    item->rowInfo->bitmapStyle = info->bitmapStyle;
+    ReleaseItem(rec);
+    g_view.rowsChanged(rec, info->index, false);
+    return 1;
+}
+
+} // extern "C"

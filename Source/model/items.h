@@ -1,0 +1,46 @@
+// The item store: stored items in an array of pointers, or items fetched
+// from the application in virtual mode. Everything outside this file
+// reaches an item only through GetItem / ReleaseItem.
+#pragma once
+
+#include "base/record.h"
+
+// The item of a valid row (0 <= index < itemCount). Virtual mode releases
+// the item fetched before and fetches this one; index -1 only releases.
+// The pointer stays valid until the next GetItem.
+ItemRecord* GetItem(ControlRecord* rec, int index);
+// Ends the use of the item obtained last (calls no callback).
+void ReleaseItem(ControlRecord* rec);
+
+// Creates an item from `tmpl` (flags and the rest copied), with `itemData`
+// and a copy of `text` as the first cell, and inserts it at `index`
+// (0..itemCount). Returns the index, or -1 with nothing changed.
+int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, const char* text,
+                     QelData itemData);
+// Deletes one stored item (valid index, stored mode), calling the delete
+// callback first and shifting the selections and the top index.
+void DeleteItemRecord(ControlRecord* rec, int index);
+// Deletes every item (delete callback for each stored item, in index
+// order), clears both selections, resets top index, tree depth, horizontal
+// offset and overhead width, repaints and recalculates.
+void ClearItems(ControlRecord* rec);
+
+inline bool IsValidIndex(const ControlRecord* rec, int index) {
+    return index >= 0 && index < rec->itemCount;
+}
+inline int LevelFromFlags(DWORD flags) {
+    return static_cast<int>((flags & QELBOX_ITEM_LEVELMASK) >> QELBOX_ITEM_LEVELSHIFT);
+}
+// Level of a valid row (fetches and releases the item).
+int ItemLevel(ControlRecord* rec, int index);
+
+// Number of pointer slots the item array has room for (items + spare).
+inline int ItemSlots(const ControlRecord* rec) {
+    return rec->items ? rec->itemCount + rec->freeSlots : 0;
+}
+
+// The routines behind QelBox_InsertString_A (and AddString_A with index
+// -1), QelBox_DeleteString and QelBox_ResetContent.
+int InsertString(ControlRecord* rec, int index, const char* text);
+int DeleteString(ControlRecord* rec, int index);
+void ResetContent(ControlRecord* rec);

@@ -1,0 +1,72 @@
+// Searching rows by item data and by the text of one column.
+#include "model/search.h"
+
+#include <string.h>
+
+#include "model/columns.h"
+#include "model/items.h"
+#include "model/selection.h"
+#include "base/view.h"
+
+int FindText(ControlRecord* rec, int start, int column, const char* text, BOOL wrap, bool exact) {
+    // A null search text is searched for as the empty text.
+    const int length = text ? lstrlenA(text) : 0;
+    if (!text) text = "";
+    const int count = rec->itemCount;
+    if (count < 1 || start < -1 || start >= count || !IsValidColumn(rec, column)) return -1;
+    // With wrap-around the start item is visited last; without it the visit
+    // ends at the last item (the whole list when the search starts there).
+    const int stop = (start >= 0 && wrap) ? start : count - 1;
+    for (int i = start + 1;; ++i) {
+        const int index = i % count;
+        const ItemRecord* item = GetItem(rec, index);
+        const char* cell = item && item->cells ? item->cells[column] : nullptr;
+        const bool match =
+            cell && (exact ? _stricmp(text, cell) == 0 : _strnicmp(text, cell, length) == 0);
+        ReleaseItem(rec);
+        if (match) return index;
+        if (index == stop) return -1;
+    }
+}
+
+extern "C" {
+
+int WINAPI QelBox_FindItem(HWND control, int start, QelData data) {
+    ControlRecord* rec = RecordOf(control);
+    if (start < 0) return -1;
+    for (int i = start; i < rec->itemCount; ++i) {
+        const ItemRecord* item = GetItem(rec, i);
+        const bool match = item && item->itemData == data;
+        ReleaseItem(rec);
+        if (match) return i;
+    }
+    return -1;
+}
+
+int WINAPI QelBox_FindString_A(HWND control, int start, int column, const char* text, BOOL wrap) {
+    return FindText(RecordOf(control), start, column, text, wrap, false);
+}
+
+int WINAPI QelBox_FindStringExact_A(HWND control, int start, int column, const char* text,
+                                    BOOL wrap) {
+    return FindText(RecordOf(control), start, column, text, wrap, true);
+}
+
+int WINAPI QelBox_SelectString_A(HWND control, int start, int column, const char* text, BOOL wrap) {
+    ControlRecord* rec = RecordOf(control);
+    int found = FindText(rec, start, column, text, wrap, false);
+    SetCurSel(rec, found);
+    if (found >= 0) g_view.showRow(rec, found);
+    return found;
+}
+
+int WINAPI QelBox_SelectStringExact_A(HWND control, int start, int column, const char* text,
+                                      BOOL wrap) {
+    ControlRecord* rec = RecordOf(control);
+    int found = FindText(rec, start, column, text, wrap, true);
+    SetCurSel(rec, found);
+    if (found >= 0) g_view.showRow(rec, found);
+    return found;
+}
+
+} // extern "C"

@@ -1,0 +1,157 @@
+// Sorting one group of siblings by the text of one column. Each sibling
+// moves together with its dependents; only pointers in the item array move,
+// never the records. The default comparison follows the control's locale.
+#include <string.h>
+
+#include "base/memory.h"
+#include "model/blocksort.h"
+#include "model/columns.h"
+#include "model/hierarchy.h"
+#include "model/items.h"
+#include "model/selection.h"
+#include "base/view.h"
+
+namespace {
+
+// True when item `a` belongs after item `b`.
+bool BelongsAfter(ControlRecord* rec, int a, int b, int column, const Comparison& compare) {
+    return KeyBelongsAfter(rec, KeyOf(rec, a, column), KeyOf(rec, b, column), compare);
+}
+
+// Last index of the block made of `index` and its dependents.
+int BlockEnd(ControlRecord* rec, int index) {
+    const int last = LastDependent(rec, index);
+    return last >= 0 ? last : index;
+}
+
+// Length of the longest sibling block from `first` to the block at `last`.
+int LongestBlock(ControlRecord* rec, int first) {
+    int longest = 0;
+    for (int i = first; i >= 0; i = NextSibling(rec, i))
+        longest = max(longest, BlockEnd(rec, i) - i + 1);
+    return longest;
+}
+
+// Exchanges the block at `a` with the block at `b` that directly follows
+// it, through `scratch`; returns the length of block b. `tracked` follows
+// the item it names.
+int SwapBlocks(ControlRecord* rec, int a, int b, ItemRecord** scratch, int* tracked) {
+    const int lengthA = b - a;
+    const int lengthB = BlockEnd(rec, b) - b + 1;
+    ItemRecord** items = rec->items;
+    memmove(scratch, items + a, sizeof(ItemRecord*) * lengthA);
+    memmove(items + a, items + b, sizeof(ItemRecord*) * lengthB);
+    memmove(items + a + lengthB, scratch, sizeof(ItemRecord*) * lengthA);
+    if (*tracked >= a && *tracked < b)
+        *tracked += lengthB;
+    else if (*tracked >= b && *tracked < b + lengthB)
+        *tracked -= lengthA;
+    return lengthB;
+}
+
+// The documented order of comparisons, which the callbacks of
+// applications see: bubble passes over the sibling blocks; an item that
+// moves on is compared again with its new next sibling; each pass ends one
+// index earlier than the one before. Returns false when memory runs out.
+bool BubbleSort(ControlRecord* rec, int first, int last, int column, const Comparison& compare,
+                int* selected) {
+    ItemRecord** scratch =
+        static_cast<ItemRecord**>(QelMalloc(sizeof(ItemRecord*) * LongestBlock(rec, first)));
+    if (!scratch) return false;
+
+    int limit = last;
+    bool exchanged;
+    do {
+        exchanged = false;
+        int i = first;
+        while (i < limit) {
+            const int j = NextSibling(rec, i);
+            if (j < 0 || j > limit) break;
+            if (BelongsAfter(rec, i, j, column, compare)) {
+                i += SwapBlocks(rec, i, j, scratch, selected);
+                exchanged = true;
+            } else {
+                i = j;
+            }
+        }
+        --limit;
+    } while (limit > first && exchanged);
+    QelFree(scratch);
+
+    return true;
+}
+
+// `fast`: order with the merge sort, which calls the comparison fewer
+// times and in another order, for the same result. The default comparison
+// always runs that way: no application sees its calls.
+int Sort(ControlRecord* rec, int parent, int column, const Comparison& compare, bool fast) {
+    if (IsVirtual(rec)) return 0;
+    if (parent < -1 || parent >= rec->itemCount || !IsValidColumn(rec, column)) return 0;
+    const int first = FirstDependent(rec, parent);
+    if (first < 0) return 1;
+    const int last = LastSibling(rec, first);
+    if (last <= first) return 1;
+
+    // Both selections are put aside while the items move and come back
+    // on the highlighted item at its new place.
+    int selected = rec->curSel;
+    SetHighlight(rec, -1);
+    SetCommittedSel(rec, -1, false);
+
+    const bool merged = fast || (!compare.plain && !compare.extended);
+    if (merged ? !SortBlocksStable(rec, first, column, compare, &selected)
+               : !BubbleSort(rec, first, last, column, compare, &selected))
+        return 0;
+
+    if (selected >= 0) {
+        SetHighlight(rec, selected);
+        SetCommittedSel(rec, selected, false);
+    }
+    g_view.rowsChanged(rec, first, true);
+    return 1;
+}
+
+} // namespace
+
+extern "C" {
+
+int WINAPI QelBox_DefaultCompareProc(HWND control, const char* text1, const char* text2,
+                                     QelData data1, QelData data2) {
+    (void)data1;
+    (void)data2;
+    return LocaleCompare(RecordOf(control)->locale, text1, text2);
+}
+
+int WINAPI QelBox_SortItems(HWND control, int parent, int column, QELBOX_COMPAREPROC compare) {
+    const Comparison comparison = {compare, nullptr};
+    return Sort(RecordOf(control), parent, column, comparison, false);
+}
+
+int WINAPI QelBox_SortItemsEx(HWND control, int parent, int column, QELBOX_COMPAREEXPROC compare) {
+    const Comparison comparison = {nullptr, compare};
+    return Sort(RecordOf(control), parent, column, comparison, false);
+}
+
+int WINAPI QelBox_SortItemsFast(HWND control, int parent, int column, QELBOX_COMPAREPROC compare) {
+    const Comparison comparison = {compare, nullptr};
+    return Sort(RecordOf(control), parent, column, comparison, true);
+}
+
+int WINAPI QelBox_SortItemsExFast(HWND control, int parent, int column,
+                                  QELBOX_COMPAREEXPROC compare) {
+    const Comparison comparison = {nullptr, compare};
+    return Sort(RecordOf(control), parent, column, comparison, true);
+}
+
+LCID WINAPI QelBox_GetLocale(HWND control) {
+    return RecordOf(control)->locale;
+}
+
+LCID WINAPI QelBox_SetLocale(HWND control, LCID locale) {
+    ControlRecord* rec = RecordOf(control);
+    const LCID previous = rec->locale;
+    rec->locale = locale;
+    return previous;
+}
+
+} // extern "C"

@@ -1,0 +1,26 @@
+// The diagnostics exports of the test build of the library
+// (tests/qelbox_diag.h), compiled beside the library's own objects.
+#include "qelbox_diag.h"
+
+#include "base/memory.h"
+#include "model/items.h"
+
+extern "C" {
+
+void WINAPI QelBoxDiag_FailAllocationsAfter(int successes) {
+    FailAllocationsAfter(successes);
+}
+
+int WINAPI QelBoxDiag_LiveAllocations(void) {
+    return LiveAllocations();
+}
+
+int WINAPI QelBoxDiag_ItemCapacity(HWND control) {
+    return ItemSlots(RecordOf(control));
+}
+
+int WINAPI QelBoxDiag_LiveGdiObjects(void) {
+    return LiveGdiObjects();
+}
+
+} // extern "C"
