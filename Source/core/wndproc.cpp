@@ -1,5 +1,6 @@
 // QelBox_WndProc: the window procedure of the control classes. It owns the
 // record's life and turns messages into actions on the record.
+#include "access/access.h"
 #include "core/combo.h"
 #include "core/editfield.h"
 #include "core/memory.h"
@@ -107,6 +108,7 @@ void OnDestroy(ControlRecord* rec) {
     // Only a control whose creation succeeded still carries its marker and
     // was counted.
     if (GetPropA(rec->hwndControl, kControlProperty)) InterlockedDecrement(&g_module.liveControls);
+    AccControlDestroying(rec);
     StopAutoScrollTimer(rec);
     CloseUp(rec, false);
     ClearItems(rec);
@@ -130,6 +132,7 @@ void OnDestroy(ControlRecord* rec) {
     QelFree(rec->rowColText);
     rec->rowColText = nullptr;
     RemovePropA(rec->hwndControl, kControlProperty);
+    AccControlDestroyed(rec);
 }
 
 void OnSize(ControlRecord* rec, WPARAM type, LPARAM size) {
@@ -197,6 +200,7 @@ void OnEditChange(ControlRecord* rec) {
         SetCommittedSel(rec, found, false);
         if (found < 0) --rec->editSyncSuppress;
     }
+    AccValueChanged(rec);
     Notify(rec, QELBOXN_EDITCHANGE);
 }
 
@@ -251,6 +255,7 @@ void SetRedraw(ControlRecord* rec, BOOL allowed) {
     if (allowed) {
         RecalcLayout(rec);
         RepaintAll(rec);
+        AccRedrawRestored(rec);
     }
 }
 
@@ -293,6 +298,7 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
     case WM_ENABLE:
         CloseUp(rec, false);
         RepaintAll(rec);
+        AccControlStateChanged(rec);
         return 0;
     case WM_SETREDRAW:
         SetRedraw(rec, static_cast<BOOL>(wParam));
@@ -392,6 +398,9 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
     case WM_CLEAR:
         QelBox_SetCurSel(window, -1);
         return 0;
+    case WM_GETOBJECT:
+        if (AccAnswersObject(false, lParam)) return AccGetObject(rec, false, wParam, lParam);
+        return DefaultProcessing(rec, window, message, wParam, lParam);
     case QELBOX_WM_CLOSEDROPDOWN:
         CloseUp(rec, false);
         return DefaultProcessing(rec, window, message, wParam, lParam);

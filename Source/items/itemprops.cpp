@@ -2,6 +2,7 @@
 // row-header text and row info.
 #include <string.h>
 
+#include "access/access.h"
 #include "core/bitmapinfo.h"
 #include "core/memory.h"
 #include "geometry/columns.h"
@@ -103,7 +104,10 @@ int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled) {
     bool changed = flags != item->flags;
     item->flags = flags;
     ReleaseItem(rec);
-    if (changed) InvalidateItem(rec, index, false);
+    if (changed) {
+        InvalidateItem(rec, index, false);
+        AccRowStateChanged(rec, index);
+    }
     return 1;
 }
 
@@ -156,6 +160,8 @@ int WINAPI QelBox_SetText_A(HWND control, int index, int column, const char* tex
     item->cells[column] = copy;
     ReleaseItem(rec);
     InvalidateItemCells(rec, index, false);
+    AccRowNameChanged(rec, index);
+    if (index == rec->committedSel) AccValueChanged(rec);
     return 1;
 }
 

@@ -4,6 +4,7 @@
 
 #include <string.h>
 
+#include "access/access.h"
 #include "core/memory.h"
 #include "geometry/layout.h"
 #include "items/hierarchy.h"
@@ -114,6 +115,7 @@ int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, cons
     memmove(rec->items + index + 1, rec->items + index,
             sizeof(ItemRecord*) * (rec->itemCount - 1 - index));
     rec->items[index] = item;
+    AccRowsChanged(rec);
     return index;
 }
 
@@ -151,6 +153,7 @@ void DeleteItemRecord(ControlRecord* rec, int index) {
             rec->freeSlots = kGrowSlots;
         }
     }
+    AccRowsChanged(rec);
 }
 
 void ClearItems(ControlRecord* rec) {
@@ -172,6 +175,7 @@ void ClearItems(ControlRecord* rec) {
     rec->overheadWidth = 0;
     RepaintAll(rec);
     RecalcLayout(rec);
+    AccRowsChanged(rec);
 }
 
 extern "C" {

@@ -2,6 +2,7 @@
 // set them.
 #include "items/selection.h"
 
+#include "access/access.h"
 #include "core/editfield.h"
 #include "geometry/layout.h"
 #include "items/items.h"
@@ -11,13 +12,16 @@ void SetHighlight(ControlRecord* rec, int index) {
     if (rec->curSel >= 0) InvalidateItem(rec, rec->curSel, false);
     rec->curSel = index;
     if (index >= 0) InvalidateItem(rec, index, false);
+    AccHighlightMoved(rec);
 }
 
 void SetCommittedSel(ControlRecord* rec, int index, bool notify) {
     if (index >= 0) QelBox_MakeRowVisible(rec->hwndControl, index);
+    const bool changed = index != rec->committedSel;
     rec->committedSel = index;
     SyncEditText(rec);
     RecalcLayout(rec);
+    if (changed) AccValueChanged(rec);
     if (notify) Notify(rec, QELBOXN_SELCHANGE);
 }
 

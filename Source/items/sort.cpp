@@ -3,6 +3,7 @@
 // never the records. The default comparison follows the control's locale.
 #include <string.h>
 
+#include "access/access.h"
 #include "core/memory.h"
 #include "geometry/columns.h"
 #include "geometry/layout.h"
@@ -89,6 +90,7 @@ int Sort(HWND control, int parent, int column, const Comparison& compare) {
 
     // Both selections are put aside while the items move and come back
     // on the highlighted item at its new place.
+    AccBatch batch(rec);
     int selected = rec->curSel;
     SetHighlight(rec, -1);
     SetCommittedSel(rec, -1, false);
@@ -124,6 +126,7 @@ int Sort(HWND control, int parent, int column, const Comparison& compare) {
         SetCommittedSel(rec, selected, false);
     }
     InvalidateItem(rec, first, true);
+    AccRowsChanged(rec);
     return 1;
 }
 

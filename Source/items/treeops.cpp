@@ -3,6 +3,7 @@
 // change stored items and are refused in virtual mode.
 #include <string.h>
 
+#include "access/access.h"
 #include "core/memory.h"
 #include "geometry/columns.h"
 #include "geometry/layout.h"
@@ -127,6 +128,7 @@ int WINAPI QelBox_DeleteDependents(HWND control, int index) {
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
     CloseUp(rec, false);
+    AccBatch batch(rec);
     const int level = ItemLevel(rec, index);
     while (index + 1 < rec->itemCount && ItemLevel(rec, index + 1) > level)
         DeleteItemRecord(rec, index + 1);
@@ -139,6 +141,7 @@ int WINAPI QelBox_CopyItem(HWND control, int from, int to) {
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, from)) return -1;
     CloseUp(rec, false);
+    AccBatch batch(rec);
     bool complete;
     return CopyItemTo(control, from, to, &complete);
 }
@@ -147,6 +150,7 @@ int WINAPI QelBox_MoveItem(HWND control, int from, int to) {
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, from)) return -1;
     CloseUp(rec, false);
+    AccBatch batch(rec);
     bool complete;
     const int copy = CopyItemTo(control, from, to, &complete);
     if (copy < 0) return copy;

@@ -1,6 +1,7 @@
 // Virtual mode: the control stores no items; the application says how many
 // there are and hands each one over on demand through the fetch callback
 // (GetItem, items.cpp, does the fetching and releasing).
+#include "access/access.h"
 #include "geometry/layout.h"
 #include "items/items.h"
 #include "items/selection.h"
@@ -54,10 +55,13 @@ int WINAPI QelBox_VirtualItemChanged(HWND control, int index) {
     // give it back even when the index is refused.
     GetItem(rec, -1);
     if (index >= rec->itemCount) return 0;
-    if (index < 0)
+    if (index < 0) {
         InvalidateItem(rec, 0, true);
-    else
+        AccRowsChanged(rec);
+    } else {
         InvalidateItem(rec, index, false);
+        AccRowNameChanged(rec, index);
+    }
     return 1;
 }
 

@@ -2,6 +2,7 @@
 // simple type's permanent list window.
 #include "list/dropdown.h"
 
+#include "access/access.h"
 #include "core/module.h"
 #include "geometry/layout.h"
 #include "items/selection.h"
@@ -141,8 +142,10 @@ int WINAPI QelBox_ShowDropDown(HWND control, BOOL show) {
     if (show && rec->itemCount < 1) return 0;
     rec->cancelModeSeen = 0;
     if (!show) {
+        AccListClosing(rec);
         DestroyWindow(rec->hwndDropDown);
         rec->hwndDropDown = nullptr;
+        AccListClosed(rec);
         return 1;
     }
     Notify(rec, QELBOXN_DROPDOWN);
@@ -168,6 +171,7 @@ int WINAPI QelBox_ShowDropDown(HWND control, BOOL show) {
     SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(rec->font), 0);
     SetWindowPos(list, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     if (rec->committedSel >= 0) QelBox_MakeRowVisible(control, rec->committedSel);
+    AccListOpened(rec);
     return 1;
 }
 

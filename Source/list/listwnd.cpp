@@ -1,6 +1,7 @@
 // QelDropDown_WndProc: the list window, in both of its roles (drop-down
 // popup and the simple type's permanent list). It paints the rows, scrolls
 // and routes the mouse; keys are handled by the control window.
+#include "access/access.h"
 #include "core/combo.h"
 #include "geometry/hscroll.h"
 #include "geometry/layout.h"
@@ -187,6 +188,9 @@ extern "C" LRESULT WINAPI QelDropDown_WndProc(HWND list, UINT message, WPARAM wP
     case WM_ACTIVATE:
     case WM_SETFOCUS:
         return 0;
+    case WM_GETOBJECT:
+        if (AccAnswersObject(true, lParam)) return AccGetObject(rec, true, wParam, lParam);
+        return DefWindowProcA(list, message, wParam, lParam);
     case WM_SETREDRAW:
         SetRedraw(rec, static_cast<BOOL>(wParam));
         return 0;

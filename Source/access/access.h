@@ -1,0 +1,53 @@
+// Accessibility: the Active Accessibility objects of the control (answered
+// through WM_GETOBJECT) and the WinEvents that tell screen readers what
+// changed. The objects live in accobject.cpp, their texts in acctext.cpp,
+// the events in accevents.cpp.
+#pragma once
+
+#include "core/record.h"
+
+// WM_GETOBJECT of the control window (list = false) or of the list window
+// (list = true): the object for OBJID_CLIENT, and for the control window
+// also the list object under QELBOX_OBJID_LIST; 0 for every other object
+// id (the caller then leaves it to default processing) and when memory runs
+// out.
+LRESULT AccGetObject(ControlRecord* rec, bool list, WPARAM wParam, LPARAM lParam);
+// True when AccGetObject answers this object id for the window.
+bool AccAnswersObject(bool list, LPARAM objectId);
+
+// Events. None is sent while redraw is off or the control is being
+// destroyed; a change of the rows made meanwhile is reported by one reorder
+// event when redraw comes back (AccRedrawRestored).
+void AccHighlightMoved(ControlRecord* rec);
+void AccValueChanged(ControlRecord* rec);
+// The drop-down list window was created and placed / is about to be
+// destroyed / has been destroyed.
+void AccListOpened(ControlRecord* rec);
+void AccListClosing(ControlRecord* rec);
+void AccListClosed(ControlRecord* rec);
+void AccControlStateChanged(ControlRecord* rec);
+void AccRowStateChanged(ControlRecord* rec, int index);
+void AccRowNameChanged(ControlRecord* rec, int index);
+void AccRowsChanged(ControlRecord* rec);
+void AccRedrawRestored(ControlRecord* rec);
+// Start of WM_DESTROY: no event from here on, and the objects handed out
+// report the control as gone. AccControlDestroyed at its end removes what
+// this layer kept on the window.
+void AccControlDestroying(ControlRecord* rec);
+void AccControlDestroyed(ControlRecord* rec);
+// True once AccControlDestroying ran for the control window.
+bool AccIsDestroying(HWND control);
+
+// While one of these lives, the events of a compound operation (a sort, a
+// move or copy of a subtree) are held back; the rows-changed event of the
+// operation is sent once when the outermost one ends.
+class AccBatch {
+  public:
+    explicit AccBatch(ControlRecord* rec);
+    ~AccBatch();
+    AccBatch(const AccBatch&) = delete;
+    AccBatch& operator=(const AccBatch&) = delete;
+
+  private:
+    ControlRecord* rec_;
+};
