@@ -165,6 +165,15 @@ TEST_F(AccessTest, ControlObjectOfEachType) {
         ASSERT_EQ(Count(a.p), static_cast<LONG>(c.roles.size()));
         for (size_t i = 0; i < c.roles.size(); ++i)
             EXPECT_EQ(Role(a.p, static_cast<LONG>(i + 1)), c.roles[i]);
+        VARIANT children[4];
+        LONG got = 0;
+        ASSERT_EQ(AccessibleChildren(a.p, 0, Count(a.p), children, &got), S_OK);
+        ASSERT_EQ(got, static_cast<LONG>(c.roles.size()));
+        for (LONG i = 0; i < got; ++i) // objects for the edit field and the list
+            EXPECT_EQ(V_VT(&children[i]),
+                      c.roles[i] == ROLE_SYSTEM_PUSHBUTTON ? VT_I4 : VT_DISPATCH);
+        for (LONG i = 0; i < got; ++i)
+            VariantClear(&children[i]);
         RECT window, location = Location(a.p, CHILDID_SELF);
         GetWindowRect(control, &window);
         EXPECT_TRUE(EqualRect(&window, &location));
@@ -437,6 +446,18 @@ TEST_F(EventTest, KeyboardSequence) {
     EXPECT_EQ(Events(), EventList{});
     SendMessageA(control, WM_SETREDRAW, TRUE, 0);
     EXPECT_EQ(Events(), (EventList{"reorder ctl-list 0"}));
+}
+
+TEST_F(EventTest, TypingInTheEditFieldReportsTheValueOnce) {
+    HWND control = g_watched = AddRows(Create(QELBOXSTYLE_DROPDOWN), 5);
+    HWND edit = QelBox_GetHWNDEdit(control);
+    Events();
+    SetWindowTextA(edit, "row 3"); // matches and commits row 3
+    SetWindowTextA(edit, "x");     // matches nothing: no committed row
+    SetWindowTextA(edit, "xy");    // still none, but the text changed
+    EXPECT_EQ(Events(), (EventList{"value ctl 0", "value ctl 0", "value ctl 0"}));
+    Acc a(ObjectOf(control));
+    EXPECT_EQ(Value(a.p), "xy");
 }
 
 TEST_F(AccessTest, ObjectsOutliveTheControl) {

@@ -31,12 +31,10 @@ void AccRowNameChanged(ControlRecord* rec, int index);
 void AccRowsChanged(ControlRecord* rec);
 void AccRedrawRestored(ControlRecord* rec);
 // Start of WM_DESTROY: no event from here on, and the objects handed out
-// report the control as gone. AccControlDestroyed at its end removes what
-// this layer kept on the window.
+// report the control as gone.
 void AccControlDestroying(ControlRecord* rec);
-void AccControlDestroyed(ControlRecord* rec);
-// True once AccControlDestroying ran for the control window.
-bool AccIsDestroying(HWND control);
+// True once AccControlDestroying ran for the control.
+bool AccIsDestroying(const ControlRecord* rec);
 
 // While one of these lives, the events of a compound operation (a sort, a
 // move or copy of a subtree) are held back; the rows-changed event of the

@@ -1,33 +1,20 @@
 // WinEvents of the accessibility layer. The few bits of state this needs
 // (a rows-changed event owed, the depth of compound operations, the control
-// being destroyed) live in a window property of the control, so that the
-// record stays as it is and nothing is allocated.
+// being destroyed) live in the record's accState.
 #include <oleacc.h>
 
 #include "access/access.h"
 
 namespace {
 
-const char kStateProperty[] = "QelBoxAcc";
-const UINT_PTR kRowsPending = 1;
-const UINT_PTR kDestroying = 2;
-const UINT_PTR kBatchUnit = 0x100;
-
-UINT_PTR State(HWND control) {
-    return reinterpret_cast<UINT_PTR>(GetPropA(control, kStateProperty));
-}
-
-void SetState(HWND control, UINT_PTR state) {
-    if (state)
-        SetPropA(control, kStateProperty, reinterpret_cast<HANDLE>(state));
-    else
-        RemovePropA(control, kStateProperty);
-}
+const unsigned kRowsPending = 1;
+const unsigned kDestroying = 2;
+const unsigned kBatchUnit = 0x100;
 
 // Events are held back while redraw is off, inside a compound operation and
 // once destruction has begun.
 bool Quiet(const ControlRecord* rec) {
-    return !rec->redrawAllowed || (State(rec->hwndControl) & ~kRowsPending) != 0;
+    return !rec->redrawAllowed || (rec->accState & ~kRowsPending) != 0;
 }
 
 void Send(DWORD event, HWND window, LONG object, LONG child) {
@@ -50,7 +37,7 @@ bool HasFocus(const ControlRecord* rec) {
 }
 
 void SendRowsChanged(ControlRecord* rec) {
-    SetState(rec->hwndControl, State(rec->hwndControl) & ~kRowsPending);
+    rec->accState &= ~kRowsPending;
     SendRowEvent(rec, EVENT_OBJECT_REORDER, CHILDID_SELF);
 }
 
@@ -63,7 +50,7 @@ void SendHighlight(ControlRecord* rec) {
 } // namespace
 
 void AccHighlightMoved(ControlRecord* rec) {
-    if (Quiet(rec) || !(HasFocus(rec) || rec->hwndDropDown)) return;
+    if (Quiet(rec) || !(rec->hwndDropDown || HasFocus(rec))) return;
     SendHighlight(rec);
 }
 
@@ -111,35 +98,29 @@ void AccRowNameChanged(ControlRecord* rec, int index) {
 
 void AccRowsChanged(ControlRecord* rec) {
     if (Quiet(rec)) {
-        UINT_PTR state = State(rec->hwndControl);
-        if (!(state & kDestroying)) SetState(rec->hwndControl, state | kRowsPending);
+        if (!(rec->accState & kDestroying)) rec->accState |= kRowsPending;
         return;
     }
     SendRowsChanged(rec);
 }
 
 void AccRedrawRestored(ControlRecord* rec) {
-    if (!Quiet(rec) && (State(rec->hwndControl) & kRowsPending)) SendRowsChanged(rec);
+    if (!Quiet(rec) && (rec->accState & kRowsPending)) SendRowsChanged(rec);
 }
 
 void AccControlDestroying(ControlRecord* rec) {
-    SetState(rec->hwndControl, kDestroying);
+    rec->accState = kDestroying;
 }
 
-void AccControlDestroyed(ControlRecord* rec) {
-    RemovePropA(rec->hwndControl, kStateProperty);
-}
-
-bool AccIsDestroying(HWND control) {
-    return (State(control) & kDestroying) != 0;
+bool AccIsDestroying(const ControlRecord* rec) {
+    return (rec->accState & kDestroying) != 0;
 }
 
 AccBatch::AccBatch(ControlRecord* rec) : rec_(rec) {
-    SetState(rec->hwndControl, State(rec->hwndControl) + kBatchUnit);
+    rec->accState += kBatchUnit;
 }
 
 AccBatch::~AccBatch() {
-    UINT_PTR state = State(rec_->hwndControl);
-    if (state >= kBatchUnit) SetState(rec_->hwndControl, state - kBatchUnit);
+    if (rec_->accState >= kBatchUnit) rec_->accState -= kBatchUnit;
     AccRedrawRestored(rec_);
 }

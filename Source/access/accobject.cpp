@@ -618,12 +618,11 @@ class AccObject final : public IAccessible {
 
     // The record while the control lives, on the thread that owns it.
     ControlRecord* Live() const {
-        if (!IsWindow(control_) || !GetPropA(control_, kControlProperty) ||
-            AccIsDestroying(control_))
-            return nullptr;
+        if (!IsWindow(control_) || !GetPropA(control_, kControlProperty)) return nullptr;
         if (GetWindowThreadProcessId(control_, nullptr) != GetCurrentThreadId()) return nullptr;
         ControlRecord* rec = RecordOf(control_);
-        if (!rec || rec == reinterpret_cast<ControlRecord*>(-1) || rec->hwndControl != control_)
+        if (!rec || rec == reinterpret_cast<ControlRecord*>(-1) || rec->hwndControl != control_ ||
+            AccIsDestroying(rec))
             return nullptr;
         return rec;
     }

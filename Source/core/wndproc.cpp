@@ -132,7 +132,6 @@ void OnDestroy(ControlRecord* rec) {
     QelFree(rec->rowColText);
     rec->rowColText = nullptr;
     RemovePropA(rec->hwndControl, kControlProperty);
-    AccControlDestroyed(rec);
 }
 
 void OnSize(ControlRecord* rec, WPARAM type, LPARAM size) {
@@ -190,6 +189,7 @@ void OnSetFont(ControlRecord* rec, HFONT font, BOOL redraw) {
 
 // EN_CHANGE from the edit field: match the typed text against column 0.
 void OnEditChange(ControlRecord* rec) {
+    const int committed = rec->committedSel;
     if (!IsVirtual(rec)) {
         char text[513];
         GetWindowTextA(rec->hwndEdit, text, 512);
@@ -200,7 +200,8 @@ void OnEditChange(ControlRecord* rec) {
         SetCommittedSel(rec, found, false);
         if (found < 0) --rec->editSyncSuppress;
     }
-    AccValueChanged(rec);
+    // A new committed row has reported the value already.
+    if (rec->committedSel == committed) AccValueChanged(rec);
     Notify(rec, QELBOXN_EDITCHANGE);
 }
 
