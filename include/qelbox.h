@@ -833,7 +833,9 @@ QELBOXAPI UINT WINAPI CustomControlInfoA(LPCCINFOA records);
      highlighted row, unavailable for a disabled row, invisible and
      offscreen outside the view; location = the row on the screen.
      accSelect (SELFLAG_TAKEFOCUS and/or SELFLAG_TAKESELECTION) moves the
-     highlight as the arrow keys do, committing it with QELBOXN_SELCHANGE;
+     highlight as the arrow keys do, committing it with QELBOXN_SELCHANGE
+     (SELFLAG_TAKEFOCUS first gives the control the focus as tabbing to it
+     does; other flags are refused, a disabled control refuses with E_FAIL);
      the default action "Select" clicks the row (in an open list: as a
      mouse click, which closes a drop-down accepting it; with the list
      closed: as the keyboard).
