@@ -815,8 +815,8 @@ QELBOXAPI UINT WINAPI CustomControlInfoA(LPCCINFOA records);
      ("Alt+X"). Value: the edit field's text, or the committed row's text
      for the drop-down-list type. State: focusable, focused, unavailable
      (disabled), expanded or collapsed (drop-down types). Children, in this
-     order: the edit field (the system's edit object; simple and drop-down
-     types), the drop-down button (push button named and acting "Open" or
+     order: the edit field (the system's edit object, named by the label too;
+     simple and drop-down types), the drop-down button (push button named and acting "Open" or
      "Close", as Alt+Down / Alt+Up: opening, or closing with the highlighted
      row accepted; not for the simple type), the list, and the column header
      strip while headers are shown (a grouping of column headers, one per

@@ -162,6 +162,7 @@ TEST_F(AccessTest, ControlObjectOfEachType) {
         EXPECT_EQ(Name(a.p), "Fruit:");
         EXPECT_EQ(AccString(a.p, &IAccessible::get_accKeyboardShortcut, CHILDID_SELF), "Alt+F");
         EXPECT_EQ(Value(a.p), "Row 1");
+        EXPECT_EQ(Name(a.p, 1), c.type == QELBOXSTYLE_DROPDOWNLIST ? "Open" : "Fruit:");
         ASSERT_EQ(Count(a.p), static_cast<LONG>(c.roles.size()));
         for (size_t i = 0; i < c.roles.size(); ++i)
             EXPECT_EQ(Role(a.p, static_cast<LONG>(i + 1)), c.roles[i]);

@@ -277,11 +277,10 @@ class AccObject final : public IAccessible {
         char shortcut;
         switch (t.element) {
         case Element::Combo:
+        case Element::Edit: // the label names the edit field and the list too
         case Element::List:
             AccLabelName(control_, &text, &shortcut);
             break;
-        case Element::Edit:
-            return Forward(t, [&](IAccessible* a) { return a->get_accName(Self(), name); });
         case Element::Button:
             return AccBstr(IsDropped(rec) ? "Close" : "Open", name);
         case Element::Header:
