@@ -1338,6 +1338,66 @@ QELBOXAPI int CALLBACK QelBox_FontsForStyleEnumProc(const LOGFONTA* font,
    number of control types. */
 QELBOXAPI UINT WINAPI CustomControlInfoA(LPCCINFOA records);
 
+/* ------------------------------------------------------------------ */
+/* Accessibility                                                       */
+/* ------------------------------------------------------------------ */
+/* The control answers Active Accessibility (WM_GETOBJECT) and reports its
+   changes as WinEvents; nothing needs to be called for it. Its objects:
+
+   - The control window, OBJID_CLIENT: role combo box. Name: the text of the
+     static label placed before the control among its siblings (tab order),
+     without '&' markers; its mnemonic gives the keyboard shortcut
+     ("Alt+X"). Value: the edit field's text, or the committed row's text
+     for the drop-down-list type. State: focusable, focused, unavailable
+     (disabled), expanded or collapsed (drop-down types). Children, in this
+     order: the edit field (the system's edit object, named by the label too;
+     simple and drop-down types), the drop-down button (push button named and acting "Open" or
+     "Close", as Alt+Down / Alt+Up: opening, or closing with the highlighted
+     row accepted; not for the simple type), the list, and the column header
+     strip while headers are shown (a grouping of column headers, one per
+     visible column in display order, named by the header text).
+   - The list: OBJID_CLIENT of the list window (the simple type's permanent
+     list or the open drop-down), and at any time QELBOX_OBJID_LIST of the
+     control window. Role list, or outline while tree lines are shown. One
+     simple child per row, child id = row index + 1: role list item (outline
+     item); name = the text of the first visible column in display order;
+     description = the other visible columns as "header: text" pairs joined
+     by ", " (just the text under a column without header text; empty cells
+     left out); value of an outline item = its level (0 at the top);
+     state selectable and focusable, selected and focused for the
+     highlighted row, unavailable for a disabled row, invisible and
+     offscreen outside the view; location = the row on the screen.
+     accSelect (SELFLAG_TAKEFOCUS and/or SELFLAG_TAKESELECTION) moves the
+     highlight as the arrow keys do, committing it with QELBOXN_SELCHANGE
+     (SELFLAG_TAKEFOCUS first gives the control the focus as tabbing to it
+     does; other flags are refused, a disabled control refuses with E_FAIL);
+     the default action "Select" clicks the row (in an open list: as a
+     mouse click, which closes a drop-down accepting it; with the list
+     closed: as the keyboard).
+   - Objects kept after the control is destroyed answer every call with
+     RPC_E_DISCONNECTED (RPC_E_WRONG_THREAD when called from a thread other
+     than the control's own) and touch nothing.
+
+   WinEvents (none while redraw is off; one EVENT_OBJECT_REORDER when redraw
+   comes back if rows changed meanwhile). Row events go to the list window,
+   OBJID_CLIENT, while it exists, else to the control window with
+   QELBOX_OBJID_LIST:
+   - EVENT_OBJECT_FOCUS and EVENT_OBJECT_SELECTION on the highlighted row
+     whenever the highlight moves while the control has the focus or the
+     list is shown, and when a drop-down opens;
+   - EVENT_OBJECT_VALUECHANGE on the control when the committed row changes,
+     the committed row's text changes or the user edits the edit field;
+   - EVENT_OBJECT_SHOW / EVENT_OBJECT_HIDE of the drop-down list window,
+     each with EVENT_OBJECT_STATECHANGE of the control (expanded,
+     collapsed); after the close EVENT_OBJECT_FOCUS of the focused control
+     window or edit field;
+   - EVENT_OBJECT_STATECHANGE on the control when it is enabled or disabled,
+     and on a row whose enabled state changes;
+   - EVENT_OBJECT_NAMECHANGE on a row whose text changes;
+   - EVENT_OBJECT_REORDER on the list after rows are inserted, deleted,
+     moved, copied or sorted (one per call). */
+#define QELBOX_OBJID_LIST 1
+
 #ifdef __cplusplus
 }
 #endif

@@ -36,7 +36,7 @@ extra=$(comm -13 <(echo "$declared") <(echo "$exported") | grep -v '^DllMain$' |
 [ -z "$extra" ] || { echo "exported but not declared:"; echo "$extra"; status=1; }
 
 imports=$(grep -oE 'DLL Name: .*' <<<"$dump" | sed 's/DLL Name: //' | tr 'A-Z' 'a-z' | sort -u)
-foreign=$(grep -vxE 'kernel32.dll|user32.dll|gdi32.dll|msvcrt.dll|advapi32.dll|api-ms-win-crt-[a-z0-9-]+\.dll' <<<"$imports" || true)
+foreign=$(grep -vxE 'kernel32.dll|user32.dll|gdi32.dll|msvcrt.dll|advapi32.dll|oleacc.dll|oleaut32.dll|ole32.dll|api-ms-win-crt-[a-z0-9-]+\.dll' <<<"$imports" || true)
 [ -z "$foreign" ] || { echo "imports beyond the system DLLs:"; echo "$foreign"; status=1; }
 
 echo "$(wc -l <<<"$declared") functions declared and exported; $bits-bit image; imports:" $imports

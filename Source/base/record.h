@@ -138,6 +138,9 @@ struct ControlRecord {
     int fontFilter;
     char* fontWeightNames;
     char* fontItalicSuffix;
+    // Accessibility layer (Source/access): a rows-changed event owed, the
+    // depth of compound operations holding events back, destruction begun.
+    unsigned accState;
 };
 
 // The record of a control window (window long 0). Exported functions do not

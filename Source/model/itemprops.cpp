@@ -9,6 +9,7 @@
 #include "model/columns.h"
 #include "model/items.h"
 #include "base/view.h"
+#include "base/accevents.h"
 
 namespace {
 
@@ -101,6 +102,8 @@ int SetCellText(ControlRecord* rec, int index, int column, const char* text) {
     item->cells[column] = copy;
     ReleaseItem(rec);
     g_view.cellsChanged(rec, index, false);
+    AccRowNameChanged(rec, index);
+    if (index == rec->committedSel) AccValueChanged(rec);
     return 1;
 }
 
@@ -155,7 +158,10 @@ int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled) {
     bool changed = flags != item->flags;
     item->flags = flags;
     ReleaseItem(rec);
-    if (changed) g_view.rowsChanged(rec, index, false);
+    if (changed) {
+        g_view.rowsChanged(rec, index, false);
+        AccRowStateChanged(rec, index);
+    }
     return 1;
 }
 

@@ -8,6 +8,7 @@
 #include "model/hierarchy.h"
 #include "model/selection.h"
 #include "base/view.h"
+#include "base/accevents.h"
 
 namespace {
 
@@ -113,6 +114,7 @@ int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, cons
     memmove(rec->items + index + 1, rec->items + index,
             sizeof(ItemRecord*) * (rec->itemCount - 1 - index));
     rec->items[index] = item;
+    AccRowsChanged(rec);
     return index;
 }
 
@@ -150,6 +152,7 @@ void DeleteItemRecord(ControlRecord* rec, int index) {
             rec->freeSlots = kGrowSlots;
         }
     }
+    AccRowsChanged(rec);
 }
 
 void ClearItems(ControlRecord* rec) {
@@ -171,6 +174,7 @@ void ClearItems(ControlRecord* rec) {
     rec->overheadWidth = 0;
     RepaintAll(rec);
     g_view.layoutChanged(rec);
+    AccRowsChanged(rec);
 }
 
 int InsertString(ControlRecord* rec, int index, const char* text) {

@@ -4,19 +4,23 @@
 
 #include "model/items.h"
 #include "base/view.h"
+#include "base/accevents.h"
 
 void SetHighlight(ControlRecord* rec, int index) {
     if (index == rec->curSel) return;
     if (rec->curSel >= 0) g_view.rowsChanged(rec, rec->curSel, false);
     rec->curSel = index;
     if (index >= 0) g_view.rowsChanged(rec, index, false);
+    AccHighlightMoved(rec);
 }
 
 void SetCommittedSel(ControlRecord* rec, int index, bool notify) {
     if (index >= 0) g_view.showRow(rec, index);
+    const bool changed = index != rec->committedSel;
     rec->committedSel = index;
     g_view.editTextChanged(rec);
     g_view.layoutChanged(rec);
+    if (changed) AccValueChanged(rec);
     if (notify) Notify(rec, QELBOXN_SELCHANGE);
 }
 

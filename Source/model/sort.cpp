@@ -10,6 +10,7 @@
 #include "model/items.h"
 #include "model/selection.h"
 #include "base/view.h"
+#include "base/accevents.h"
 
 namespace {
 
@@ -94,6 +95,7 @@ int Sort(ControlRecord* rec, int parent, int column, const Comparison& compare, 
 
     // Both selections are put aside while the items move and come back
     // on the highlighted item at its new place.
+    AccBatch batch(rec);
     int selected = rec->curSel;
     SetHighlight(rec, -1);
     SetCommittedSel(rec, -1, false);
@@ -108,6 +110,7 @@ int Sort(ControlRecord* rec, int parent, int column, const Comparison& compare, 
         SetCommittedSel(rec, selected, false);
     }
     g_view.rowsChanged(rec, first, true);
+    AccRowsChanged(rec);
     return 1;
 }
 

@@ -11,6 +11,7 @@
 #include "model/items.h"
 #include "base/view.h"
 #include "model/itemprops.h"
+#include "base/accevents.h"
 
 namespace {
 
@@ -130,6 +131,7 @@ int WINAPI QelBox_DeleteDependents(HWND control, int index) {
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
     g_view.closeList(rec);
+    AccBatch batch(rec);
     const int level = ItemLevel(rec, index);
     while (index + 1 < rec->itemCount && ItemLevel(rec, index + 1) > level)
         DeleteItemRecord(rec, index + 1);
@@ -142,6 +144,7 @@ int WINAPI QelBox_CopyItem(HWND control, int from, int to) {
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, from)) return -1;
     g_view.closeList(rec);
+    AccBatch batch(rec);
     bool complete;
     return CopyItemTo(rec, from, to, &complete);
 }
@@ -150,6 +153,7 @@ int WINAPI QelBox_MoveItem(HWND control, int from, int to) {
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, from)) return -1;
     g_view.closeList(rec);
+    AccBatch batch(rec);
     bool complete;
     const int copy = CopyItemTo(rec, from, to, &complete);
     if (copy < 0) return copy;

@@ -13,10 +13,13 @@ int VirtualItemChanged(ControlRecord* rec, int index) {
     // give it back even when the index is refused.
     GetItem(rec, -1);
     if (index >= rec->itemCount) return 0;
-    if (index < 0)
+    if (index < 0) {
         g_view.rowsChanged(rec, 0, true);
-    else
+        AccRowsChanged(rec);
+    } else {
         g_view.rowsChanged(rec, index, false);
+        AccRowNameChanged(rec, index);
+    }
     return 1;
 }
 
@@ -34,6 +37,7 @@ int VirtualCount(ControlRecord* rec, int count) {
     g_view.layoutChanged(rec);
     return 1;
 }
+#include "base/accevents.h"
 
 extern "C" {
 

@@ -14,6 +14,9 @@ void SetRedraw(ControlRecord* rec, BOOL allowed);
 // WM_CTLCOLOREDIT answer, shared with the list window.
 LRESULT CtlColorEdit(ControlRecord* rec, HDC dc, HWND sender);
 // Keyboard handling of the control window (also reached from the edit field).
+// The row keys' move: highlights row n and commits it with notification,
+// unless it already is the highlighted row.
+void MoveHighlightTo(ControlRecord* rec, int n);
 void HandleKeyDown(ControlRecord* rec, WPARAM key);
 LRESULT DialogCode(ControlRecord* rec, const MSG* msg);
 void HandleChar(ControlRecord* rec, WPARAM ch);

@@ -2,6 +2,7 @@
 // simple type's permanent list window.
 #include "window/dropdown.h"
 
+#include "base/accevents.h"
 #include "base/module.h"
 #include "geometry/layout.h"
 #include "geometry/popup.h"
@@ -59,8 +60,10 @@ int ShowDropDown(ControlRecord* rec, BOOL show) {
     if (show && rec->itemCount < 1) return 0;
     rec->cancelModeSeen = 0;
     if (!show) {
+        AccListClosing(rec);
         DestroyWindow(rec->hwndDropDown);
         rec->hwndDropDown = nullptr;
+        AccListClosed(rec);
         return 1;
     }
     Notify(rec, QELBOXN_DROPDOWN);
@@ -79,13 +82,14 @@ int ShowDropDown(ControlRecord* rec, BOOL show) {
                         Width(r) - 1, Height(r), GetDesktopWindow(), nullptr, g_module.module, rec);
     rec->hwndDropDown = list;
     if (!list) {
-        ReportError("QelBox", __LINE__, "Couldn't create dropdown rec->hwndControl");
+        ReportError("QelBox", __LINE__, "Couldn't create dropdown control");
         return -1;
     }
     SetWindowLongPtrA(list, GWLP_ID, QELBOX_LIST_ID);
     SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(rec->font), 0);
     SetWindowPos(list, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     if (rec->committedSel >= 0) MakeRowVisible(rec, rec->committedSel);
+    AccListOpened(rec);
     return 1;
 }
 

@@ -7,15 +7,13 @@
 #include "window/dropdown.h"
 #include "model/search.h"
 
-namespace {
-
-// Highlights row n and commits it with notification, unless it already is
-// the highlighted row.
-void MoveTo(ControlRecord* rec, int n) {
+void MoveHighlightTo(ControlRecord* rec, int n) {
     if (n == rec->curSel) return;
     SetHighlight(rec, n);
     SetCommittedSel(rec, n, true);
 }
+
+namespace {
 
 bool IsDropped(const ControlRecord* rec) {
     return !rec->isSimple && rec->hwndDropDown;
@@ -60,30 +58,30 @@ void HandleKeyDown(ControlRecord* rec, WPARAM key) {
             CloseUp(rec, false);
         break;
     case VK_PRIOR:
-        if (count) MoveTo(rec, max(0, cur - RowsShown(rec)));
+        if (count) MoveHighlightTo(rec, max(0, cur - RowsShown(rec)));
         break;
     case VK_NEXT:
-        if (count) MoveTo(rec, min(cur + RowsShown(rec), last));
+        if (count) MoveHighlightTo(rec, min(cur + RowsShown(rec), last));
         break;
     case VK_END:
-        if (count) MoveTo(rec, last);
+        if (count) MoveHighlightTo(rec, last);
         break;
     case VK_HOME:
-        if (count) MoveTo(rec, 0);
+        if (count) MoveHighlightTo(rec, 0);
         break;
     case VK_LEFT:
     case VK_UP:
-        if (count) MoveTo(rec, max(0, cur - 1));
+        if (count) MoveHighlightTo(rec, max(0, cur - 1));
         break;
     case VK_DOWN:
         if (!rec->isSimple && !rec->hwndDropDown && rec->extendedUI) {
             ShowDropDown(rec, TRUE);
             break;
         }
-        if (count) MoveTo(rec, min(cur + 1, last));
+        if (count) MoveHighlightTo(rec, min(cur + 1, last));
         break;
     case VK_RIGHT:
-        if (count) MoveTo(rec, min(cur + 1, last));
+        if (count) MoveHighlightTo(rec, min(cur + 1, last));
         break;
     case VK_F4:
         if (!rec->isSimple && rec->extendedUI == 0) ShowOrClose(rec, !rec->hwndDropDown, true);

@@ -2,6 +2,8 @@
 // popup and the simple type's permanent list). It paints the rows, scrolls
 // and routes the mouse; keys are handled by the control window.
 #include "window/combo.h"
+#include "base/accevents.h"
+#include "window/accobject.h"
 #include "geometry/hscroll.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
@@ -187,6 +189,9 @@ extern "C" LRESULT WINAPI QelDropDown_WndProc(HWND list, UINT message, WPARAM wP
     case WM_ACTIVATE:
     case WM_SETFOCUS:
         return 0;
+    case WM_GETOBJECT:
+        if (AccAnswersObject(true, lParam)) return AccGetObject(rec, true, wParam, lParam);
+        return DefWindowProcA(list, message, wParam, lParam);
     case WM_SETREDRAW:
         SetRedraw(rec, static_cast<BOOL>(wParam));
         return 0;

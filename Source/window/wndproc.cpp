@@ -7,6 +7,8 @@
 #include "window/designtime.h"
 #include "model/columns.h"
 #include "geometry/fontmetrics.h"
+#include "base/accevents.h"
+#include "window/accobject.h"
 #include "geometry/hscroll.h"
 #include "geometry/layout.h"
 #include "model/items.h"
@@ -112,6 +114,7 @@ void OnDestroy(ControlRecord* rec) {
     // Only a control whose creation succeeded still carries its marker and
     // was counted.
     if (GetPropA(rec->hwndControl, kControlProperty)) InterlockedDecrement(&g_module.liveControls);
+    AccControlDestroying(rec);
     StopAutoScrollTimer(rec);
     CloseUp(rec, false);
     ClearItems(rec);
@@ -191,6 +194,7 @@ void OnSetFont(ControlRecord* rec, HFONT font, BOOL redraw) {
 
 // EN_CHANGE from the edit field: match the typed text against column 0.
 void OnEditChange(ControlRecord* rec) {
+    const int committed = rec->committedSel;
     if (!IsVirtual(rec)) {
         char text[513];
         GetWindowTextA(rec->hwndEdit, text, 512);
@@ -201,6 +205,8 @@ void OnEditChange(ControlRecord* rec) {
         SetCommittedSel(rec, found, false);
         if (found < 0) --rec->editSyncSuppress;
     }
+    // A new committed row has reported the value already.
+    if (rec->committedSel == committed) AccValueChanged(rec);
     Notify(rec, QELBOXN_EDITCHANGE);
 }
 
@@ -255,6 +261,7 @@ void SetRedraw(ControlRecord* rec, BOOL allowed) {
     if (allowed) {
         RecalcLayout(rec);
         RepaintAll(rec);
+        AccRedrawRestored(rec);
     }
 }
 
@@ -298,6 +305,7 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
     case WM_ENABLE:
         CloseUp(rec, false);
         RepaintAll(rec);
+        AccControlStateChanged(rec);
         return 0;
     case WM_SETREDRAW:
         SetRedraw(rec, static_cast<BOOL>(wParam));
@@ -397,6 +405,9 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
     case WM_CLEAR:
         SetCurSel(rec, -1);
         return 0;
+    case WM_GETOBJECT:
+        if (AccAnswersObject(false, lParam)) return AccGetObject(rec, false, wParam, lParam);
+        return DefaultProcessing(rec, window, message, wParam, lParam);
     case QELBOX_WM_CLOSEDROPDOWN:
         CloseUp(rec, false);
         return DefaultProcessing(rec, window, message, wParam, lParam);
