@@ -5,6 +5,7 @@
 
 #include "model/items.h"
 #include "model/selection.h"
+#include "base/accevents.h"
 #include "base/view.h"
 
 int VirtualItemChanged(ControlRecord* rec, int index) {
