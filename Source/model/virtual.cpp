@@ -38,7 +38,6 @@ int VirtualCount(ControlRecord* rec, int count) {
     g_view.layoutChanged(rec);
     return 1;
 }
-#include "base/accevents.h"
 
 extern "C" {
 
