@@ -6,6 +6,7 @@
 #include "core/memory.h"
 #include "core/module.h"
 #include "geometry/layout.h"
+#include "items/levelindex.h"
 
 int SystemMajorVersion() {
     return LOBYTE(LOWORD(GetVersion()));
@@ -26,6 +27,7 @@ ControlRecord* AllocRecord(HWND control) {
 }
 
 void FreeRecord(HWND control, ControlRecord* rec) {
+    FreeLevelIndex(rec);
     HGLOBAL block = GlobalHandle(rec);
     if (block) {
         GlobalUnlock(block);

@@ -138,6 +138,9 @@ struct ControlRecord {
     int fontFilter;
     char* fontWeightNames;
     char* fontItalicSuffix;
+    // Summary of the item levels and the level memory of a paint
+    // (items/levelindex.h); null until first needed.
+    struct LevelIndex* levelIndex;
 };
 
 // The record of a control window (window long 0). Exported functions do not

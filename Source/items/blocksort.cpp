@@ -9,6 +9,7 @@
 #include "core/memory.h"
 #include "items/hierarchy.h"
 #include "items/items.h"
+#include "items/levelindex.h"
 
 namespace {
 
@@ -150,6 +151,7 @@ bool SortBlocksStable(ControlRecord* rec, int first, int column, const Compariso
         to += block.length;
     }
     memcpy(items + first, moved.get(), sizeof(ItemRecord*) * static_cast<size_t>(rows));
+    LevelsChanged(rec, first);
     *tracked = newTracked;
     return true;
 }

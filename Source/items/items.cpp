@@ -7,6 +7,7 @@
 #include "core/memory.h"
 #include "geometry/layout.h"
 #include "items/hierarchy.h"
+#include "items/levelindex.h"
 #include "items/selection.h"
 #include "list/dropdown.h"
 
@@ -62,6 +63,12 @@ ItemRecord* GetItem(ControlRecord* rec, int index) {
     return rec->virtualBuffer;
 }
 
+ItemRecord* GetItemForPaint(ControlRecord* rec, int index) {
+    if (IsVirtual(rec) && index >= 0 && rec->virtualFetchedIndex == index && rec->virtualBuffer)
+        return rec->virtualBuffer;
+    return GetItem(rec, index);
+}
+
 void ReleaseItem(ControlRecord* rec) {
     // The fetched item stays fetched until the next GetItem.
     (void)rec;
@@ -114,6 +121,7 @@ int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, cons
     memmove(rec->items + index + 1, rec->items + index,
             sizeof(ItemRecord*) * (rec->itemCount - 1 - index));
     rec->items[index] = item;
+    LevelsChanged(rec, index);
     return index;
 }
 
@@ -137,6 +145,7 @@ void DeleteItemRecord(ControlRecord* rec, int index) {
     ++rec->freeSlots;
     memmove(rec->items + index, rec->items + index + 1,
             sizeof(ItemRecord*) * (rec->itemCount - index));
+    LevelsChanged(rec, index);
     FreeItem(item, rec->columnCount);
     if (rec->itemCount == 0) {
         QelFree(rec->items);
@@ -166,6 +175,7 @@ void ClearItems(ControlRecord* rec) {
         rec->itemCount = 0;
         rec->freeSlots = 0;
     }
+    FreeLevelIndex(rec);
     rec->topIndex = 0;
     rec->maxLevel = 0;
     rec->horizontalOffset = 0;

@@ -9,6 +9,7 @@
 #include "items/blocksort.h"
 #include "items/hierarchy.h"
 #include "items/items.h"
+#include "items/levelindex.h"
 #include "items/selection.h"
 
 namespace {
@@ -42,6 +43,7 @@ int SwapBlocks(ControlRecord* rec, int a, int b, ItemRecord** scratch, int* trac
     memmove(scratch, items + a, sizeof(ItemRecord*) * lengthA);
     memmove(items + a, items + b, sizeof(ItemRecord*) * lengthB);
     memmove(items + a + lengthB, scratch, sizeof(ItemRecord*) * lengthA);
+    LevelsChanged(rec, a);
     if (*tracked >= a && *tracked < b)
         *tracked += lengthB;
     else if (*tracked >= b && *tracked < b + lengthB)

@@ -8,6 +8,7 @@
 #include "geometry/layout.h"
 #include "items/hierarchy.h"
 #include "items/items.h"
+#include "items/levelindex.h"
 #include "list/dropdown.h"
 
 namespace {
@@ -109,6 +110,7 @@ int WINAPI QelBox_SetItemLevel(HWND control, int index, int level) {
     if (oldLevel != level) {
         item->flags = (item->flags & ~QELBOX_ITEM_LEVELMASK) |
                       (static_cast<DWORD>(level) << QELBOX_ITEM_LEVELSHIFT);
+        LevelsChanged(rec, index);
     }
     ReleaseItem(rec);
     if (oldLevel == level) return 1;

@@ -3,6 +3,7 @@
 // (GetItem, items.cpp, does the fetching and releasing).
 #include "geometry/layout.h"
 #include "items/items.h"
+#include "items/levelindex.h"
 #include "items/selection.h"
 #include "list/dropdown.h"
 
@@ -42,6 +43,7 @@ int WINAPI QelBox_VirtualCount(HWND control, int count) {
     }
     GetItem(rec, -1);
     rec->itemCount = count;
+    LevelsChanged(rec, 0);
     QelBox_VirtualItemChanged(control, -1);
     RecalcLayout(rec);
     return 1;
