@@ -5,6 +5,7 @@
 #include "core/editfield.h"
 #include "core/memory.h"
 #include "core/module.h"
+#include "geometry/columnoffsets.h"
 #include "geometry/layout.h"
 #include "items/levelindex.h"
 
@@ -28,6 +29,7 @@ ControlRecord* AllocRecord(HWND control) {
 
 void FreeRecord(HWND control, ControlRecord* rec) {
     FreeLevelIndex(rec);
+    FreeColumnOffsets(rec);
     HGLOBAL block = GlobalHandle(rec);
     if (block) {
         GlobalUnlock(block);

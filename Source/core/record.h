@@ -141,6 +141,9 @@ struct ControlRecord {
     // Summary of the item levels and the level memory of a paint
     // (items/levelindex.h); null until first needed.
     struct LevelIndex* levelIndex;
+    // Column offsets by display position (geometry/columnoffsets.h); null
+    // until the first columns are installed.
+    struct ColumnOffsets* columnOffsets;
 };
 
 // The record of a control window (window long 0). Exported functions do not

@@ -9,6 +9,7 @@
 #include "core/bitmapinfo.h"
 #include "core/editfield.h"
 #include "core/memory.h"
+#include "geometry/columnoffsets.h"
 #include "geometry/layout.h"
 #include "list/dropdown.h"
 
@@ -25,13 +26,15 @@ ColumnRecord DefaultColumn() {
 }
 
 // True when the displayPosition values of the records are a permutation of
-// 0..count-1.
-bool IsPermutation(const ColumnRecord* columns, int count) {
-    for (int value = 0; value < count; ++value) {
-        bool found = false;
-        for (int c = 0; c < count && !found; ++c)
-            found = columns[c].displayPosition == value;
-        if (!found) return false;
+// 0..count-1: every value in range and none twice. One pass, ticking the
+// values off in columnAtPosition (which the caller rebuilds afterwards).
+bool IsPermutation(ColumnRecord* columns, int count) {
+    for (int c = 0; c < count; ++c)
+        columns[c].columnAtPosition = -1;
+    for (int c = 0; c < count; ++c) {
+        const int p = columns[c].displayPosition;
+        if (p < 0 || p >= count || columns[p].columnAtPosition >= 0) return false;
+        columns[p].columnAtPosition = c;
     }
     return true;
 }
@@ -105,6 +108,7 @@ BITMAP HeaderBitmapInfo(const ColumnRecord* columns, int count) {
 } // namespace
 
 int FirstVisiblePosition(const ControlRecord* rec) {
+    if (const ColumnOffsets* offsets = CurrentColumnOffsets(rec)) return FirstVisibleOf(offsets);
     for (int p = 0; p < rec->columnCount; ++p) {
         if (ColumnWidth(rec, ColumnAtPosition(rec, p)) > 0) return p;
     }
@@ -112,6 +116,7 @@ int FirstVisiblePosition(const ControlRecord* rec) {
 }
 
 int LastVisiblePosition(const ControlRecord* rec) {
+    if (const ColumnOffsets* offsets = CurrentColumnOffsets(rec)) return LastVisibleOf(offsets);
     for (int p = rec->columnCount - 1; p >= 0; --p) {
         if (ColumnWidth(rec, ColumnAtPosition(rec, p)) > 0) return p;
     }
@@ -134,6 +139,7 @@ void FreeColumns(ControlRecord* rec) {
     if (rec->columns) FreeHeaderTexts(rec->columns, rec->columnCount);
     QelFree(rec->columns);
     rec->columns = nullptr;
+    FreeColumnOffsets(rec);
 }
 
 extern "C" {
@@ -162,6 +168,7 @@ int WINAPI QelBox_SetColumns(HWND control, int count, const ColumnRecord* column
     const int oldCount = rec->columnCount;
     rec->columns = installed;
     rec->columnCount = count;
+    ColumnsChanged(rec);
     if (old) {
         FreeHeaderTexts(old, oldCount);
         QelFree(old);

@@ -5,6 +5,7 @@
 #include "geometry/optimal.h"
 
 #include "core/bitmapinfo.h"
+#include "geometry/columnoffsets.h"
 #include "geometry/columns.h"
 #include "geometry/hscroll.h"
 #include "geometry/layout.h"
@@ -133,6 +134,7 @@ void WINAPI QelBox_MakeColumnOptimal(HWND control, int column, int count) {
     const int width = OptimalColumnWidth(rec, column, count);
     if (width < 0 || width == ColumnWidth(rec, column)) return;
     rec->columns[column].width = width;
+    ColumnsChanged(rec);
     InvalidateItemCells(rec, 0, true);
     InvalidateHeader(rec);
 }

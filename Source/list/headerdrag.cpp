@@ -1,6 +1,7 @@
 // Column resizing and reordering with the mouse on the header strip.
 #include "list/headerdrag.h"
 
+#include "geometry/columnoffsets.h"
 #include "geometry/columns.h"
 #include "geometry/hscroll.h"
 #include "geometry/layout.h"
@@ -118,6 +119,7 @@ bool MoveAllowed(const ControlRecord* rec, int target) {
 void RebuildColumnOrder(ControlRecord* rec) {
     for (int c = 0; c < rec->columnCount; ++c)
         rec->columns[rec->columns[c].displayPosition].columnAtPosition = c;
+    ColumnsChanged(rec);
 }
 
 } // namespace
@@ -181,6 +183,7 @@ void ApplyColumnResize(ControlRecord* rec, int column, int xc) {
         }
     }
     if (!changed) return;
+    ColumnsChanged(rec);
     if (extent >= 0 && (rec->columnCount > 1 || !rec->openEnded)) {
         QelBox_SetHorizontalExtent(rec->hwndControl,
                                    extent + WidthSum(rec, LastDividerPosition(rec)) - oldSum);
