@@ -342,6 +342,47 @@ void CALLBACK Fetch(HWND, QelData, int index, ItemRecord** buffer) {
     *buffer = &g_virtualRow;
 }
 
+// A row whose cell holds a long text ("..." fitting), and a header strip
+// and a column array of many columns.
+void MeasureTextsAndColumns(const std::vector<int>& lengths, int columns) {
+    HWND c = CreateQelBox(QELBOXSTYLE_SIMPLE, 1);
+    HWND list = QelBox_GetHWNDDropDown(c);
+    for (int length : lengths) {
+        std::string text;
+        while (static_cast<int>(text.size()) < length)
+            text += "The quick brown fox jumps over the lazy dog. ";
+        text.resize(static_cast<size_t>(length));
+        QelBox_ResetContent(c);
+        QelBox_AddString_A(c, text.c_str());
+        Report("paint a row whose cell text is this long, with \"...\"", length,
+               PaintTime(list, 3) * 1e3, 0, "ms", "-");
+    }
+    DestroyWindow(c);
+
+    std::vector<ColumnRecord> records(static_cast<size_t>(columns));
+    for (int i = 0; i < columns; ++i) {
+        ColumnRecord& column = records[static_cast<size_t>(i)];
+        memset(&column, 0, sizeof(column));
+        column.width = 40;
+        column.colorBackground = column.colorText = QELBOX_COLOR_NONE;
+        column.colorSelBackground = column.colorSelText = QELBOX_COLOR_NONE;
+        column.displayPosition = columns - 1 - i;
+        column.headerText = const_cast<char*>("Header");
+    }
+    c = CreateWindowExA(0, QELBOX_CLASSNAME, "", WS_CHILD | WS_VISIBLE | QELBOXSTYLE_DROPDOWNLIST,
+                        0, 0, 640, 100, g_parent, reinterpret_cast<HMENU>(1),
+                        GetModuleHandleA(nullptr), nullptr);
+    QelBox_SetShowHeader(c, 1);
+    const double start = Now();
+    QelBox_SetColumns(c, columns, records.data());
+    Report("install columns, display order a permutation", columns, (Now() - start) * 1e3, 0, "ms",
+           "-");
+    QelBox_SetHorizontalOffset(c, -1);
+    Report("paint the header strip, scrolled to the end", columns, PaintTime(c, 3) * 1e3, 0, "ms",
+           "-");
+    DestroyWindow(c);
+}
+
 // A virtual list whose rows after the first are all its children.
 void CALLBACK FetchChild(HWND, QelData, int index, ItemRecord** buffer) {
     Fetch(nullptr, 0, index, buffer);
@@ -402,12 +443,16 @@ int main(int argc, char** argv) {
     int sortSize = 10000;
     int virtualSize = 10000000;
     int treeSize = 1000000;
+    std::vector<int> textLengths = {2000, 65536, 1 << 20};
+    int columnCount = 100000;
     for (int i = 1; i < argc; ++i) {
         if (strcmp(argv[i], "--quick") == 0) {
             sizes = {2000};
             sortSize = 500;
             virtualSize = 100000;
             treeSize = 20000;
+            textLengths = {2000, 65536};
+            columnCount = 5000;
         } else if (strcmp(argv[i], "--sizes") == 0 && i + 1 < argc) {
             sizes.clear();
             for (char* p = strtok(argv[++i], ","); p; p = strtok(nullptr, ","))
@@ -431,6 +476,7 @@ int main(int argc, char** argv) {
     MeasureSort(sortSize);
     MeasureVirtual(virtualSize);
     MeasureVirtualTree(treeSize);
+    MeasureTextsAndColumns(textLengths, columnCount);
 
     printf("| operation | rows | QelBox | system control | ratio |\n");
     printf("|---|---:|---:|---:|---:|\n");
