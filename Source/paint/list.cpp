@@ -59,7 +59,7 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
     const int kKeptHeights = 256;
     int heights[kKeptHeights];
     int tallest = 0;
-    int last = rec->topIndex;
+    int last = rec->topIndex - 1; // the last row that reaches into the list
     for (int i = rec->topIndex, used = 0; i < rec->itemCount && used < items.bottom - items.top;
          ++i) {
         const int h = RowHeight(rec, i);
