@@ -105,6 +105,14 @@ double PaintTime(HWND window, int repeats) {
     return (Now() - start) / repeats;
 }
 
+// Average seconds of one call of `f`.
+template <typename F> double PerCall(int repeats, F f) {
+    const double start = Now();
+    for (int i = 0; i < repeats; ++i)
+        f(i);
+    return (Now() - start) / repeats;
+}
+
 struct Row {
     std::string operation;
     std::string size;
@@ -150,6 +158,49 @@ HWND CreateListView(DWORD extraStyle, int columns) {
                      reinterpret_cast<LPARAM>(&column));
     }
     return view;
+}
+
+// Hit testing, keyboard paging and scrolling in the list of `c`, against
+// the same in `view`.
+void MeasureNavigation(HWND c, HWND view, int n, const std::string& shape) {
+    HWND list = QelBox_GetHWNDDropDown(c);
+    POINT inList = {40, 60};
+    POINT point = inList;
+    MapWindowPoints(list, c, &point, 1);
+    const double qelHit = PerCall(1000, [&](int) {
+        POINT p = point;
+        int area = 0;
+        QelBox_CalcIndexFromPoint(c, &p, &area);
+    });
+    const double viewHit = PerCall(1000, [&](int) {
+        LVHITTESTINFO info = {};
+        info.pt = inList;
+        SendMessageA(view, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&info));
+    });
+    Report("hit test, " + shape, n, qelHit * 1e6, viewHit * 1e6, "us", "ListView owner-data");
+    QelBox_SetCurSel(c, n / 2);
+    const double qelPage =
+        PerCall(10, [&](int i) { SendMessageA(c, WM_KEYDOWN, i % 2 ? VK_PRIOR : VK_NEXT, 0); });
+    LVITEMA focus = {};
+    focus.stateMask = focus.state = LVIS_FOCUSED | LVIS_SELECTED;
+    SendMessageA(view, LVM_SETITEMSTATE, static_cast<WPARAM>(n / 2),
+                 reinterpret_cast<LPARAM>(&focus));
+    const double viewPage = PerCall(10, [&](int i) {
+        SendMessageA(view, WM_KEYDOWN, i % 2 ? VK_PRIOR : VK_NEXT, 0);
+        UpdateWindow(view);
+    });
+    Report("keyboard page down/up, " + shape, n, qelPage * 1e3, viewPage * 1e3, "ms",
+           "ListView owner-data");
+    const double qelScroll = PerCall(10, [&](int i) {
+        SendMessageA(list, WM_VSCROLL, i % 2 ? SB_LINEUP : SB_LINEDOWN, 0);
+        UpdateWindow(list);
+    });
+    const double viewScroll = PerCall(10, [&](int i) {
+        SendMessageA(view, WM_VSCROLL, i % 2 ? SB_LINEUP : SB_LINEDOWN, 0);
+        UpdateWindow(view);
+    });
+    Report("scroll one row, " + shape, n, qelScroll * 1e3, viewScroll * 1e3, "ms",
+           "ListView owner-data");
 }
 
 void MeasureStoredList(int n) {
@@ -203,6 +254,7 @@ void MeasureStoredList(int n) {
     const double viewPaint = PaintTime(view, 20);
     Report("paint the visible rows, flat list", n, qelPaint * 1e3, viewPaint * 1e3, "ms",
            "ListView owner-data");
+    MeasureNavigation(c, view, n, "flat list");
 
     // The same rows as the children of row 0, the top row in the middle.
     SendMessageA(c, WM_SETREDRAW, FALSE, 0);
@@ -212,6 +264,18 @@ void MeasureStoredList(int n) {
     SendMessageA(c, WM_SETREDRAW, TRUE, 0);
     QelBox_SetTopIndex(c, n / 2);
     Report("paint, all rows children of one parent, top in the middle", n, PaintTime(list, 5) * 1e3,
+           viewPaint * 1e3, "ms", "ListView owner-data");
+
+    MeasureNavigation(c, view, n, "all rows children of one parent");
+
+    // Deep chains: levels 0, 1, ..., 63, 0, 1, ... (every row has up to 63
+    // ancestors).
+    SendMessageA(c, WM_SETREDRAW, FALSE, 0);
+    for (int i = 1; i < n; ++i)
+        QelBox_SetItemLevel(c, i, i % 64);
+    SendMessageA(c, WM_SETREDRAW, TRUE, 0);
+    QelBox_SetTopIndex(c, n / 2);
+    Report("paint, chains of levels 0..63, top in the middle", n, PaintTime(list, 5) * 1e3,
            viewPaint * 1e3, "ms", "ListView owner-data");
 
     // Deleting all rows.
@@ -278,6 +342,74 @@ void CALLBACK Fetch(HWND, QelData, int index, ItemRecord** buffer) {
     *buffer = &g_virtualRow;
 }
 
+// A row whose cell holds a long text ("..." fitting), and a header strip
+// and a column array of many columns.
+void MeasureTextsAndColumns(const std::vector<int>& lengths, int columns) {
+    HWND c = CreateQelBox(QELBOXSTYLE_SIMPLE, 1);
+    HWND list = QelBox_GetHWNDDropDown(c);
+    for (int length : lengths) {
+        std::string text;
+        while (static_cast<int>(text.size()) < length)
+            text += "The quick brown fox jumps over the lazy dog. ";
+        text.resize(static_cast<size_t>(length));
+        QelBox_ResetContent(c);
+        QelBox_AddString_A(c, text.c_str());
+        Report("paint a row whose cell text is this long, with \"...\"", length,
+               PaintTime(list, 3) * 1e3, 0, "ms", "-");
+    }
+    DestroyWindow(c);
+
+    std::vector<ColumnRecord> records(static_cast<size_t>(columns));
+    for (int i = 0; i < columns; ++i) {
+        ColumnRecord& column = records[static_cast<size_t>(i)];
+        memset(&column, 0, sizeof(column));
+        column.width = 40;
+        column.colorBackground = column.colorText = QELBOX_COLOR_NONE;
+        column.colorSelBackground = column.colorSelText = QELBOX_COLOR_NONE;
+        column.displayPosition = columns - 1 - i;
+        column.headerText = const_cast<char*>("Header");
+    }
+    c = CreateWindowExA(0, QELBOX_CLASSNAME, "", WS_CHILD | WS_VISIBLE | QELBOXSTYLE_DROPDOWNLIST,
+                        0, 0, 640, 100, g_parent, reinterpret_cast<HMENU>(1),
+                        GetModuleHandleA(nullptr), nullptr);
+    QelBox_SetShowHeader(c, 1);
+    const double start = Now();
+    QelBox_SetColumns(c, columns, records.data());
+    Report("install columns, display order a permutation", columns, (Now() - start) * 1e3, 0, "ms",
+           "-");
+    QelBox_SetHorizontalOffset(c, -1);
+    Report("paint the header strip, scrolled to the end", columns, PaintTime(c, 3) * 1e3, 0, "ms",
+           "-");
+    DestroyWindow(c);
+}
+
+// A virtual list whose rows after the first are all its children.
+void CALLBACK FetchChild(HWND, QelData, int index, ItemRecord** buffer) {
+    Fetch(nullptr, 0, index, buffer);
+    g_virtualRow.flags = QELBOX_ITEM_ENABLED | (index ? 1u << QELBOX_ITEM_LEVELSHIFT : 0u);
+}
+
+void MeasureVirtualTree(int n) {
+    HWND c = CreateQelBox(QELBOXSTYLE_SIMPLE, 3);
+    QelBox_VirtualInitialize(c, FetchChild, nullptr, 0);
+    QelBox_VirtualCount(c, n);
+    QelBox_SetShowTreeLines(c, TRUE);
+    QelBox_SetTopIndex(c, n / 2);
+    HWND list = QelBox_GetHWNDDropDown(c);
+    PaintTime(list, 1);
+    g_qelFetches = 0;
+    const double time = PaintTime(list, 1); // one warm-up paint and one measured
+    const int shown = QelBox_GetItemsShown(c);
+    Report("virtual, all rows children of one parent, paint in the middle: fetches", n,
+           g_qelFetches / 2.0, 0, "calls", "-");
+    Report("virtual, all rows children of one parent, paint in the middle: fetches per row shown "
+           "beyond the n/2 of the search for the parent",
+           n, (g_qelFetches / 2.0 - n / 2) / (shown > 0 ? shown : 1), 0, "calls", "-");
+    Report("virtual, all rows children of one parent, paint in the middle", n, time * 1e3, 0, "ms",
+           "-");
+    DestroyWindow(c);
+}
+
 void MeasureVirtual(int n) {
     HWND c = CreateQelBox(QELBOXSTYLE_SIMPLE, 3);
     QelBox_VirtualInitialize(c, Fetch, nullptr, 0);
@@ -310,11 +442,17 @@ int main(int argc, char** argv) {
     std::vector<int> sizes = {10000, 100000, 1000000};
     int sortSize = 10000;
     int virtualSize = 10000000;
+    int treeSize = 1000000;
+    std::vector<int> textLengths = {2000, 65536, 1 << 20};
+    int columnCount = 100000;
     for (int i = 1; i < argc; ++i) {
         if (strcmp(argv[i], "--quick") == 0) {
             sizes = {2000};
             sortSize = 500;
             virtualSize = 100000;
+            treeSize = 20000;
+            textLengths = {2000, 65536};
+            columnCount = 5000;
         } else if (strcmp(argv[i], "--sizes") == 0 && i + 1 < argc) {
             sizes.clear();
             for (char* p = strtok(argv[++i], ","); p; p = strtok(nullptr, ","))
@@ -337,6 +475,8 @@ int main(int argc, char** argv) {
         MeasureStoredList(n);
     MeasureSort(sortSize);
     MeasureVirtual(virtualSize);
+    MeasureVirtualTree(treeSize);
+    MeasureTextsAndColumns(textLengths, columnCount);
 
     printf("| operation | rows | QelBox | system control | ratio |\n");
     printf("|---|---:|---:|---:|---:|\n");

@@ -929,7 +929,17 @@ QELBOXAPI LCID WINAPI QelBox_SetLocale(HWND control, LCID locale);
    starts empty; set its length with QelBox_VirtualCount. A null fetch
    callback returns to stored mode with an empty list. Returns 1; 0 while
    the control holds stored items. Item-changing calls are refused in
-   virtual mode; list-wide settings (index -1) still work. */
+   virtual mode; list-wide settings (index -1) still work.
+   Within one paint of the list a fetched record serves every column of
+   its row, its height and its tree lines, and the level of every record
+   read is remembered until the paint ends: each shown row is fetched at
+   most twice. Tree lines need the levels of a row's relatives, which may
+   lie anywhere in the list; in a stored list the control keeps a summary
+   of all levels for them, but in virtual mode it cannot know a level
+   without fetching the record, so a paint fetches (once each) the records
+   between the top row and its parent, and after the last row up to the
+   end of its ancestors' sibling runs. Outlines whose parents lie far above
+   the visible rows cost that many fetches per paint. */
 QELBOXAPI int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
                                               QELBOX_RELEASEPROC release, QelData value);
 /* Sets the number of items, scrolls to the top and clears the selection

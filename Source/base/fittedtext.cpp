@@ -80,6 +80,25 @@ int CountLines(HDC dc, const char* text, int length, int width, bool wrap, int m
     return lines;
 }
 
+// The longest proper prefix of the text (shorter than `length`) whose
+// width is at most `room`; 0 when none fits. A prefix is never narrower
+// than a shorter one, so the fit count of one measurement of the whole text
+// gives the answer; it is checked against single measurements of the
+// prefixes around it, which are what the drawing uses. Costs one pass over
+// the text, however long, instead of one measurement per character.
+int LongestFittingPrefix(HDC dc, const char* text, int length, int room) {
+    if (room < 0 || length < 2) return 0;
+    int kept = 0;
+    SIZE size;
+    if (!GetTextExtentExPointA(dc, text, length, room, &kept, nullptr, &size)) kept = length - 1;
+    kept = min(max(kept, 0), length - 1);
+    while (kept > 0 && TextWidth(dc, text, kept) > room)
+        --kept;
+    while (kept + 1 < length && TextWidth(dc, text, kept + 1) <= room)
+        ++kept;
+    return kept;
+}
+
 // One line of text without line breaks: drawn whole when it fits, else the
 // longest prefix that fits together with "..." (or "..." alone).
 void DrawOneLine(HDC dc, const char* text, int length, RECT area, UINT flags, int width) {
@@ -89,12 +108,8 @@ void DrawOneLine(HDC dc, const char* text, int length, RECT area, UINT flags, in
         return;
     }
     const int ellipsis = TextWidth(dc, kEllipsis, kEllipsisLength);
-    int kept = length;
-    int keptWidth = width;
-    while (kept > 0 && keptWidth + ellipsis > available) {
-        --kept;
-        keptWidth = TextWidth(dc, text, kept);
-    }
+    const int kept = LongestFittingPrefix(dc, text, length, available - ellipsis);
+    const int keptWidth = TextWidth(dc, text, kept);
     if (kept == 0) {
         DrawTextA(dc, kEllipsis, kEllipsisLength, &area, flags);
         return;

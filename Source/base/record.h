@@ -141,6 +141,12 @@ struct ControlRecord {
     // Accessibility layer (Source/access): a rows-changed event owed, the
     // depth of compound operations holding events back, destruction begun.
     unsigned accState;
+    // Summary of the item levels and the level memory of a paint
+    // (items/levelindex.h); null until first needed.
+    struct LevelIndex* levelIndex;
+    // Column offsets by display position (geometry/columnoffsets.h); null
+    // until the first columns are installed.
+    struct ColumnOffsets* columnOffsets;
 };
 
 // The record of a control window (window long 0). Exported functions do not

@@ -2,11 +2,15 @@
 // wide each column's cell is, including the tree area of the first visible
 // column and the open-ended last column.
 #include "model/columns.h"
+#include "model/columnoffsets.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
 
 int ColumnX(const ControlRecord* rec, int position, int level) {
-    if (position > FirstVisiblePosition(rec)) {
+    const ColumnOffsets* offsets = CurrentColumnOffsets(rec);
+    const int first = offsets ? FirstVisibleOf(offsets) : FirstVisiblePosition(rec);
+    if (position > first) {
+        if (offsets) return rec->overheadWidth + WidthBefore(offsets, position);
         int x = rec->overheadWidth;
         for (int p = 0; p < position; ++p)
             x += ColumnWidth(rec, ColumnAtPosition(rec, p));

@@ -6,6 +6,7 @@
 
 #include "base/bitmapinfo.h"
 #include "model/columns.h"
+#include "model/columnoffsets.h"
 #include "geometry/hscroll.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
@@ -126,6 +127,7 @@ void MakeColumnOptimal(ControlRecord* rec, int column, int count) {
     const int width = OptimalColumnWidth(rec, column, count);
     if (width < 0 || width == ColumnWidth(rec, column)) return;
     rec->columns[column].width = width;
+    ColumnsChanged(rec);
     InvalidateItemCells(rec, 0, true);
     InvalidateHeader(rec);
 }

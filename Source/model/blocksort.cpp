@@ -9,6 +9,7 @@
 #include "base/memory.h"
 #include "model/hierarchy.h"
 #include "model/items.h"
+#include "model/levelindex.h"
 
 namespace {
 
@@ -154,6 +155,7 @@ bool SortBlocksStable(ControlRecord* rec, int first, int column, const Compariso
         to += block.length;
     }
     memcpy(items + first, moved.get(), sizeof(ItemRecord*) * static_cast<size_t>(rows));
+    LevelsChanged(rec, first);
     *tracked = newTracked;
     return true;
 }

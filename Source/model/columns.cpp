@@ -9,6 +9,7 @@
 #include "base/bitmapinfo.h"
 #include "base/memory.h"
 #include "base/view.h"
+#include "model/columnoffsets.h"
 
 namespace {
 
@@ -23,13 +24,15 @@ ColumnRecord DefaultColumn() {
 }
 
 // True when the displayPosition values of the records are a permutation of
-// 0..count-1.
-bool IsPermutation(const ColumnRecord* columns, int count) {
-    for (int value = 0; value < count; ++value) {
-        bool found = false;
-        for (int c = 0; c < count && !found; ++c)
-            found = columns[c].displayPosition == value;
-        if (!found) return false;
+// 0..count-1: every value in range and none twice. One pass, ticking the
+// values off in columnAtPosition (which the caller rebuilds afterwards).
+bool IsPermutation(ColumnRecord* columns, int count) {
+    for (int c = 0; c < count; ++c)
+        columns[c].columnAtPosition = -1;
+    for (int c = 0; c < count; ++c) {
+        const int p = columns[c].displayPosition;
+        if (p < 0 || p >= count || columns[p].columnAtPosition >= 0) return false;
+        columns[p].columnAtPosition = c;
     }
     return true;
 }
@@ -104,6 +107,7 @@ BITMAP HeaderBitmapInfo(const ColumnRecord* columns, int count) {
 } // namespace
 
 int FirstVisiblePosition(const ControlRecord* rec) {
+    if (const ColumnOffsets* offsets = CurrentColumnOffsets(rec)) return FirstVisibleOf(offsets);
     for (int p = 0; p < rec->columnCount; ++p) {
         if (ColumnWidth(rec, ColumnAtPosition(rec, p)) > 0) return p;
     }
@@ -111,6 +115,7 @@ int FirstVisiblePosition(const ControlRecord* rec) {
 }
 
 int LastVisiblePosition(const ControlRecord* rec) {
+    if (const ColumnOffsets* offsets = CurrentColumnOffsets(rec)) return LastVisibleOf(offsets);
     for (int p = rec->columnCount - 1; p >= 0; --p) {
         if (ColumnWidth(rec, ColumnAtPosition(rec, p)) > 0) return p;
     }
@@ -127,6 +132,7 @@ void FreeColumns(ControlRecord* rec) {
     if (rec->columns) FreeHeaderTexts(rec->columns, rec->columnCount);
     QelFree(rec->columns);
     rec->columns = nullptr;
+    FreeColumnOffsets(rec);
 }
 
 int SetColumns(ControlRecord* rec, int count, const ColumnRecord* columns) {
@@ -152,6 +158,7 @@ int SetColumns(ControlRecord* rec, int count, const ColumnRecord* columns) {
     const int oldCount = rec->columnCount;
     rec->columns = installed;
     rec->columnCount = count;
+    ColumnsChanged(rec);
     if (old) {
         FreeHeaderTexts(old, oldCount);
         QelFree(old);

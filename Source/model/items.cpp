@@ -9,6 +9,7 @@
 #include "model/selection.h"
 #include "base/view.h"
 #include "base/accevents.h"
+#include "model/levelindex.h"
 
 namespace {
 
@@ -60,6 +61,12 @@ ItemRecord* GetItem(ControlRecord* rec, int index) {
     rec->virtualFetchedIndex = index;
     rec->virtualFetch(rec->hwndControl, rec->virtualUserData, index, &rec->virtualBuffer);
     return rec->virtualBuffer;
+}
+
+ItemRecord* GetItemForPaint(ControlRecord* rec, int index) {
+    if (IsVirtual(rec) && index >= 0 && rec->virtualFetchedIndex == index && rec->virtualBuffer)
+        return rec->virtualBuffer;
+    return GetItem(rec, index);
 }
 
 void ReleaseItem(ControlRecord* rec) {
@@ -115,6 +122,7 @@ int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, cons
             sizeof(ItemRecord*) * (rec->itemCount - 1 - index));
     rec->items[index] = item;
     AccRowsChanged(rec);
+    LevelsChanged(rec, index);
     return index;
 }
 
@@ -138,6 +146,7 @@ void DeleteItemRecord(ControlRecord* rec, int index) {
     ++rec->freeSlots;
     memmove(rec->items + index, rec->items + index + 1,
             sizeof(ItemRecord*) * (rec->itemCount - index));
+    LevelsChanged(rec, index);
     FreeItem(item, rec->columnCount);
     if (rec->itemCount == 0) {
         QelFree(rec->items);
@@ -168,6 +177,7 @@ void ClearItems(ControlRecord* rec) {
         rec->itemCount = 0;
         rec->freeSlots = 0;
     }
+    FreeLevelIndex(rec);
     rec->topIndex = 0;
     rec->maxLevel = 0;
     rec->horizontalOffset = 0;

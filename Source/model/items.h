@@ -9,6 +9,10 @@
 // the item fetched before and fetches this one; index -1 only releases.
 // The pointer stays valid until the next GetItem.
 ItemRecord* GetItem(ControlRecord* rec, int index);
+// The item of a valid row that the caller fetched itself a moment ago (in
+// the same paint): in virtual mode the item still fetched when it is this
+// row's, without a new fetch; else GetItem.
+ItemRecord* GetItemForPaint(ControlRecord* rec, int index);
 // Ends the use of the item obtained last (calls no callback).
 void ReleaseItem(ControlRecord* rec);
 

@@ -11,6 +11,7 @@
 #include "model/selection.h"
 #include "base/view.h"
 #include "base/accevents.h"
+#include "model/levelindex.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ int SwapBlocks(ControlRecord* rec, int a, int b, ItemRecord** scratch, int* trac
     memmove(scratch, items + a, sizeof(ItemRecord*) * lengthA);
     memmove(items + a, items + b, sizeof(ItemRecord*) * lengthB);
     memmove(items + a + lengthB, scratch, sizeof(ItemRecord*) * lengthA);
+    LevelsChanged(rec, a);
     if (*tracked >= a && *tracked < b)
         *tracked += lengthB;
     else if (*tracked >= b && *tracked < b + lengthB)

@@ -12,6 +12,7 @@
 #include "base/view.h"
 #include "model/itemprops.h"
 #include "base/accevents.h"
+#include "model/levelindex.h"
 
 namespace {
 
@@ -107,6 +108,7 @@ int SetItemLevel(ControlRecord* rec, int index, int level) {
     if (oldLevel != level) {
         item->flags = (item->flags & ~QELBOX_ITEM_LEVELMASK) |
                       (static_cast<DWORD>(level) << QELBOX_ITEM_LEVELSHIFT);
+        LevelsChanged(rec, index);
     }
     ReleaseItem(rec);
     if (oldLevel == level) return 1;

@@ -34,10 +34,12 @@ int VirtualCount(ControlRecord* rec, int count) {
     }
     GetItem(rec, -1);
     rec->itemCount = count;
+    LevelsChanged(rec, 0);
     VirtualItemChanged(rec, -1);
     g_view.layoutChanged(rec);
     return 1;
 }
+#include "model/levelindex.h"
 
 extern "C" {
 

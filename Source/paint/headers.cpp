@@ -41,11 +41,19 @@ void PaintColumnHeaders(ControlRecord* rec, HDC dc, HDC scratch1, HDC scratch2, 
     // The first visible header starts at the strip's left edge and so also
     // covers the indentation area of the rows below it.
     const int origin = strip.left - rec->horizontalOffset;
+    // Headers that cannot reach the visible part of the DC are not drawn:
+    // a header paints from x to x + w, and its bitmap at most its own width
+    // further. Headers start further right with each position.
+    RECT visible;
+    const bool clipped = GetClipBox(dc, &visible) != ERROR;
+    const int reach = max(0, static_cast<int>(rec->headerBitmapInfo.bmWidth));
     for (int p = 0; p < rec->columnCount; ++p) {
         const int c = ColumnAtPosition(rec, p);
         const int x = origin + ColumnX(rec, p, -1);
         const int w = CellWidth(rec, availableWidth, c, -1);
         if (w <= 0) continue;
+        if (clipped && x > visible.right) break;
+        if (clipped && x + w + reach < visible.left) continue;
         const bool disabled =
             (ColumnHeaderStyle(rec, c) & QELBOX_HEADER_DISABLED) || !windowEnabled;
         const DWORD text =

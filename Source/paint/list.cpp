@@ -8,6 +8,7 @@
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
 #include "model/items.h"
+#include "model/levelindex.h"
 #include "paint/draw.h"
 #include "paint/elements.h"
 #include "base/gdi.h"
@@ -48,14 +49,33 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
     headerColumn.right = client.left + rec->rowHeaderWidth;
     const int itemsWidth = items.right - items.left;
 
+    // Levels read for the tree lines are remembered for this paint.
+    PaintLevelScope levelScope(rec);
+
     // Rows are composed one at a time in a buffer as tall as the tallest
     // visible row; without one they are painted straight into the target.
+    // The heights are kept for the rows below (each measurement of a
+    // variable-height row reads its item).
+    const int kKeptHeights = 256;
+    int heights[kKeptHeights];
     int tallest = 0;
+    int last = rec->topIndex - 1; // the last row that reaches into the list
     for (int i = rec->topIndex, used = 0; i < rec->itemCount && used < items.bottom - items.top;
          ++i) {
         const int h = RowHeight(rec, i);
+        // Measuring a variable-height row fetched its item.
+        if (!rec->fixedItemHeight) RememberFetchedLevel(rec, i);
+        if (i - rec->topIndex < kKeptHeights) heights[i - rec->topIndex] = h;
         used += h;
         tallest = max(tallest, h);
+        last = i;
+    }
+    // In virtual mode the tree lines of each row look at its neighbours:
+    // their levels are read once, here, for all visible rows and the one
+    // after them.
+    if (IsVirtual(rec) && rec->showTreeLines) {
+        for (int i = rec->topIndex; i <= last + 1 && i < rec->itemCount; ++i)
+            LevelAt(rec, i);
     }
     CompatibleBitmap buffer(dc, max(itemsWidth, rec->rowHeaderWidth), tallest);
     MemoryDC bufferDc;
@@ -78,7 +98,8 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
             PaintEmptyArea(rec, dc, items, headerColumn, y);
             break;
         }
-        const int h = RowHeight(rec, i);
+        const int kept = i - rec->topIndex;
+        const int h = kept < kKeptHeights && i <= last ? heights[kept] : RowHeight(rec, i);
         const RECT fromHere = {items.left, y, items.right, items.bottom};
         RECT clip;
         bool rowPainted = false;
@@ -101,7 +122,8 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
         }
         const RECT header = {headerColumn.left, y, headerColumn.right, y + h};
         if (rec->rowHeaderWidth && IntersectRect(&clip, &paintArea, &header)) {
-            const ItemRecord* item = GetItem(rec, i);
+            // The row's item is still at hand when the row was just painted.
+            const ItemRecord* item = rowPainted ? GetItemForPaint(rec, i) : GetItem(rec, i);
             if (!rowPainted) enabled = RowEnabled(rec, item);
             if (buffer) {
                 const RECT bufferRect = {0, 0, rec->rowHeaderWidth, h};

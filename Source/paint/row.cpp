@@ -151,8 +151,9 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
                        rowRect, info.rowBackground, windowEnabled);
     if (rec->showTreeLines) {
         DrawTreeLines(rec, dc, index, level, left + labelWidth + gap, rowRect, windowEnabled);
-        // The walk fetched other items; in virtual mode that let this one go.
-        item = GetItem(rec, index);
+        // The walk may have fetched other items; in virtual mode that let
+        // this one go.
+        item = GetItemForPaint(rec, index);
         if (!item) return;
     }
     if (rec->showBitmaps && info.bitmap)

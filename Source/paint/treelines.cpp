@@ -1,11 +1,14 @@
 // Tree lines in the indentation area of a row. For level k the line runs at
 // x(k) = treeLeft + k * unit + unit / 2; lines are drawn with MoveToEx and
-// LineTo, so the end point of each segment stays unpainted.
+// LineTo, so the end point of each segment stays unpainted. Parents and
+// the ends of sibling runs come from items/levelindex.h, so a row costs the
+// same however far away its relatives lie.
 #include "paint/row.h"
 
 #include "geometry/metrics.h"
 #include "model/hierarchy.h"
 #include "model/items.h"
+#include "model/levelindex.h"
 #include "paint/draw.h"
 #include "base/gdi.h"
 
@@ -15,15 +18,12 @@ namespace {
 // the outline climbs above `first`: the first later item of level <= last
 // decides.
 bool HasFollowingSibling(ControlRecord* rec, int index, int first, int last) {
-    for (int i = index + 1; i < rec->itemCount; ++i) {
-        const int level = ItemLevel(rec, i);
-        if (level <= last) return level >= first;
-    }
-    return false;
+    int level = 0;
+    return NextNotDeeper(rec, index, last, &level) >= 0 && level >= first;
 }
 
 int ParentLevel(ControlRecord* rec, int parent) {
-    return parent >= 0 ? ItemLevel(rec, parent) : 0;
+    return parent >= 0 ? LevelAt(rec, parent) : 0;
 }
 
 void Segment(HDC dc, int x1, int y1, int x2, int y2) {
@@ -44,7 +44,7 @@ void DrawTreeLines(ControlRecord* rec, HDC dc, int index, int level, int treeLef
     const int mid = top + (bottom - top) / 2;
     auto x = [&](int k) { return treeLeft + k * unit + unit / 2; };
 
-    const int parent = level > 0 ? FindParent(rec, index) : -1;
+    const int parent = PrevShallower(rec, index, level);
     if (level > 0) {
         // Connector from the parent's line: through the row while a sibling
         // follows, else ending in the middle (the last child).
@@ -63,14 +63,14 @@ void DrawTreeLines(ControlRecord* rec, HDC dc, int index, int level, int treeLef
     }
 
     // From the item bitmap down to the children.
-    if (rec->showBitmaps && index + 1 < rec->itemCount && ItemLevel(rec, index + 1) > level)
+    if (rec->showBitmaps && index + 1 < rec->itemCount && LevelAt(rec, index + 1) > level)
         Segment(dc, x(level), mid, x(level), bottom);
 
     // Ancestors with a later sibling pass through this row.
     for (int ancestor = parent; ancestor >= 0;) {
-        const int ancestorLevel = ItemLevel(rec, ancestor);
+        const int ancestorLevel = LevelAt(rec, ancestor);
         if (ancestorLevel < 1) break;
-        const int grandParent = FindParent(rec, ancestor);
+        const int grandParent = PrevShallower(rec, ancestor, ancestorLevel);
         const int q = ParentLevel(rec, grandParent);
         if (HasFollowingSibling(rec, ancestor, q + 1, ancestorLevel))
             Segment(dc, x(q), top, x(q), bottom);

@@ -2,6 +2,7 @@
 #include "window/headerdrag.h"
 
 #include "model/columns.h"
+#include "model/columnoffsets.h"
 #include "geometry/hscroll.h"
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
@@ -118,6 +119,7 @@ bool MoveAllowed(const ControlRecord* rec, int target) {
 void RebuildColumnOrder(ControlRecord* rec) {
     for (int c = 0; c < rec->columnCount; ++c)
         rec->columns[rec->columns[c].displayPosition].columnAtPosition = c;
+    ColumnsChanged(rec);
 }
 
 } // namespace
@@ -181,6 +183,7 @@ void ApplyColumnResize(ControlRecord* rec, int column, int xc) {
         }
     }
     if (!changed) return;
+    ColumnsChanged(rec);
     if (extent >= 0 && (rec->columnCount > 1 || !rec->openEnded)) {
         SetHorizontalExtent(rec, extent + WidthSum(rec, LastDividerPosition(rec)) - oldSum);
         SetHorizontalOffsetNotify(rec, rec->horizontalOffset);

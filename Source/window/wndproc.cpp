@@ -11,7 +11,9 @@
 #include "window/accobject.h"
 #include "geometry/hscroll.h"
 #include "geometry/layout.h"
+#include "model/columnoffsets.h"
 #include "model/items.h"
+#include "model/levelindex.h"
 #include "model/selection.h"
 #include "window/dropdown.h"
 #include "window/mouse.h"
@@ -238,7 +240,13 @@ LRESULT DefaultProcessing(ControlRecord* rec, HWND window, UINT message, WPARAM 
                           LPARAM lParam) {
     if (rec->hwndEdit && (message == WM_SETTEXT || message == WM_PASTE || message == WM_UNDO))
         SendMessageA(rec->hwndEdit, message, wParam, lParam);
-    if (message == WM_NCDESTROY) FreeRecord(window, rec);
+    if (message == WM_NCDESTROY) {
+        // What the model keeps besides the record: the level summary and the
+        // column offsets.
+        FreeLevelIndex(rec);
+        FreeColumnOffsets(rec);
+        FreeRecord(window, rec);
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -1,0 +1,113 @@
+// Long texts and many columns: a cell text of a megabyte is fitted with
+// "..." exactly like a short text with the same beginning, and a hundred
+// thousand columns are installed, ordered and placed like a few.
+#include "harness.h"
+#include "pixels.h"
+
+#include <string>
+
+namespace {
+
+using ScaleTest = ControlTest;
+
+ColumnRecord PlainColumn(int width, int position) {
+    ColumnRecord column = {};
+    column.width = width;
+    column.colorBackground = column.colorText = QELBOX_COLOR_NONE;
+    column.colorSelBackground = column.colorSelText = QELBOX_COLOR_NONE;
+    column.displayPosition = position;
+    return column;
+}
+
+// Pixels of row `index` of the list.
+std::vector<DWORD> RowPixels(const Image& image, HWND control, int index) {
+    const int height = QelBox_GetItemHeight(control, 0);
+    const auto begin = image.pixels.begin() + static_cast<long>(index) * height * image.width;
+    return std::vector<DWORD>(begin, begin + static_cast<long>(height) * image.width);
+}
+
+TEST_F(ScaleTest, LongTextsFitLikeShortOnesWithTheSameBeginning) {
+    HWND c = Create(QELBOXSTYLE_SIMPLE, 0, 1, 200);
+    const std::string start = "The quick brown fox jumps over the lazy dog; WAVE iiii mmmm 0123 ";
+    std::string longText;
+    while (longText.size() < (1u << 20))
+        longText += start;
+    for (DWORD alignment : {0u, 1u, 2u}) {
+        for (int width : {30, 97, 150}) {
+            ColumnRecord column = PlainColumn(width, 0);
+            column.style = alignment;
+            ASSERT_EQ(QelBox_SetColumns(c, 1, &column), 1);
+            QelBox_ResetContent(c);
+            QelBox_AddString_A(c, longText.c_str());
+            QelBox_AddString_A(c, start.c_str()); // still wider than the cell
+            QelBox_AddString_A(c, (start + start).c_str());
+            const Image image = Capture(QelBox_GetHWNDDropDown(c));
+            EXPECT_EQ(RowPixels(image, c, 0), RowPixels(image, c, 1)) << alignment << " " << width;
+            EXPECT_EQ(RowPixels(image, c, 2), RowPixels(image, c, 1)) << alignment << " " << width;
+        }
+    }
+}
+
+// The display order of the application's records is kept when it is a
+// permutation and replaced by the natural order when it is not.
+TEST_F(ScaleTest, ManyColumnsAreOrderedAndPlacedLikeFew) {
+    HWND c = Create(QELBOXSTYLE_DROPDOWNLIST);
+    QelBox_SetShowHeader(c, 1);
+    const int n = 100000;
+    struct Case {
+        const char* name;
+        int (*position)(int c, int n);
+        bool kept;
+    };
+    const Case cases[] = {
+        {"reversed", [](int i, int count) { return count - 1 - i; }, true},
+        {"rotated", [](int i, int count) { return (i + 7) % count; }, true},
+        {"one twice", [](int i, int count) { return i == count - 1 ? 0 : i; }, false},
+        {"out of range", [](int i, int count) { return i == 5 ? count : i; }, false},
+        {"negative", [](int i, int) { return i == 3 ? -1 : i; }, false},
+    };
+    for (const Case& test : cases) {
+        std::vector<ColumnRecord> columns;
+        for (int i = 0; i < n; ++i)
+            columns.push_back(PlainColumn(1 + i % 3, test.position(i, n)));
+        ASSERT_EQ(QelBox_SetColumns(c, n, columns.data()), 1) << test.name;
+        ColumnRecord* installed = nullptr;
+        ASSERT_EQ(QelBox_GetColumns(c, &installed), n);
+        // Each column starts where the widths of the positions before it end.
+        std::vector<int> order(n);
+        for (int i = 0; i < n; ++i) {
+            const int p = test.kept ? test.position(i, n) : i;
+            ASSERT_EQ(installed[i].displayPosition, p) << test.name << " " << i;
+            ASSERT_EQ(installed[p].columnAtPosition, i) << test.name << " " << i;
+            order[static_cast<size_t>(p)] = i;
+        }
+        RECT strip;
+        QelBox_GetHeaderRect(c, -1, &strip);
+        int x = 0;
+        for (int p = 0; p < 50; ++p) {
+            const int column = order[static_cast<size_t>(p)];
+            RECT header;
+            QelBox_GetHeaderRect(c, column, &header);
+            if (p > 0) {
+                EXPECT_EQ(header.left, strip.left + x) << test.name << " " << p;
+            }
+            x += 1 + column % 3;
+        }
+    }
+    // A width that changes moves every later column.
+    std::vector<ColumnRecord> columns;
+    for (int i = 0; i < 5; ++i)
+        columns.push_back(PlainColumn(40, i));
+    ASSERT_EQ(QelBox_SetColumns(c, 5, columns.data()), 1);
+    QelBox_AddString_A(c, "some text that is wide");
+    RECT before, after;
+    QelBox_GetHeaderRect(c, 3, &before);
+    QelBox_MakeColumnOptimal(c, 1, -1);
+    QelBox_GetHeaderRect(c, 3, &after);
+    RECT second;
+    QelBox_GetHeaderRect(c, 1, &second);
+    EXPECT_NE(second.right - second.left, 40);
+    EXPECT_EQ(after.left - before.left, second.right - second.left - 40);
+}
+
+} // namespace
