@@ -583,8 +583,11 @@ QELBOXAPI int WINAPI QelBox_GetHeaderLength(HWND control, int column);
 /* Column drawn as the pressed header button, -1 for none. */
 QELBOXAPI int WINAPI QelBox_SetHeaderButton(HWND control, int column);
 QELBOXAPI int WINAPI QelBox_GetHeaderButton(HWND control);
-/* 0 no header strip, 1 raised headers (the header button sunken), 2 every
-   header sunken; other values are ignored. */
+/* Header display modes: no header strip, raised headers (the header button
+   sunken), every header sunken; other values are ignored. */
+#define QELBOX_SHOWHEADER_NONE 0
+#define QELBOX_SHOWHEADER_RAISED 1
+#define QELBOX_SHOWHEADER_SUNKEN 2
 QELBOXAPI void WINAPI QelBox_SetShowHeader(HWND control, int mode);
 QELBOXAPI int WINAPI QelBox_GetShowHeader(HWND control);
 /* Font of the header strip, not owned; 0 = the control's font. */
@@ -703,6 +706,11 @@ QELBOXAPI int WINAPI QelBox_GetHorizontalOffset(HWND control);
 QELBOXAPI int WINAPI QelBox_SetDrawInfoCallback(HWND control, const DrawInfoCallbackInfo* info);
 QELBOXAPI int WINAPI QelBox_GetShowGrid(HWND control);
 QELBOXAPI void WINAPI QelBox_SetShowGrid(HWND control, BOOL show);
+/* Grid styles: lines between columns, lines between rows (which make each
+   row one pixel taller), or both. */
+#define QELBOX_GRID_VERTICAL 0
+#define QELBOX_GRID_HORIZONTAL 1
+#define QELBOX_GRID_BOTH 2
 QELBOXAPI int WINAPI QelBox_GetGridStyle(HWND control);
 QELBOXAPI void WINAPI QelBox_SetGridStyle(HWND control, int style);
 QELBOXAPI int WINAPI QelBox_GetShow3D(HWND control);
@@ -711,6 +719,11 @@ QELBOXAPI int WINAPI QelBox_GetShowTreeLines(HWND control);
 QELBOXAPI void WINAPI QelBox_SetShowTreeLines(HWND control, BOOL show);
 QELBOXAPI int WINAPI QelBox_GetShowTruncated(HWND control);
 QELBOXAPI void WINAPI QelBox_SetShowTruncated(HWND control, BOOL show);
+/* Selection styles: the whole selected row is highlighted; only its cells;
+   only the text of its first visible column. */
+#define QELBOX_SELECTION_ROW 0
+#define QELBOX_SELECTION_CELLS 1
+#define QELBOX_SELECTION_TEXT 2
 QELBOXAPI int WINAPI QelBox_GetSelectionStyle(HWND control);
 QELBOXAPI void WINAPI QelBox_SetSelectionStyle(HWND control, int style);
 QELBOXAPI int WINAPI QelBox_GetShowBitmaps(HWND control);

@@ -86,11 +86,11 @@ void SetDefaultColors(CtlColors& c) {
 } // namespace
 
 void SetRecordDefaults(ControlRecord* rec) {
-    rec->dropDownPosition = 1;
+    rec->dropDownPosition = kDropBelow;
     rec->topIndex = 0;
     rec->curSel = -1;
     rec->committedSel = -1;
-    rec->gridStyle = 2;
+    rec->gridStyle = QELBOX_GRID_BOTH;
     rec->showTruncated = 1;
     rec->cursorSelect = 1;
     rec->columnCount = 1;
@@ -126,4 +126,10 @@ void Notify(ControlRecord* rec, int code) {
     int id = GetDlgCtrlID(rec->hwndControl);
     SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, code),
                  reinterpret_cast<LPARAM>(rec->hwndControl));
+}
+
+bool NotifyUncancelled(ControlRecord* rec, int code) {
+    rec->cancelModeSeen = 0;
+    Notify(rec, code);
+    return !rec->cancelModeSeen;
 }

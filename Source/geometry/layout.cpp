@@ -45,7 +45,8 @@ int EditAreaHeight(ControlRecord* rec) {
 namespace {
 
 bool HorizontalGridLine(const ControlRecord* rec) {
-    return rec->showGrid && !rec->show3D && (rec->gridStyle == 1 || rec->gridStyle == 2);
+    return rec->showGrid && !rec->show3D &&
+           (rec->gridStyle == QELBOX_GRID_HORIZONTAL || rec->gridStyle == QELBOX_GRID_BOTH);
 }
 
 int FixedRowHeight(const ControlRecord* rec) {

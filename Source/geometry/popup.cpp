@@ -39,7 +39,7 @@ int DropDownWidth(ControlRecord* rec) {
 }
 
 RECT DropDownRect(ControlRecord* rec) {
-    bool below = rec->dropDownPosition != 0;
+    bool below = rec->dropDownPosition != kDropAbove;
     RECT c, d;
     ControlClientOnScreen(rec, &c, &d);
     const int width = DropDownWidth(rec);

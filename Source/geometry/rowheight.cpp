@@ -98,7 +98,9 @@ int VariableRowHeight(ControlRecord* rec, int index) {
     }
     if (item && rec->showLabels && item->label) h = max(h, BitmapSize(item->label).bmHeight);
     if (item && rec->showBitmaps && item->bitmap) h = max(h, BitmapSize(item->bitmap).bmHeight);
-    if (rec->showGrid && !rec->show3D && (rec->gridStyle == 1 || rec->gridStyle == 2)) h += 1;
+    if (rec->showGrid && !rec->show3D &&
+        (rec->gridStyle == QELBOX_GRID_HORIZONTAL || rec->gridStyle == QELBOX_GRID_BOTH))
+        h += 1;
     if (dc) ReleaseDC(rec->hwndControl, dc);
     ReleaseItem(rec);
     return h;

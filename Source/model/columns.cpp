@@ -214,7 +214,8 @@ int WINAPI QelBox_SetHeaderButton(HWND control, int column) {
 
 void WINAPI QelBox_SetShowHeader(HWND control, int mode) {
     ControlRecord* rec = RecordOf(control);
-    if (mode < 0 || mode > 2 || mode == rec->showHeader) return;
+    if (mode < QELBOX_SHOWHEADER_NONE || mode > QELBOX_SHOWHEADER_SUNKEN || mode == rec->showHeader)
+        return;
     rec->showHeader = mode;
     g_view.layoutChanged(rec);
     RepaintAll(rec);

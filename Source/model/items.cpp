@@ -106,8 +106,7 @@ int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, cons
         rec->items = grown;
         rec->freeSlots = kGrowSlots;
     }
-    if (rec->curSel >= 0 && index <= rec->curSel) ++rec->curSel;
-    if (rec->committedSel >= 0 && index <= rec->committedSel) ++rec->committedSel;
+    ShiftSelectionsForInsert(rec, index);
     ++rec->itemCount;
     --rec->freeSlots;
     memmove(rec->items + index + 1, rec->items + index,
@@ -120,16 +119,7 @@ void DeleteItemRecord(ControlRecord* rec, int index) {
     ItemRecord* item = rec->items[index];
     CallDeleteCallback(rec, index, item);
     if (rec->topIndex >= rec->itemCount - 1) rec->topIndex = max(0, rec->topIndex - 1);
-    if (rec->curSel >= 0) {
-        if (index == rec->curSel)
-            SetHighlight(rec, -1);
-        else if (index < rec->curSel)
-            SetHighlight(rec, rec->curSel - 1);
-    }
-    if (index < rec->committedSel)
-        rec->committedSel = max(0, rec->committedSel - 1);
-    else if (index == rec->committedSel)
-        SetCommittedSel(rec, -1, false);
+    ShiftSelectionsForDelete(rec, index);
     // The item leaves the array before it is freed so that the routines
     // above never see a half-freed record.
     --rec->itemCount;

@@ -20,6 +20,28 @@ void SetCommittedSel(ControlRecord* rec, int index, bool notify) {
     if (notify) Notify(rec, QELBOXN_SELCHANGE);
 }
 
+void RevertHighlight(ControlRecord* rec) {
+    rec->curSel = rec->committedSel;
+}
+
+void ShiftSelectionsForInsert(ControlRecord* rec, int index) {
+    if (rec->curSel >= 0 && index <= rec->curSel) ++rec->curSel;
+    if (rec->committedSel >= 0 && index <= rec->committedSel) ++rec->committedSel;
+}
+
+void ShiftSelectionsForDelete(ControlRecord* rec, int index) {
+    if (rec->curSel >= 0) {
+        if (index == rec->curSel)
+            SetHighlight(rec, -1);
+        else if (index < rec->curSel)
+            SetHighlight(rec, rec->curSel - 1);
+    }
+    if (index < rec->committedSel)
+        rec->committedSel = max(0, rec->committedSel - 1);
+    else if (index == rec->committedSel)
+        SetCommittedSel(rec, -1, false);
+}
+
 int SetCurSel(ControlRecord* rec, int index) {
     if (index < -1 || index >= rec->itemCount) return -1;
     SetHighlight(rec, index);

@@ -20,7 +20,7 @@ void TakeUnsetColors(CellColors& colors, DWORD background, DWORD text, DWORD sel
     const DWORD shownBackground = selected ? selBackground : background;
     const DWORD shownText = selected ? selText : text;
     DWORD fill, textFallback, textBackground, textColor;
-    if (selectionStyle != 2) {
+    if (selectionStyle != QELBOX_SELECTION_TEXT) {
         fill = textBackground = shownBackground;
         textFallback = textColor = shownText;
     } else if (firstVisible) {
@@ -93,7 +93,8 @@ bool PaintCell(ControlRecord* rec, bool inClosedControl, int index, int availabl
                     record.style, shift, fillBrush, colors.fill, colors.textFallback, textBrush,
                     colors.textBackground, colors.textColor, info ? info->font : nullptr);
 
-    if (rec->showGrid && (rec->gridStyle == 0 || rec->gridStyle == 2) &&
+    if (rec->showGrid &&
+        (rec->gridStyle == QELBOX_GRID_VERTICAL || rec->gridStyle == QELBOX_GRID_BOTH) &&
         (rec->columnCount > 1 || !rec->openEnded))
         DrawGridLine(rec, dc, cell.right - 1, rowRect.top, 1, rowRect.bottom - rowRect.top);
     return true;

@@ -60,8 +60,8 @@ void PaintColumnHeaders(ControlRecord* rec, HDC dc, HDC scratch1, HDC scratch2, 
         // Button-style headers are raised except the pressed one; flat
         // headers are all sunken.
         Draw3DFrame(rec, dc, x, strip.top, x + w - 1, strip.bottom - 1,
-                    rec->showHeader == 1 && !pressed, colors.colorHeaderHighlight,
-                    colors.colorHeaderShadow);
+                    rec->showHeader == QELBOX_SHOWHEADER_RAISED && !pressed,
+                    colors.colorHeaderHighlight, colors.colorHeaderShadow);
         Line(dc, x + w - 1, strip.top, x + w - 1, strip.bottom - 1);
         Line(dc, x, strip.bottom - 1, x + w, strip.bottom - 1);
     }

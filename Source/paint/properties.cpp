@@ -60,7 +60,7 @@ int WINAPI QelBox_GetGridStyle(HWND control) {
 
 void WINAPI QelBox_SetGridStyle(HWND control, int style) {
     ControlRecord* rec = RecordOf(control);
-    if (style != 0 && style != 1) style = 2;
+    if (style != QELBOX_GRID_VERTICAL && style != QELBOX_GRID_HORIZONTAL) style = QELBOX_GRID_BOTH;
     if (rec->gridStyle == style) return;
     rec->gridStyle = style;
     if (rec->showGrid) {
@@ -112,7 +112,9 @@ int WINAPI QelBox_GetSelectionStyle(HWND control) {
 
 void WINAPI QelBox_SetSelectionStyle(HWND control, int style) {
     ControlRecord* rec = RecordOf(control);
-    if (style < 0 || style > 2 || style == rec->selectionStyle) return;
+    if (style < QELBOX_SELECTION_ROW || style > QELBOX_SELECTION_TEXT ||
+        style == rec->selectionStyle)
+        return;
     rec->selectionStyle = style;
     InvalidateItemCells(rec, 0, true);
 }

@@ -59,7 +59,7 @@ void PaintNcSeparator(ControlRecord* rec) {
     HDC dc = GetWindowDC(window);
     if (!dc) return;
     const SeparatorColors colors = SystemSeparatorColors();
-    const bool below = rec->dropDownPosition != 0;
+    const bool below = rec->dropDownPosition != kDropAbove;
     FillLine(dc, below ? colors.light : colors.darkShadow, cl - 1, y, cr + 1);
     FillLine(dc, below ? colors.highlight : colors.shadow, cl - 2, y + 1, cr + 2);
     FillLine(dc, colors.shadow, cl - 1, y + 2, cr + 1);

@@ -20,14 +20,13 @@ int Height(const RECT& r) {
 
 void CloseUp(ControlRecord* rec, bool commit) {
     if (!rec->isSimple && rec->hwndDropDown) {
-        rec->cancelModeSeen = 0;
-        Notify(rec, commit ? QELBOXN_CLOSEUPOK : QELBOXN_CLOSEUPCANCEL);
-        if (!rec->cancelModeSeen) ShowDropDown(rec, FALSE);
+        if (NotifyUncancelled(rec, commit ? QELBOXN_CLOSEUPOK : QELBOXN_CLOSEUPCANCEL))
+            ShowDropDown(rec, FALSE);
     }
     if (commit)
         SetCommittedSel(rec, rec->curSel, true);
     else
-        rec->curSel = rec->committedSel;
+        RevertHighlight(rec);
 }
 
 void ShowOrClose(ControlRecord* rec, bool show, bool commit) {
@@ -57,14 +56,12 @@ int ShowDropDown(ControlRecord* rec, BOOL show) {
     if (rec->isSimple) return 0;
     if ((rec->hwndDropDown != nullptr) == (show != 0)) return 1;
     if (show && rec->itemCount < 1) return 0;
-    rec->cancelModeSeen = 0;
     if (!show) {
         DestroyWindow(rec->hwndDropDown);
         rec->hwndDropDown = nullptr;
         return 1;
     }
-    Notify(rec, QELBOXN_DROPDOWN);
-    if (rec->cancelModeSeen) return 1;
+    if (!NotifyUncancelled(rec, QELBOXN_DROPDOWN)) return 1;
     HWND focus = GetFocus();
     if (!focus || (focus != rec->hwndControl && focus != rec->hwndEdit)) SetFocus(rec->hwndControl);
 

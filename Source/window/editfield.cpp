@@ -10,6 +10,7 @@
 #include "geometry/layout.h"
 #include "model/items.h"
 #include "window/dropdown.h"
+#include "base/scopes.h"
 
 namespace {
 
@@ -81,7 +82,8 @@ HWND CreateEditField(ControlRecord* rec) {
 }
 
 BOOL SyncEditText(ControlRecord* rec) {
-    ++rec->editSyncDepth;
+    // The edit field's change notifications caused here are not the user's.
+    CountScope syncing(rec->editSyncDepth);
     HWND edit = rec->hwndEdit;
     if (edit && rec->editSyncSuppress == 0) {
         if (IsValidIndex(rec, rec->committedSel)) {
@@ -107,9 +109,7 @@ BOOL SyncEditText(ControlRecord* rec) {
     RECT client;
     GetClientRect(rec->hwndControl, &client);
     display.left = client.left;
-    BOOL result = InvalidateRect(rec->hwndControl, &display, FALSE);
-    --rec->editSyncDepth;
-    return result;
+    return InvalidateRect(rec->hwndControl, &display, FALSE);
 }
 
 extern "C" LRESULT WINAPI QelCtl_WndProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {

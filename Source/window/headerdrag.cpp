@@ -205,12 +205,12 @@ void HeaderDragMove(ControlRecord* rec, bool checkScroll, int x, int y) {
             StopAutoScrollTimer(rec);
         }
     }
-    if (rec->mouseMode == 4) {
+    if (rec->mouseMode == kMouseColumnResize) {
         if (DragFullWindows()) return;
         ShowFeedback(rec, FeedbackLine(rec, x));
         return;
     }
-    if (rec->mouseMode != 5) return;
+    if (rec->mouseMode != kMouseColumnDrag) return;
     const int target = DropTarget(rec, x);
     const int last = LastVisiblePosition(rec);
     SetCursor(MoveAllowed(rec, target) ? rec->cursorDragMove : rec->cursorDragNo);

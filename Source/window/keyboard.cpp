@@ -31,7 +31,7 @@ LRESULT DialogCode(ControlRecord* rec, const MSG* msg) {
     if (msg->message == WM_KEYDOWN) {
         WPARAM key = msg->wParam;
         if (key == VK_RETURN) return openTest;
-        if (key == VK_ESCAPE) return rec->mouseMode ? want : openTest;
+        if (key == VK_ESCAPE) return rec->mouseMode != kMouseNone ? want : openTest;
         if (key < VK_PRIOR) return base;
         if (key <= VK_SELECT) return want;
         if (key == VK_F4) return (!rec->isSimple && rec->extendedUI == 0) ? want : base;
@@ -54,7 +54,7 @@ void HandleKeyDown(ControlRecord* rec, WPARAM key) {
         if (IsDropped(rec)) CloseUp(rec, true);
         break;
     case VK_ESCAPE:
-        if (rec->mouseMode)
+        if (rec->mouseMode != kMouseNone)
             CancelMode(rec);
         else if (IsDropped(rec))
             CloseUp(rec, false);

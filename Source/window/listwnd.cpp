@@ -8,6 +8,7 @@
 #include "window/dropdown.h"
 #include "window/mouse.h"
 #include "paint/paint.h"
+#include "base/scopes.h"
 
 namespace {
 
@@ -88,11 +89,10 @@ void OnVScroll(ControlRecord* rec, HWND list, WPARAM wParam) {
         return;
     }
     if (top == rec->topIndex) return;
-    rec->scrollTracking = 1;
+    FlagScope tracking(rec->scrollTracking);
     SetTopIndexNotify(rec, top);
     UpdateWindow(control);
     UpdateWindow(list);
-    rec->scrollTracking = 0;
 }
 
 void OnHScroll(ControlRecord* rec, HWND list, WPARAM wParam) {
@@ -132,11 +132,10 @@ void OnHScroll(ControlRecord* rec, HWND list, WPARAM wParam) {
     }
     offset = max(0, min(offset, rec->horizontalExtent - w));
     if (offset == rec->horizontalOffset) return;
-    rec->scrollTracking = 1;
+    FlagScope tracking(rec->scrollTracking);
     SetHorizontalOffsetNotify(rec, offset);
     UpdateWindow(rec->hwndControl);
     UpdateWindow(list);
-    rec->scrollTracking = 0;
 }
 
 void PaintMessage(ControlRecord* rec, HWND list, HDC dc) {
@@ -154,9 +153,9 @@ void PaintMessage(ControlRecord* rec, HWND list, HDC dc) {
 // 3 right).
 void ButtonDown(ControlRecord* rec, int button, int code, WPARAM wParam, LPARAM lParam,
                 bool doubleClick) {
-    if (rec->mouseButton != 0) return;
+    if (rec->mouseButton != kButtonNone) return;
     rec->mouseButton = button;
-    rec->mouseMode = 6;
+    rec->mouseMode = kMouseList;
     MouseButtonDown(rec, MakeMouseEvent(false, wParam, lParam, doubleClick, code));
 }
 
@@ -226,7 +225,7 @@ extern "C" LRESULT WINAPI QelDropDown_WndProc(HWND list, UINT message, WPARAM wP
         ButtonDown(rec, 1, QELBOXN_LBUTTON, wParam, lParam, message == WM_LBUTTONDBLCLK);
         return 0;
     case WM_LBUTTONUP:
-        if (rec->mouseButton == 1)
+        if (rec->mouseButton == kButtonLeft)
             MouseButtonUp(rec, MakeMouseEvent(false, wParam, lParam, false, 0));
         return 0;
     case WM_MBUTTONDOWN:
@@ -236,7 +235,7 @@ extern "C" LRESULT WINAPI QelDropDown_WndProc(HWND list, UINT message, WPARAM wP
         return 0;
     case WM_MBUTTONUP:
         if (leftOnly) break;
-        if (rec->mouseButton == 2)
+        if (rec->mouseButton == kButtonMiddle)
             MouseButtonUp(rec, MakeMouseEvent(false, wParam, lParam, false, 0));
         return 0;
     case WM_RBUTTONDOWN:
@@ -249,7 +248,7 @@ extern "C" LRESULT WINAPI QelDropDown_WndProc(HWND list, UINT message, WPARAM wP
             Notify(rec, QELBOXN_RBUTTONUP);
             break;
         }
-        if (rec->mouseButton == 3)
+        if (rec->mouseButton == kButtonRight)
             MouseButtonUp(rec, MakeMouseEvent(false, wParam, lParam, false, 0));
         Notify(rec, QELBOXN_RBUTTONUP);
         return 0;

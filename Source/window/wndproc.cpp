@@ -19,6 +19,7 @@
 #include "geometry/rowheaders.h"
 #include "model/search.h"
 #include "model/itemprops.h"
+#include "base/scopes.h"
 
 namespace {
 
@@ -151,11 +152,12 @@ void OnSize(ControlRecord* rec, WPARAM type, LPARAM size) {
 }
 
 void OnSetFocus(ControlRecord* rec) {
-    ++rec->editSyncSuppress;
-    if (rec->hwndEdit) SetFocus(rec->hwndEdit);
-    if (rec->committedSel >= 0) InvalidateItem(rec, rec->committedSel, false);
-    SyncEditText(rec);
-    --rec->editSyncSuppress;
+    {
+        CountScope keepEditText(rec->editSyncSuppress);
+        if (rec->hwndEdit) SetFocus(rec->hwndEdit);
+        if (rec->committedSel >= 0) InvalidateItem(rec, rec->committedSel, false);
+        SyncEditText(rec);
+    }
     Notify(rec, QELBOXN_SETFOCUS);
 }
 
@@ -166,12 +168,13 @@ bool IsOwnWindow(const ControlRecord* rec, HWND window) {
 }
 
 void OnKillFocus(ControlRecord* rec, HWND receiver) {
-    ++rec->editSyncSuppress;
-    CancelMode(rec);
-    if (!rec->isSimple && !IsOwnWindow(rec, receiver)) CloseUp(rec, false);
-    if (rec->committedSel >= 0) InvalidateItem(rec, rec->committedSel, false);
-    SyncEditText(rec);
-    --rec->editSyncSuppress;
+    {
+        CountScope keepEditText(rec->editSyncSuppress);
+        CancelMode(rec);
+        if (!rec->isSimple && !IsOwnWindow(rec, receiver)) CloseUp(rec, false);
+        if (rec->committedSel >= 0) InvalidateItem(rec, rec->committedSel, false);
+        SyncEditText(rec);
+    }
     Notify(rec, QELBOXN_KILLFOCUS);
 }
 
@@ -196,10 +199,10 @@ void OnEditChange(ControlRecord* rec) {
         GetWindowTextA(rec->hwndEdit, text, 512);
         int found = -1;
         if (text[0]) found = FindText(rec, -1, 0, text, TRUE, true);
-        if (found < 0) ++rec->editSyncSuppress;
+        // Text that matches no row stays as typed.
+        CountScope keepEditText(rec->editSyncSuppress, found < 0);
         SetHighlight(rec, found);
         SetCommittedSel(rec, found, false);
-        if (found < 0) --rec->editSyncSuppress;
     }
     Notify(rec, QELBOXN_EDITCHANGE);
 }
@@ -244,10 +247,10 @@ void CancelMode(ControlRecord* rec) {
     capture = GetCapture();
     if (capture && rec->hwndDropDown && capture == rec->hwndDropDown) ReleaseCapture();
     rec->cancelModeSeen = 1;
-    rec->mouseButton = 0;
+    rec->mouseButton = kButtonNone;
     StopAutoScrollTimer(rec);
     EndMouseOperation(rec);
-    rec->mouseMode = 0;
+    rec->mouseMode = kMouseNone;
 }
 
 void SetRedraw(ControlRecord* rec, BOOL allowed) {
@@ -362,16 +365,16 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
     case WM_LBUTTONDBLCLK: {
         HWND target = rec->hwndEdit ? rec->hwndEdit : window;
         if (GetFocus() != target) SetFocus(target);
-        if (rec->mouseButton == 0) {
-            rec->mouseMode = 6;
-            rec->mouseButton = 1;
+        if (rec->mouseButton == kButtonNone) {
+            rec->mouseMode = kMouseList;
+            rec->mouseButton = kButtonLeft;
             MouseButtonDown(rec, MakeMouseEvent(true, wParam, lParam, message == WM_LBUTTONDBLCLK,
                                                 QELBOXN_LBUTTON));
         }
         return 0;
     }
     case WM_LBUTTONUP:
-        if (rec->mouseButton == 1)
+        if (rec->mouseButton == kButtonLeft)
             MouseButtonUp(rec, MakeMouseEvent(true, wParam, lParam, false, QELBOXN_LBUTTON));
         return 0;
     case WM_RBUTTONUP:
