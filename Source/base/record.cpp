@@ -4,9 +4,10 @@
 #include "base/memory.h"
 #include "base/module.h"
 #include "base/view.h"
+#include "base/resource.h"
 
 int SystemMajorVersion() {
-    return LOBYTE(LOWORD(GetVersion()));
+    return CurrentWindowsVersion().major;
 }
 
 ControlRecord* AllocRecord(HWND control) {
@@ -107,9 +108,9 @@ void SetRecordDefaults(ControlRecord* rec) {
     rec->showRowHeader = 3;
     rec->droppedHeight = 6;
     SetDefaultColors(rec->colors);
-    rec->cursorResize = LoadCursorA(g_module.module, MAKEINTRESOURCEA(32623));
-    rec->cursorDragMove = LoadCursorA(g_module.module, MAKEINTRESOURCEA(32621));
-    rec->cursorDragNo = LoadCursorA(g_module.module, MAKEINTRESOURCEA(32620));
+    rec->cursorResize = LoadCursorA(g_module.module, MAKEINTRESOURCEA(IDC_QELBOX_COLRESIZE));
+    rec->cursorDragMove = LoadCursorA(g_module.module, MAKEINTRESOURCEA(IDC_QELBOX_COLDRAG));
+    rec->cursorDragNo = LoadCursorA(g_module.module, MAKEINTRESOURCEA(IDC_QELBOX_NODROP));
 }
 
 BOOL RepaintAll(ControlRecord* rec) {

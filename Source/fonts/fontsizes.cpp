@@ -2,6 +2,7 @@
 // each item's first cell holding its size.
 #include "fonts/fontlists.h"
 #include "model/items.h"
+#include "base/gdi.h"
 
 namespace {
 
@@ -23,10 +24,9 @@ template <size_t N> void FillStandardSizes(ControlRecord* rec, const int (&sizes
 }
 
 int ScreenPixelsPerInch() {
-    HDC screen = GetDC(nullptr);
+    WindowDC screen(nullptr);
     if (!screen) return 96;
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : 96;
 }
 

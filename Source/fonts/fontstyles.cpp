@@ -7,6 +7,7 @@
 #include "base/memory.h"
 #include "fonts/fontlists.h"
 #include "model/search.h"
+#include "base/resource.h"
 
 namespace {
 
@@ -21,11 +22,13 @@ class StyleNames {
         names_ = weightNames;
         suffix_ = italicSuffix;
         if (!names_) {
-            if (!LoadLibraryString(32620, namesBuffer_, sizeof(namesBuffer_))) return false;
+            if (!LoadLibraryString(IDS_QELBOX_WEIGHTS, namesBuffer_, sizeof(namesBuffer_)))
+                return false;
             names_ = namesBuffer_;
         }
         if (!suffix_) {
-            if (!LoadLibraryString(32621, suffixBuffer_, sizeof(suffixBuffer_))) return false;
+            if (!LoadLibraryString(IDS_QELBOX_ITALIC, suffixBuffer_, sizeof(suffixBuffer_)))
+                return false;
             suffix_ = suffixBuffer_;
         }
         return true;

@@ -3,14 +3,13 @@
 #include "geometry/fontmetrics.h"
 
 #include "geometry/layout.h"
+#include "base/gdi.h"
 
 void MeasureFont(ControlRecord* rec, HFONT font, TEXTMETRICA* metrics) {
-    HDC dc = GetDC(rec->hwndControl);
+    WindowDC dc(rec->hwndControl);
     if (!dc) return;
-    HGDIOBJ old = SelectObject(dc, font ? font : rec->font);
+    Selection selected(dc, font ? font : rec->font);
     GetTextMetricsA(dc, metrics);
-    SelectObject(dc, old);
-    ReleaseDC(rec->hwndControl, dc);
 }
 
 void StoreFont(ControlRecord* rec, HFONT* field, TEXTMETRICA* metrics, HFONT font) {

@@ -92,7 +92,7 @@ int HeaderContentWidth(const ControlRecord* rec, HDC dc, const char* text, bool 
 int OptimalColumnWidth(ControlRecord* rec, int column, int count) {
     if (!IsValidColumn(rec, column)) return -1;
     const int n = MeasuredRows(rec, count);
-    HDC dc = GetDC(rec->hwndControl);
+    WindowDC dc(rec->hwndControl);
     int best = rec->charWidth;
     int deepest = 0;
     {
@@ -112,7 +112,6 @@ int OptimalColumnWidth(ControlRecord* rec, int column, int count) {
                                             bitmap != nullptr, rec->headerBitmapInfo.bmWidth,
                                             ColumnHeaderBitmapStyle(rec, column)));
     }
-    if (dc) ReleaseDC(rec->hwndControl, dc);
     AdoptTreeDepth(rec, deepest);
     return best;
 }

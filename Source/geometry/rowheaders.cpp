@@ -128,7 +128,7 @@ int WINAPI QelBox_CalcOptimalRowHeaderWidth(HWND control, int count) {
     ControlRecord* rec = RecordOf(control);
     if (!rec->rowHeaderWidth) return 0;
     const int n = MeasuredRows(rec, count);
-    HDC dc = GetDC(control);
+    WindowDC dc(control);
     int widest = 0;
     {
         Selection font(dc, rec->rowHeaderFont ? rec->rowHeaderFont : rec->font);
@@ -146,7 +146,6 @@ int WINAPI QelBox_CalcOptimalRowHeaderWidth(HWND control, int count) {
                                            rec->rowColBitmapInfo.bmWidth,
                                            static_cast<WORD>(rec->rowColBitmapStyle)));
     }
-    if (dc) ReleaseDC(control, dc);
     return result;
 }
 

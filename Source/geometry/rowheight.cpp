@@ -86,7 +86,7 @@ int CellContentHeight(ControlRecord* rec, HDC dc, const ItemRecord* item) {
 
 int VariableRowHeight(ControlRecord* rec, int index) {
     const ItemRecord* item = GetItem(rec, index);
-    HDC dc = GetDC(rec->hwndControl);
+    WindowDC dc(rec->hwndControl);
     int h = max(0, rec->fontMetrics.tmHeight);
     if (item && dc) h = max(h, CellContentHeight(rec, dc, item));
     if (rec->show3D) h += 4;
@@ -101,7 +101,6 @@ int VariableRowHeight(ControlRecord* rec, int index) {
     if (rec->showGrid && !rec->show3D &&
         (rec->gridStyle == QELBOX_GRID_HORIZONTAL || rec->gridStyle == QELBOX_GRID_BOTH))
         h += 1;
-    if (dc) ReleaseDC(rec->hwndControl, dc);
     ReleaseItem(rec);
     return h;
 }

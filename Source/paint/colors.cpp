@@ -3,6 +3,7 @@
 
 #include "base/memory.h"
 #include "paint/paint.h"
+#include "base/gdi.h"
 
 COLORREF ResolveColor(DWORD color) {
     if (static_cast<LONG>(color) >= 0) return color;
@@ -10,13 +11,9 @@ COLORREF ResolveColor(DWORD color) {
 }
 
 void RefreshBackgroundBrush(ControlRecord* rec) {
-    if (rec->backgroundBrush) {
-        DeleteObject(rec->backgroundBrush);
-        GdiDeleted();
-        rec->backgroundBrush = nullptr;
-    }
-    rec->backgroundBrush = CreateSolidBrush(ResolveColor(rec->colors.colorBackground));
-    if (rec->backgroundBrush) GdiCreated();
+    DeleteOwned(rec->backgroundBrush);
+    rec->backgroundBrush =
+        AdoptCreated(CreateSolidBrush(ResolveColor(rec->colors.colorBackground)));
 }
 
 extern "C" {

@@ -163,14 +163,18 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
     SetBkColor(dc, ResolveColor(info.cellBackground));
     SetTextColor(dc, ResolveColor(info.cellText));
     const int firstVisible = FirstVisiblePosition(rec);
+    const RowPaint cellRow = {{rec, dc, scratch1, scratch2},
+                              inClosedControl,
+                              index,
+                              availableWidth,
+                              item,
+                              rowRect,
+                              rowEnabled};
     for (int p = 0; p < rec->columnCount; ++p) {
         const int column = ColumnAtPosition(rec, p);
         if (ColumnWidth(rec, column) == 0) continue;
         const char* text = item->cells ? item->cells[column] : nullptr;
-        if (!PaintCell(rec, inClosedControl, index, availableWidth, dc, scratch1, scratch2, text,
-                       column, item, rowRect, CellDefaults(rec, info, p == firstVisible),
-                       rowEnabled))
-            break;
+        if (!PaintCell(cellRow, column, text, CellDefaults(rec, info, p == firstVisible))) break;
     }
 
     // Right of a closed last column the row shows its own background.

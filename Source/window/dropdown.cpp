@@ -6,17 +6,7 @@
 #include "geometry/layout.h"
 #include "geometry/popup.h"
 #include "model/selection.h"
-
-namespace {
-
-int Width(const RECT& r) {
-    return r.right - r.left;
-}
-int Height(const RECT& r) {
-    return r.bottom - r.top;
-}
-
-} // namespace
+#include "base/rectsize.h"
 
 void CloseUp(ControlRecord* rec, bool commit) {
     if (!rec->isSimple && rec->hwndDropDown) {

@@ -6,12 +6,10 @@
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
 #include "window/mouse.h"
+#include "base/gdi.h"
+#include "base/rectsize.h"
 
 namespace {
-
-int Width(const RECT& r) {
-    return r.right - r.left;
-}
 
 // Left edge of a display position in content coordinates and the on-screen
 // width of a column, both as the header strip lays them out.
@@ -56,10 +54,8 @@ void InvertFeedback(ControlRecord* rec, const RECT& rect) {
         r.top = list.top;
         r.bottom = list.bottom;
     }
-    HDC screen = GetDC(nullptr);
-    if (!screen) return;
-    DrawFocusRect(screen, &r);
-    ReleaseDC(nullptr, screen);
+    WindowDC screen(nullptr);
+    if (screen) DrawFocusRect(screen, &r);
 }
 
 // Moves the feedback line to `rect` (empty = remove it).

@@ -6,6 +6,7 @@
 #include "model/selection.h"
 #include "window/dropdown.h"
 #include "model/search.h"
+#include "base/module.h"
 
 namespace {
 
@@ -105,10 +106,8 @@ void HandleChar(ControlRecord* rec, WPARAM ch) {
 void HandleWheel(ControlRecord* rec, int delta) {
     if (rec->itemCount == 0) return;
     UINT lines = 1;
-    DWORD version = GetVersion();
-    int major = LOBYTE(LOWORD(version));
-    int minor = HIBYTE(LOWORD(version));
-    if (!(version & 0x80000000u) && (major > 3 || (major == 3 && minor > 99))) {
+    const WindowsVersion version = CurrentWindowsVersion();
+    if (version.ntFamily && version.After(3, 99)) {
         if (!SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) lines = 1;
     }
     int d = MulDiv(static_cast<int>(lines), delta, 120);

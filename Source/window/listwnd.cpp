@@ -9,6 +9,7 @@
 #include "window/mouse.h"
 #include "paint/paint.h"
 #include "base/scopes.h"
+#include "base/gdi.h"
 
 namespace {
 
@@ -143,10 +144,8 @@ void PaintMessage(ControlRecord* rec, HWND list, HDC dc) {
         PaintList(rec, dc, nullptr);
         return;
     }
-    PAINTSTRUCT ps;
-    HDC paintDc = BeginPaint(list, &ps);
-    if (paintDc) PaintList(rec, paintDc, &ps.rcPaint);
-    EndPaint(list, &ps);
+    PaintScope paint(list);
+    if (paint.Get()) PaintList(rec, paint.Get(), &paint.Update());
 }
 
 // Button-down and button-up handling of one button (1 left, 2 middle,

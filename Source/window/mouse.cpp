@@ -15,6 +15,7 @@
 #include "window/dropdown.h"
 #include "window/headerdrag.h"
 #include "geometry/rects.h"
+#include "base/module.h"
 
 namespace {
 
@@ -26,10 +27,8 @@ const UINT kAutoScrollPeriod = 100;
 // line down on older systems.
 bool PassedDragThreshold(ControlRecord* rec, const MouseEvent& event) {
     if (!rec->reorderColumns || rec->columnCount < 2) return false;
-    DWORD version = GetVersion();
-    int major = LOBYTE(LOWORD(version));
-    int minor = HIBYTE(LOWORD(version));
-    bool modern = (version & 0x80000000u) ? major >= 4 : (major > 3 || (major == 3 && minor > 99));
+    const WindowsVersion version = CurrentWindowsVersion();
+    const bool modern = version.ntFamily ? version.After(3, 99) : version.major >= 4;
     int dx = modern ? GetSystemMetrics(SM_CXDRAG) / 2 : rec->fontMetrics.tmAveCharWidth;
     int dy = modern ? GetSystemMetrics(SM_CYDRAG) / 2 : rec->fontMetrics.tmHeight / 2;
     return abs(event.x - rec->mouseDownX) > dx || abs(event.y - rec->mouseDownY) > dy;

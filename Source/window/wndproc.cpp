@@ -20,6 +20,7 @@
 #include "model/search.h"
 #include "model/itemprops.h"
 #include "base/scopes.h"
+#include "base/gdi.h"
 
 namespace {
 
@@ -60,11 +61,8 @@ LRESULT OnCreate(ControlRecord* rec, const CREATESTRUCTA* cs) {
 
     rec->pfnSetScrollInfo = nullptr;
     rec->pfnGetScrollInfo = nullptr;
-    DWORD version = GetVersion();
-    int major = LOBYTE(LOWORD(version));
-    int minor = HIBYTE(LOWORD(version));
-    bool win32s = (version & 0x80000000u) != 0;
-    if ((win32s && major >= 4) || (!win32s && (major > 3 || (major == 3 && minor > 50)))) {
+    const WindowsVersion version = CurrentWindowsVersion();
+    if (version.ntFamily ? version.After(3, 50) : version.major >= 4) {
         HMODULE user = GetModuleHandleA("USER32.DLL");
         if (user) {
             rec->pfnSetScrollInfo = reinterpret_cast<SetScrollInfoFn>(
@@ -117,21 +115,9 @@ void OnDestroy(ControlRecord* rec) {
     CloseUp(rec, false);
     ClearItems(rec);
     if (rec->hwndEdit) DestroyWindow(rec->hwndEdit);
-    if (rec->fontBitmapTrueType) {
-        DeleteObject(rec->fontBitmapTrueType);
-        GdiDeleted();
-        rec->fontBitmapTrueType = nullptr;
-    }
-    if (rec->fontBitmapDevice) {
-        DeleteObject(rec->fontBitmapDevice);
-        GdiDeleted();
-        rec->fontBitmapDevice = nullptr;
-    }
-    if (rec->backgroundBrush) {
-        DeleteObject(rec->backgroundBrush);
-        GdiDeleted();
-        rec->backgroundBrush = nullptr;
-    }
+    DeleteOwned(rec->fontBitmapTrueType);
+    DeleteOwned(rec->fontBitmapDevice);
+    DeleteOwned(rec->backgroundBrush);
     FreeColumns(rec);
     QelFree(rec->rowColText);
     rec->rowColText = nullptr;
@@ -221,10 +207,8 @@ void PaintMessage(ControlRecord* rec, HWND window, HDC dc) {
         PaintControl(rec, dc, nullptr);
         return;
     }
-    PAINTSTRUCT ps;
-    HDC paintDc = BeginPaint(window, &ps);
-    if (paintDc) PaintControl(rec, paintDc, &ps.rcPaint);
-    EndPaint(window, &ps);
+    PaintScope paint(window);
+    if (paint.Get()) PaintControl(rec, paint.Get(), &paint.Update());
 }
 
 bool FocusIsOnControl(const ControlRecord* rec) {
