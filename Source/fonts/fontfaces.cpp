@@ -9,6 +9,7 @@
 #include "model/itemprops.h"
 #include "base/resource.h"
 #include "base/gdi.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -80,6 +81,7 @@ int CALLBACK QelBox_FontsEnumProc(const LOGFONTA* font, const TEXTMETRICA*, DWOR
 }
 
 int WINAPI QelBox_Fonts(HWND control, int index, BOOL withBitmaps, HDC device, DWORD filterFlags) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (index < -1 || index >= rec->itemCount) return -1;
     CloseUp(rec, false);

@@ -3,6 +3,7 @@
 #include "fonts/fontlists.h"
 #include "model/items.h"
 #include "base/gdi.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -61,6 +62,7 @@ int CALLBACK QelBox_FontsForSizeEnumProc(const LOGFONTA*, const TEXTMETRICA* met
 }
 
 int WINAPI QelBox_FontSizes_A(HWND control, HDC device, const char* faceName) {
+    QELBOX_CHECK_ON_RETURN(control);
     if (!faceName) return 0;
     ControlRecord* rec = RecordOf(control);
     EnumerateFonts(rec, device, true, faceName, QelBox_FontsForSizeEnumProc);

@@ -8,6 +8,7 @@
 #include "fonts/fontlists.h"
 #include "model/search.h"
 #include "base/resource.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -150,6 +151,7 @@ int CALLBACK QelBox_FontsForStyleEnumProc(const LOGFONTA* font, const TEXTMETRIC
 
 int WINAPI QelBox_FontStyles_A(HWND control, HDC device, const char* faceName,
                                const char* weightNames, const char* italicSuffix) {
+    QELBOX_CHECK_ON_RETURN(control);
     if (!faceName) return 0;
     StyleNames names;
     if (!names.Resolve(weightNames, italicSuffix)) return 0;

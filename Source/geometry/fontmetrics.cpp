@@ -4,6 +4,7 @@
 
 #include "geometry/layout.h"
 #include "base/gdi.h"
+#include "base/diagnostics.h"
 
 void MeasureFont(ControlRecord* rec, HFONT font, TEXTMETRICA* metrics) {
     WindowDC dc(rec->hwndControl);
@@ -30,6 +31,7 @@ void SetColHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw) {
 extern "C" {
 
 void WINAPI QelBox_SetColHeaderFont(HWND control, HFONT font, BOOL redraw) {
+    QELBOX_CHECK_ON_RETURN(control);
     SetColHeaderFont(RecordOf(control), font, redraw);
 }
 

@@ -11,6 +11,7 @@
 #include "geometry/metrics.h"
 #include "model/items.h"
 #include "base/gdi.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -136,10 +137,12 @@ int WINAPI QelBox_CalcOptimalColumnWidth(HWND control, int column, int count) {
 }
 
 void WINAPI QelBox_MakeColumnOptimal(HWND control, int column, int count) {
+    QELBOX_CHECK_ON_RETURN(control);
     MakeColumnOptimal(RecordOf(control), column, count);
 }
 
 void WINAPI QelBox_RecalcHorizontalExtent(HWND control, int count) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     const int n = MeasuredRows(rec, count);
     const int last = LastVisiblePosition(rec);

@@ -9,6 +9,7 @@
 #include "base/bitmapinfo.h"
 #include "base/memory.h"
 #include "base/view.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -168,10 +169,12 @@ int SetColumns(ControlRecord* rec, int count, const ColumnRecord* columns) {
 extern "C" {
 
 int WINAPI QelBox_SetColumns(HWND control, int count, const ColumnRecord* columns) {
+    QELBOX_CHECK_ON_RETURN(control);
     return SetColumns(RecordOf(control), count, columns);
 }
 
 int WINAPI QelBox_SetHeader_A(HWND control, int column, const char* text) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (!IsValidColumn(rec, column)) return 0;
     // A null text clears the header.
@@ -204,6 +207,7 @@ int WINAPI QelBox_GetHeaderLength(HWND control, int column) {
 }
 
 int WINAPI QelBox_SetHeaderButton(HWND control, int column) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (column < -1 || column >= rec->columnCount) return 0;
     if (column == rec->headerButton) return 1;
@@ -213,6 +217,7 @@ int WINAPI QelBox_SetHeaderButton(HWND control, int column) {
 }
 
 void WINAPI QelBox_SetShowHeader(HWND control, int mode) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (mode < QELBOX_SHOWHEADER_NONE || mode > QELBOX_SHOWHEADER_SUNKEN || mode == rec->showHeader)
         return;

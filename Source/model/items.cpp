@@ -8,6 +8,7 @@
 #include "model/hierarchy.h"
 #include "model/selection.h"
 #include "base/view.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ void RefreshAfterInsert(ControlRecord* rec, int index) {
 } // namespace
 
 ItemRecord* GetItem(ControlRecord* rec, int index) {
+    if (index >= 0) NoteItemTaken();
     if (!IsVirtual(rec)) return index >= 0 ? rec->items[index] : nullptr;
     if (rec->virtualFetchedIndex >= 0) {
         if (rec->virtualRelease)
@@ -64,6 +66,7 @@ ItemRecord* GetItem(ControlRecord* rec, int index) {
 void ReleaseItem(ControlRecord* rec) {
     // The fetched item stays fetched until the next GetItem.
     (void)rec;
+    NoteItemReleased();
 }
 
 int ItemLevel(ControlRecord* rec, int index) {
@@ -193,18 +196,22 @@ void ResetContent(ControlRecord* rec) {
 extern "C" {
 
 int WINAPI QelBox_InsertString_A(HWND control, int index, const char* text) {
+    QELBOX_CHECK_ON_RETURN(control);
     return InsertString(RecordOf(control), index, text);
 }
 
 int WINAPI QelBox_AddString_A(HWND control, const char* text) {
+    QELBOX_CHECK_ON_RETURN(control);
     return InsertString(RecordOf(control), -1, text);
 }
 
 int WINAPI QelBox_DeleteString(HWND control, int index) {
+    QELBOX_CHECK_ON_RETURN(control);
     return DeleteString(RecordOf(control), index);
 }
 
 void WINAPI QelBox_ResetContent(HWND control) {
+    QELBOX_CHECK_ON_RETURN(control);
     ResetContent(RecordOf(control));
 }
 
@@ -213,6 +220,7 @@ int WINAPI QelBox_GetCount(HWND control) {
 }
 
 int WINAPI QelBox_SetDeleteCallback(HWND control, const DeleteCallbackInfo* info) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec)) return 0;
     rec->deleteCallback = info ? info->callback : nullptr;

@@ -4,6 +4,7 @@
 
 #include "model/items.h"
 #include "base/view.h"
+#include "base/diagnostics.h"
 
 void SetHighlight(ControlRecord* rec, int index) {
     if (index == rec->curSel) return;
@@ -56,6 +57,7 @@ int WINAPI QelBox_GetCurSel(HWND control) {
 }
 
 int WINAPI QelBox_SetCurSel(HWND control, int index) {
+    QELBOX_CHECK_ON_RETURN(control);
     return SetCurSel(RecordOf(control), index);
 }
 
@@ -64,6 +66,7 @@ int WINAPI QelBox_GetCursorSelect(HWND control) {
 }
 
 void WINAPI QelBox_SetCursorSelect(HWND control, BOOL value) {
+    QELBOX_CHECK_ON_RETURN(control);
     RecordOf(control)->cursorSelect = value;
 }
 

@@ -6,6 +6,7 @@
 #include "model/items.h"
 #include "model/selection.h"
 #include "base/view.h"
+#include "base/diagnostics.h"
 
 int VirtualItemChanged(ControlRecord* rec, int index) {
     if (!IsVirtual(rec)) return 0;
@@ -39,6 +40,7 @@ extern "C" {
 
 int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
                                     QELBOX_RELEASEPROC release, QelData value) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (rec->items) return 0;
     g_view.closeList(rec);
@@ -61,10 +63,12 @@ int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
 }
 
 int WINAPI QelBox_VirtualCount(HWND control, int count) {
+    QELBOX_CHECK_ON_RETURN(control);
     return VirtualCount(RecordOf(control), count);
 }
 
 int WINAPI QelBox_VirtualItemChanged(HWND control, int index) {
+    QELBOX_CHECK_ON_RETURN(control);
     return VirtualItemChanged(RecordOf(control), index);
 }
 

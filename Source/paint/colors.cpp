@@ -4,6 +4,7 @@
 #include "base/memory.h"
 #include "paint/paint.h"
 #include "base/gdi.h"
+#include "base/diagnostics.h"
 
 COLORREF ResolveColor(DWORD color) {
     if (static_cast<LONG>(color) >= 0) return color;
@@ -23,6 +24,7 @@ void WINAPI QelBox_GetCtlColors(HWND control, CtlColors* colors) {
 }
 
 void WINAPI QelBox_SetCtlColors(HWND control, const CtlColors* colors) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (!colors) return;
     rec->colors = *colors;

@@ -7,6 +7,7 @@
 #include "geometry/popup.h"
 #include "model/selection.h"
 #include "base/rectsize.h"
+#include "base/diagnostics.h"
 
 void CloseUp(ControlRecord* rec, bool commit) {
     if (!rec->isSimple && rec->hwndDropDown) {
@@ -79,6 +80,7 @@ int ShowDropDown(ControlRecord* rec, BOOL show) {
 extern "C" {
 
 int WINAPI QelBox_ShowDropDown(HWND control, BOOL show) {
+    QELBOX_CHECK_ON_RETURN(control);
     return ShowDropDown(RecordOf(control), show);
 }
 

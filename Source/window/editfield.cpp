@@ -11,6 +11,7 @@
 #include "model/items.h"
 #include "window/dropdown.h"
 #include "base/scopes.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -179,6 +180,7 @@ HWND WINAPI QelBox_GetHWNDEdit(HWND control) {
 }
 
 int WINAPI QelBox_LimitText(HWND control, int length) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (length < 0 || !rec->hwndEdit) return -1;
     SendMessageA(rec->hwndEdit, EM_LIMITTEXT, length, 0);
@@ -199,6 +201,7 @@ int WINAPI QelBox_GetEditSel(HWND control, DWORD* start, DWORD* end) {
 }
 
 int WINAPI QelBox_SetEditSel(HWND control, int start, int end) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (!rec->hwndEdit) return -1;
     SendMessageA(rec->hwndEdit, EM_SETSEL, start, end);
@@ -210,6 +213,7 @@ HFONT WINAPI QelBox_GetEditCtlFont(HWND control) {
 }
 
 void WINAPI QelBox_SetEditCtlFont(HWND control, HFONT font, BOOL redraw) {
+    QELBOX_CHECK_ON_RETURN(control);
     SetEditFont(RecordOf(control), font, redraw);
 }
 
@@ -218,6 +222,7 @@ int WINAPI QelBox_GetExtendedUI(HWND control) {
 }
 
 int WINAPI QelBox_SetExtendedUI(HWND control, int on) {
+    QELBOX_CHECK_ON_RETURN(control);
     RecordOf(control)->extendedUI = on;
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "window/mouse.h"
 #include "base/gdi.h"
 #include "base/rectsize.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -291,6 +292,7 @@ int WINAPI QelBox_GetDragType(HWND control) {
 }
 
 void WINAPI QelBox_SetDragType(HWND control, int value) {
+    QELBOX_CHECK_ON_RETURN(control);
     RecordOf(control)->dragType = value == 1 ? 1 : 0;
 }
 
@@ -299,6 +301,7 @@ int WINAPI QelBox_GetResizeHeader(HWND control) {
 }
 
 void WINAPI QelBox_SetResizeHeader(HWND control, BOOL value) {
+    QELBOX_CHECK_ON_RETURN(control);
     RecordOf(control)->resizeHeader = value != 0;
 }
 
@@ -307,6 +310,7 @@ int WINAPI QelBox_GetReorderColumns(HWND control) {
 }
 
 void WINAPI QelBox_SetReorderColumns(HWND control, BOOL value) {
+    QELBOX_CHECK_ON_RETURN(control);
     RecordOf(control)->reorderColumns = value != 0;
 }
 
