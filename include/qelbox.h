@@ -981,6 +981,11 @@ QELBOXAPI int WINAPI QelBox_GetHeaderLength(HWND control, int column);
    and returns 1; 0 for another value. */
 QELBOXAPI int WINAPI QelBox_SetHeaderButton(HWND control, int column);
 QELBOXAPI int WINAPI QelBox_GetHeaderButton(HWND control);
+/* Header display modes: no header strip, raised headers (the header button
+   sunken), every header sunken; other values are ignored. */
+#define QELBOX_SHOWHEADER_NONE 0
+#define QELBOX_SHOWHEADER_RAISED 1
+#define QELBOX_SHOWHEADER_SUNKEN 2
 /* Header strip: 0 none (the default), 1 raised headers with the header
    button sunken, 2 every header sunken. Set ignores other values and an
    unchanged one; otherwise it recalculates the layout and repaints. */
@@ -1198,6 +1203,11 @@ QELBOXAPI int WINAPI QelBox_SetDrawInfoCallback(HWND control, const DrawInfoCall
    and, on a change, recalculates the layout and repaints the list. */
 QELBOXAPI int WINAPI QelBox_GetShowGrid(HWND control);
 QELBOXAPI void WINAPI QelBox_SetShowGrid(HWND control, BOOL show);
+/* Grid styles: lines between columns, lines between rows (which make each
+   row one pixel taller), or both. */
+#define QELBOX_GRID_VERTICAL 0
+#define QELBOX_GRID_HORIZONTAL 1
+#define QELBOX_GRID_BOTH 2
 /* Grid line style: 0 vertical lines only, 1 horizontal lines only (not in
    the closed control, not with the 3-D look), 2 both (the default); Set
    stores any other value as 2. On a change the list is recalculated and
@@ -1222,6 +1232,11 @@ QELBOXAPI void WINAPI QelBox_SetShowTreeLines(HWND control, BOOL show);
    stores 0 or 1 and repaints the cells on a change. */
 QELBOXAPI int WINAPI QelBox_GetShowTruncated(HWND control);
 QELBOXAPI void WINAPI QelBox_SetShowTruncated(HWND control, BOOL show);
+/* Selection styles: the whole selected row is highlighted; only its cells;
+   only the text of its first visible column. */
+#define QELBOX_SELECTION_ROW 0
+#define QELBOX_SELECTION_CELLS 1
+#define QELBOX_SELECTION_TEXT 2
 /* How the highlighted row is painted: 0 (the default) the whole row, the
    label, tree and bitmap area included (not with the 3-D look); 1 its
    cells only; 2 only the text of its first visible column. Set accepts 0,

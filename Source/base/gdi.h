@@ -10,6 +10,21 @@
 #include "base/memory.h"
 
 // Owns a brush, pen, bitmap or region created by the library.
+// Deletes a GDI object kept in a record field, if any, and clears the
+// field; the counterpart of AdoptCreated.
+template <typename Handle> void DeleteOwned(Handle& handle) {
+    if (!handle) return;
+    DeleteObject(handle);
+    GdiDeleted();
+    handle = nullptr;
+}
+
+// Counts a GDI object just created into a record field (null: nothing).
+template <typename Handle> Handle AdoptCreated(Handle handle) {
+    if (handle) GdiCreated();
+    return handle;
+}
+
 template <typename Handle> class GdiObject {
   public:
     explicit GdiObject(Handle handle = nullptr) : handle_(handle) {
@@ -23,11 +38,21 @@ template <typename Handle> class GdiObject {
     operator Handle() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
 
-    void Reset() {
-        if (!handle_) return;
-        DeleteObject(handle_);
-        GdiDeleted();
+    // Deletes the object held, if any, and takes `handle` in its place.
+    void Reset(Handle handle = nullptr) {
+        if (handle_) {
+            DeleteObject(handle_);
+            GdiDeleted();
+        }
+        handle_ = handle;
+        if (handle_) GdiCreated();
+    }
+    // Gives up ownership: the caller deletes the object (and counts it).
+    Handle Release() {
+        Handle handle = handle_;
+        if (handle_) GdiDeleted();
         handle_ = nullptr;
+        return handle;
     }
 
   private:
@@ -164,4 +189,41 @@ class ClipScope {
   private:
     HDC dc_;
     int saved_;
+};
+
+// A DC of a window (GetDC, or GetWindowDC for the whole window with
+// `wholeWindow`; null window = the screen), released at the end of the
+// scope.
+class WindowDC {
+  public:
+    explicit WindowDC(HWND window, bool wholeWindow = false)
+        : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window)) {}
+    ~WindowDC() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC Get() const { return dc_; }
+    operator HDC() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
+
+// BeginPaint for the length of the scope, EndPaint at its end.
+class PaintScope {
+  public:
+    explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &ps_)) {}
+    ~PaintScope() { EndPaint(window_, &ps_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC Get() const { return dc_; }
+    const RECT& Update() const { return ps_.rcPaint; }
+
+  private:
+    HWND window_;
+    PAINTSTRUCT ps_;
+    HDC dc_;
 };

@@ -5,9 +5,14 @@
 ModuleState g_module;
 const char kControlProperty[] = "QelBox32";
 
+WindowsVersion CurrentWindowsVersion() {
+    const DWORD version = GetVersion();
+    return {LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)), (version & 0x80000000u) == 0};
+}
+
 bool IsWin32sKind() {
-    DWORD version = GetVersion();
-    return (version & 0x80000000u) != 0 && LOBYTE(LOWORD(version)) < 4;
+    const WindowsVersion version = CurrentWindowsVersion();
+    return !version.ntFamily && version.major < 4;
 }
 
 namespace {

@@ -4,9 +4,10 @@
 #include "base/memory.h"
 #include "base/module.h"
 #include "base/view.h"
+#include "base/resource.h"
 
 int SystemMajorVersion() {
-    return LOBYTE(LOWORD(GetVersion()));
+    return CurrentWindowsVersion().major;
 }
 
 ControlRecord* AllocRecord(HWND control) {
@@ -86,11 +87,11 @@ void SetDefaultColors(CtlColors& c) {
 } // namespace
 
 void SetRecordDefaults(ControlRecord* rec) {
-    rec->dropDownPosition = 1;
+    rec->dropDownPosition = kDropBelow;
     rec->topIndex = 0;
     rec->curSel = -1;
     rec->committedSel = -1;
-    rec->gridStyle = 2;
+    rec->gridStyle = QELBOX_GRID_BOTH;
     rec->showTruncated = 1;
     rec->cursorSelect = 1;
     rec->columnCount = 1;
@@ -107,9 +108,9 @@ void SetRecordDefaults(ControlRecord* rec) {
     rec->showRowHeader = 3;
     rec->droppedHeight = 6;
     SetDefaultColors(rec->colors);
-    rec->cursorResize = LoadCursorA(g_module.module, MAKEINTRESOURCEA(32623));
-    rec->cursorDragMove = LoadCursorA(g_module.module, MAKEINTRESOURCEA(32621));
-    rec->cursorDragNo = LoadCursorA(g_module.module, MAKEINTRESOURCEA(32620));
+    rec->cursorResize = LoadCursorA(g_module.module, MAKEINTRESOURCEA(IDC_QELBOX_COLRESIZE));
+    rec->cursorDragMove = LoadCursorA(g_module.module, MAKEINTRESOURCEA(IDC_QELBOX_COLDRAG));
+    rec->cursorDragNo = LoadCursorA(g_module.module, MAKEINTRESOURCEA(IDC_QELBOX_NODROP));
 }
 
 BOOL RepaintAll(ControlRecord* rec) {
@@ -126,4 +127,10 @@ void Notify(ControlRecord* rec, int code) {
     int id = GetDlgCtrlID(rec->hwndControl);
     SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, code),
                  reinterpret_cast<LPARAM>(rec->hwndControl));
+}
+
+bool NotifyUncancelled(ControlRecord* rec, int code) {
+    rec->cancelModeSeen = 0;
+    Notify(rec, code);
+    return !rec->cancelModeSeen;
 }

@@ -9,6 +9,7 @@
 #include "base/module.h"
 #include "base/record.h"
 #include "design/companions.h"
+#include "base/gdi.h"
 
 namespace {
 
@@ -137,8 +138,7 @@ LRESULT OnInitDialog(StyleDialogData* data, LPCCSTYLEA target) {
     for (int id : {kIdScrollGroup, kIdClientEdge, kIdWindowGroup})
         EnableItem(dialog, id, true);
     ShowStyles(data);
-    data->background = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-    if (data->background) GdiCreated();
+    data->background = AdoptCreated(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
     CentreOverOwner(dialog);
     return TRUE;
 }
@@ -209,11 +209,7 @@ LRESULT HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         return OnCommand(data, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DESTROY:
-        if (data->background) {
-            DeleteObject(data->background);
-            GdiDeleted();
-            data->background = nullptr;
-        }
+        DeleteOwned(data->background);
         WinHelpA(dialog, "", HELP_QUIT, 0);
         return 0;
     case WM_NCDESTROY:

@@ -7,11 +7,14 @@
 #include "model/items.h"
 #include "window/dropdown.h"
 #include "model/itemprops.h"
+#include "base/resource.h"
+#include "base/gdi.h"
+#include "base/diagnostics.h"
 
 namespace {
 
-const WORD kTrueTypeMarkId = 32624;
-const WORD kDeviceMarkId = 32625;
+const WORD kTrueTypeMarkId = IDB_QELBOX_TRUETYPE;
+const WORD kDeviceMarkId = IDB_QELBOX_DEVICE;
 
 // True when the filter flags admit a face of this pitch and font type.
 bool FilterAdmits(int filter, BYTE pitchAndFamily, DWORD fontType) {
@@ -28,8 +31,7 @@ bool FilterAdmits(int filter, BYTE pitchAndFamily, DWORD fontType) {
 // The mark bitmaps stay with the control until it is destroyed.
 void LoadMark(HBITMAP& mark, WORD id) {
     if (mark) return;
-    mark = LoadBitmapA(g_module.module, MAKEINTRESOURCEA(id));
-    if (mark) GdiCreated();
+    mark = AdoptCreated(LoadBitmapA(g_module.module, MAKEINTRESOURCEA(id)));
 }
 
 // Orders `face` against the first cell of a valid item, as lstrcmpA does.
@@ -79,6 +81,7 @@ int CALLBACK QelBox_FontsEnumProc(const LOGFONTA* font, const TEXTMETRICA*, DWOR
 }
 
 int WINAPI QelBox_Fonts(HWND control, int index, BOOL withBitmaps, HDC device, DWORD filterFlags) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (index < -1 || index >= rec->itemCount) return -1;
     CloseUp(rec, false);

@@ -6,6 +6,7 @@
 #include "base/module.h"
 #include "model/cellinfo.h"
 #include "model/items.h"
+#include "base/gdi.h"
 
 namespace {
 
@@ -47,11 +48,8 @@ bool EnumerateFonts(ControlRecord* rec, HDC device, bool onScreen, const char* f
     const LPARAM user = reinterpret_cast<LPARAM>(rec);
     bool completed = true;
     if (onScreen) {
-        HDC screen = GetDC(nullptr);
-        if (screen) {
-            completed = EnumFontFamiliesA(screen, face, proc, user) != 0;
-            ReleaseDC(nullptr, screen);
-        }
+        WindowDC screen(nullptr);
+        if (screen) completed = EnumFontFamiliesA(screen, face, proc, user) != 0;
     }
     if (device) completed = EnumFontFamiliesA(device, face, proc, user) != 0;
     return completed;

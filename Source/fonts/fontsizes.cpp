@@ -2,6 +2,8 @@
 // each item's first cell holding its size.
 #include "fonts/fontlists.h"
 #include "model/items.h"
+#include "base/gdi.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -23,10 +25,9 @@ template <size_t N> void FillStandardSizes(ControlRecord* rec, const int (&sizes
 }
 
 int ScreenPixelsPerInch() {
-    HDC screen = GetDC(nullptr);
+    WindowDC screen(nullptr);
     if (!screen) return 96;
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : 96;
 }
 
@@ -61,6 +62,7 @@ int CALLBACK QelBox_FontsForSizeEnumProc(const LOGFONTA*, const TEXTMETRICA* met
 }
 
 int WINAPI QelBox_FontSizes_A(HWND control, HDC device, const char* faceName) {
+    QELBOX_CHECK_ON_RETURN(control);
     if (!faceName) return 0;
     ControlRecord* rec = RecordOf(control);
     EnumerateFonts(rec, device, true, faceName, QelBox_FontsForSizeEnumProc);

@@ -7,6 +7,8 @@
 #include "base/memory.h"
 #include "fonts/fontlists.h"
 #include "model/search.h"
+#include "base/resource.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -21,11 +23,13 @@ class StyleNames {
         names_ = weightNames;
         suffix_ = italicSuffix;
         if (!names_) {
-            if (!LoadLibraryString(32620, namesBuffer_, sizeof(namesBuffer_))) return false;
+            if (!LoadLibraryString(IDS_QELBOX_WEIGHTS, namesBuffer_, sizeof(namesBuffer_)))
+                return false;
             names_ = namesBuffer_;
         }
         if (!suffix_) {
-            if (!LoadLibraryString(32621, suffixBuffer_, sizeof(suffixBuffer_))) return false;
+            if (!LoadLibraryString(IDS_QELBOX_ITALIC, suffixBuffer_, sizeof(suffixBuffer_)))
+                return false;
             suffix_ = suffixBuffer_;
         }
         return true;
@@ -147,6 +151,7 @@ int CALLBACK QelBox_FontsForStyleEnumProc(const LOGFONTA* font, const TEXTMETRIC
 
 int WINAPI QelBox_FontStyles_A(HWND control, HDC device, const char* faceName,
                                const char* weightNames, const char* italicSuffix) {
+    QELBOX_CHECK_ON_RETURN(control);
     if (!faceName) return 0;
     StyleNames names;
     if (!names.Resolve(weightNames, italicSuffix)) return 0;

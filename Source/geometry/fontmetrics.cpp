@@ -3,14 +3,14 @@
 #include "geometry/fontmetrics.h"
 
 #include "geometry/layout.h"
+#include "base/gdi.h"
+#include "base/diagnostics.h"
 
 void MeasureFont(ControlRecord* rec, HFONT font, TEXTMETRICA* metrics) {
-    HDC dc = GetDC(rec->hwndControl);
+    WindowDC dc(rec->hwndControl);
     if (!dc) return;
-    HGDIOBJ old = SelectObject(dc, font ? font : rec->font);
+    Selection selected(dc, font ? font : rec->font);
     GetTextMetricsA(dc, metrics);
-    SelectObject(dc, old);
-    ReleaseDC(rec->hwndControl, dc);
 }
 
 void StoreFont(ControlRecord* rec, HFONT* field, TEXTMETRICA* metrics, HFONT font) {
@@ -31,6 +31,7 @@ void SetColHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw) {
 extern "C" {
 
 void WINAPI QelBox_SetColHeaderFont(HWND control, HFONT font, BOOL redraw) {
+    QELBOX_CHECK_ON_RETURN(control);
     SetColHeaderFont(RecordOf(control), font, redraw);
 }
 

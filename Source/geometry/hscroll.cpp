@@ -5,6 +5,7 @@
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
 #include "geometry/popup.h"
+#include "base/diagnostics.h"
 
 int ListWidth(ControlRecord* rec) {
     int width;
@@ -60,6 +61,7 @@ int SetHorizontalOffset(ControlRecord* rec, int offset) {
 extern "C" {
 
 int WINAPI QelBox_SetHorizontalExtent(HWND control, int extent) {
+    QELBOX_CHECK_ON_RETURN(control);
     return SetHorizontalExtent(RecordOf(control), extent);
 }
 
@@ -68,6 +70,7 @@ int WINAPI QelBox_GetHorizontalExtent(HWND control) {
 }
 
 int WINAPI QelBox_SetHorizontalOffset(HWND control, int offset) {
+    QELBOX_CHECK_ON_RETURN(control);
     return SetHorizontalOffset(RecordOf(control), offset);
 }
 

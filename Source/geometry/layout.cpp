@@ -9,6 +9,7 @@
 #include "model/columns.h"
 #include "geometry/metrics.h"
 #include "model/items.h"
+#include "base/diagnostics.h"
 
 int ButtonWidth(const ControlRecord* rec) {
     return rec->isSimple ? 0 : GetSystemMetrics(SM_CXVSCROLL);
@@ -45,7 +46,8 @@ int EditAreaHeight(ControlRecord* rec) {
 namespace {
 
 bool HorizontalGridLine(const ControlRecord* rec) {
-    return rec->showGrid && !rec->show3D && (rec->gridStyle == 1 || rec->gridStyle == 2);
+    return rec->showGrid && !rec->show3D &&
+           (rec->gridStyle == QELBOX_GRID_HORIZONTAL || rec->gridStyle == QELBOX_GRID_BOTH);
 }
 
 int FixedRowHeight(const ControlRecord* rec) {
@@ -320,10 +322,12 @@ int WINAPI QelBox_GetTopIndex(HWND control) {
 }
 
 int WINAPI QelBox_SetTopIndex(HWND control, int index) {
+    QELBOX_CHECK_ON_RETURN(control);
     return SetTopIndex(RecordOf(control), index);
 }
 
 void WINAPI QelBox_MakeRowVisible(HWND control, int index) {
+    QELBOX_CHECK_ON_RETURN(control);
     MakeRowVisible(RecordOf(control), index);
 }
 
@@ -341,6 +345,7 @@ int WINAPI QelBox_GetDroppedHeight(HWND control) {
 }
 
 int WINAPI QelBox_SetDroppedHeight(HWND control, int height) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (rec->isSimple || height == 0) return -1;
     rec->droppedHeight = height;
@@ -353,6 +358,7 @@ int WINAPI QelBox_GetDroppedWidth(HWND control) {
 }
 
 int WINAPI QelBox_SetDroppedWidth(HWND control, int width) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (rec->isSimple) return -1;
     rec->droppedWidth = width;

@@ -12,6 +12,7 @@
 #include "geometry/metrics.h"
 #include "model/items.h"
 #include "base/gdi.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ int HeaderContentWidth(const ControlRecord* rec, HDC dc, const char* text, bool 
 int OptimalColumnWidth(ControlRecord* rec, int column, int count) {
     if (!IsValidColumn(rec, column)) return -1;
     const int n = MeasuredRows(rec, count);
-    HDC dc = GetDC(rec->hwndControl);
+    WindowDC dc(rec->hwndControl);
     int best = rec->charWidth;
     int deepest = 0;
     {
@@ -113,7 +114,6 @@ int OptimalColumnWidth(ControlRecord* rec, int column, int count) {
                                             bitmap != nullptr, rec->headerBitmapInfo.bmWidth,
                                             ColumnHeaderBitmapStyle(rec, column)));
     }
-    if (dc) ReleaseDC(rec->hwndControl, dc);
     AdoptTreeDepth(rec, deepest);
     return best;
 }
@@ -139,10 +139,12 @@ int WINAPI QelBox_CalcOptimalColumnWidth(HWND control, int column, int count) {
 }
 
 void WINAPI QelBox_MakeColumnOptimal(HWND control, int column, int count) {
+    QELBOX_CHECK_ON_RETURN(control);
     MakeColumnOptimal(RecordOf(control), column, count);
 }
 
 void WINAPI QelBox_RecalcHorizontalExtent(HWND control, int count) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     const int n = MeasuredRows(rec, count);
     const int last = LastVisiblePosition(rec);

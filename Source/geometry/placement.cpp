@@ -5,15 +5,9 @@
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
 #include "geometry/popup.h"
+#include "base/rectsize.h"
 
 namespace {
-
-int Height(const RECT& r) {
-    return r.bottom - r.top;
-}
-int Width(const RECT& r) {
-    return r.right - r.left;
-}
 
 // Moves a child window unless it is already there; returns true when it
 // moved. Layout runs after every item change, so the common case of an

@@ -3,15 +3,9 @@
 #include "geometry/popup.h"
 
 #include "geometry/layout.h"
+#include "base/rectsize.h"
 
 namespace {
-
-int Width(const RECT& r) {
-    return r.right - r.left;
-}
-int Height(const RECT& r) {
-    return r.bottom - r.top;
-}
 
 // Client rectangle of the control in screen coordinates, taking borders as
 // equal on opposite sides; also the desktop rectangle.
@@ -39,7 +33,7 @@ int DropDownWidth(ControlRecord* rec) {
 }
 
 RECT DropDownRect(ControlRecord* rec) {
-    bool below = rec->dropDownPosition != 0;
+    bool below = rec->dropDownPosition != kDropAbove;
     RECT c, d;
     ControlClientOnScreen(rec, &c, &d);
     const int width = DropDownWidth(rec);

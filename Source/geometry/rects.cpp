@@ -7,6 +7,7 @@
 #include "geometry/metrics.h"
 #include "model/items.h"
 #include "base/view.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -172,6 +173,7 @@ int WINAPI QelBox_GetItemHeight(HWND control, int index) {
 }
 
 int WINAPI QelBox_SetItemLines(HWND control, int lines) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (lines < 1) return 0;
     if (lines == rec->itemLines) return 1;
@@ -182,6 +184,7 @@ int WINAPI QelBox_SetItemLines(HWND control, int lines) {
 }
 
 void WINAPI QelBox_MakeColumnVisible(HWND control, int column) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (!IsValidColumn(rec, column)) return;
     if (rec->itemCount == 0) {
@@ -214,6 +217,7 @@ int WINAPI QelBox_GetDropDownPosition(HWND control) {
 }
 
 void WINAPI QelBox_SetDropDownPosition(HWND control, int position) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     g_view.closeList(rec);
     if ((ControlStyle(rec) & QELBOXSTYLE_TYPEMASK) == QELBOXSTYLE_DROPDOWNLIST)
@@ -225,6 +229,7 @@ int WINAPI QelBox_GetDisableNoScroll(HWND control) {
 }
 
 void WINAPI QelBox_SetDisableNoScroll(HWND control, BOOL disable) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     g_view.closeList(rec);
     LONG style = GetWindowLongA(control, GWL_STYLE);
@@ -241,6 +246,7 @@ int WINAPI QelBox_GetOpenEnded(HWND control) {
 }
 
 void WINAPI QelBox_SetOpenEnded(HWND control, int enable) {
+    QELBOX_CHECK_ON_RETURN(control);
     SetOpenEnded(RecordOf(control), enable);
 }
 

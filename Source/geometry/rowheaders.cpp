@@ -9,6 +9,7 @@
 #include "geometry/optimal.h"
 #include "model/items.h"
 #include "base/gdi.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -79,6 +80,7 @@ void SetRowHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw) {
 extern "C" {
 
 void WINAPI QelBox_SetRowHeaderFont(HWND control, HFONT font, BOOL redraw) {
+    QELBOX_CHECK_ON_RETURN(control);
     SetRowHeaderFont(RecordOf(control), font, redraw);
 }
 
@@ -87,6 +89,7 @@ HFONT WINAPI QelBox_GetRowHeaderFont(HWND control) {
 }
 
 void WINAPI QelBox_SetShowRowHeader(HWND control, int mode) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (mode < 0 || mode > 6) return;
     int width = mode == 0 ? 0 : 4 * rec->charWidth;
@@ -102,6 +105,7 @@ int WINAPI QelBox_GetShowRowHeader(HWND control) {
 }
 
 void WINAPI QelBox_SetRowHeaderWidth(HWND control, int width) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (width < 0 || width == rec->rowHeaderWidth) return;
     rec->rowHeaderWidth = width;
@@ -114,6 +118,7 @@ int WINAPI QelBox_GetRowHeaderWidth(HWND control) {
 }
 
 void WINAPI QelBox_SetRowHeaderStyle(HWND control, int style) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     rec->rowHeaderStyle = style;
     InvalidateRowHeaders(rec, 0, true);
@@ -128,7 +133,7 @@ int WINAPI QelBox_CalcOptimalRowHeaderWidth(HWND control, int count) {
     ControlRecord* rec = RecordOf(control);
     if (!rec->rowHeaderWidth) return 0;
     const int n = MeasuredRows(rec, count);
-    HDC dc = GetDC(control);
+    WindowDC dc(control);
     int widest = 0;
     {
         Selection font(dc, rec->rowHeaderFont ? rec->rowHeaderFont : rec->font);
@@ -146,11 +151,11 @@ int WINAPI QelBox_CalcOptimalRowHeaderWidth(HWND control, int count) {
                                            rec->rowColBitmapInfo.bmWidth,
                                            static_cast<WORD>(rec->rowColBitmapStyle)));
     }
-    if (dc) ReleaseDC(control, dc);
     return result;
 }
 
 int WINAPI QelBox_SetRowColText_A(HWND control, const char* text) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     // A null text removes the corner text.
     char* copy = nullptr;
@@ -178,6 +183,7 @@ int WINAPI QelBox_GetRowColTextLength(HWND control) {
 }
 
 void WINAPI QelBox_SetRowColBitmap(HWND control, HBITMAP bitmap) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     const LONG oldHeight = rec->rowColBitmapInfo.bmHeight;
     // A handle that is no bitmap counts as none.
@@ -197,6 +203,7 @@ HBITMAP WINAPI QelBox_GetRowColBitmap(HWND control) {
 }
 
 void WINAPI QelBox_SetRowColBitmapStyle(HWND control, int style) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     rec->rowColBitmapStyle = style;
     InvalidateCorner(rec);
@@ -207,6 +214,7 @@ int WINAPI QelBox_GetRowColBitmapStyle(HWND control) {
 }
 
 void WINAPI QelBox_SetRowColHeaderStyle(HWND control, int style) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     rec->rowColHeaderStyle = style;
     InvalidateCorner(rec);
@@ -217,6 +225,7 @@ int WINAPI QelBox_GetRowColHeaderStyle(HWND control) {
 }
 
 void WINAPI QelBox_SetRowColHeaderButton(HWND control, BOOL pressed) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     const int value = pressed ? 1 : 0;
     if (value == rec->rowColHeaderButton) return;
@@ -229,6 +238,7 @@ int WINAPI QelBox_GetRowColHeaderButton(HWND control) {
 }
 
 void WINAPI QelBox_SetShowRowColHeaderButton(HWND control, BOOL show) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     const int value = show ? 1 : 0;
     if (value == rec->showRowColHeaderButton) return;

@@ -86,7 +86,7 @@ int CellContentHeight(ControlRecord* rec, HDC dc, const ItemRecord* item) {
 
 int VariableRowHeight(ControlRecord* rec, int index) {
     const ItemRecord* item = GetItem(rec, index);
-    HDC dc = GetDC(rec->hwndControl);
+    WindowDC dc(rec->hwndControl);
     int h = max(0, rec->fontMetrics.tmHeight);
     if (item && dc) h = max(h, CellContentHeight(rec, dc, item));
     if (rec->show3D) h += 4;
@@ -98,8 +98,9 @@ int VariableRowHeight(ControlRecord* rec, int index) {
     }
     if (item && rec->showLabels && item->label) h = max(h, BitmapSize(item->label).bmHeight);
     if (item && rec->showBitmaps && item->bitmap) h = max(h, BitmapSize(item->bitmap).bmHeight);
-    if (rec->showGrid && !rec->show3D && (rec->gridStyle == 1 || rec->gridStyle == 2)) h += 1;
-    if (dc) ReleaseDC(rec->hwndControl, dc);
+    if (rec->showGrid && !rec->show3D &&
+        (rec->gridStyle == QELBOX_GRID_HORIZONTAL || rec->gridStyle == QELBOX_GRID_BOTH))
+        h += 1;
     ReleaseItem(rec);
     return h;
 }

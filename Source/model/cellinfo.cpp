@@ -11,6 +11,7 @@
 #include "model/columns.h"
 #include "model/items.h"
 #include "base/view.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -97,6 +98,7 @@ int WINAPI QelBox_GetCellInfo(HWND control, CellInfo* info) {
 }
 
 int WINAPI QelBox_SetCellInfo(HWND control, const CellInfo* info) {
+    QELBOX_CHECK_ON_RETURN(control);
     return SetCellInfo(RecordOf(control), info);
 }
 

@@ -10,6 +10,7 @@
 #include "base/memory.h"
 #include "base/view.h"
 #include "model/columnoffsets.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -176,10 +177,12 @@ int SetColumns(ControlRecord* rec, int count, const ColumnRecord* columns) {
 extern "C" {
 
 int WINAPI QelBox_SetColumns(HWND control, int count, const ColumnRecord* columns) {
+    QELBOX_CHECK_ON_RETURN(control);
     return SetColumns(RecordOf(control), count, columns);
 }
 
 int WINAPI QelBox_SetHeader_A(HWND control, int column, const char* text) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (!IsValidColumn(rec, column)) return 0;
     // A null text clears the header.
@@ -212,6 +215,7 @@ int WINAPI QelBox_GetHeaderLength(HWND control, int column) {
 }
 
 int WINAPI QelBox_SetHeaderButton(HWND control, int column) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (column < -1 || column >= rec->columnCount) return 0;
     if (column == rec->headerButton) return 1;
@@ -221,8 +225,10 @@ int WINAPI QelBox_SetHeaderButton(HWND control, int column) {
 }
 
 void WINAPI QelBox_SetShowHeader(HWND control, int mode) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
-    if (mode < 0 || mode > 2 || mode == rec->showHeader) return;
+    if (mode < QELBOX_SHOWHEADER_NONE || mode > QELBOX_SHOWHEADER_SUNKEN || mode == rec->showHeader)
+        return;
     rec->showHeader = mode;
     g_view.layoutChanged(rec);
     RepaintAll(rec);

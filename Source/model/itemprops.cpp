@@ -10,6 +10,7 @@
 #include "model/items.h"
 #include "base/view.h"
 #include "base/accevents.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -134,6 +135,7 @@ QelData WINAPI QelBox_GetItemData(HWND control, int index) {
 }
 
 int WINAPI QelBox_SetItemData(HWND control, int index, QelData value) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
     GetItem(rec, index)->itemData = value;
@@ -150,6 +152,7 @@ int WINAPI QelBox_GetItemStatus(HWND control, int index) {
 }
 
 int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return 0;
     ItemRecord* item = GetItem(rec, index);
@@ -170,6 +173,7 @@ HBITMAP WINAPI QelBox_GetItemLabel(HWND control, int index) {
 }
 
 int WINAPI QelBox_SetItemLabel(HWND control, int index, HBITMAP bitmap) {
+    QELBOX_CHECK_ON_RETURN(control);
     return SetItemPicture(RecordOf(control), index, bitmap, true);
 }
 
@@ -178,6 +182,7 @@ HBITMAP WINAPI QelBox_GetItemBitmap(HWND control, int index) {
 }
 
 int WINAPI QelBox_SetItemBitmap(HWND control, int index, HBITMAP bitmap) {
+    QELBOX_CHECK_ON_RETURN(control);
     return SetItemPicture(RecordOf(control), index, bitmap, false);
 }
 
@@ -190,6 +195,7 @@ int WINAPI QelBox_GetText_A(HWND control, int index, int column, char* buffer) {
 }
 
 int WINAPI QelBox_SetText_A(HWND control, int index, int column, const char* text) {
+    QELBOX_CHECK_ON_RETURN(control);
     return SetCellText(RecordOf(control), index, column, text);
 }
 
@@ -212,6 +218,7 @@ int WINAPI QelBox_GetRowText_A(HWND control, int index, char* buffer) {
 }
 
 int WINAPI QelBox_SetRowText_A(HWND control, int index, const char* text) {
+    QELBOX_CHECK_ON_RETURN(control);
     return SetRowText(RecordOf(control), index, text);
 }
 
@@ -231,6 +238,7 @@ int WINAPI QelBox_GetRowInfo(HWND control, RowInfo* info) {
 }
 
 int WINAPI QelBox_SetRowInfo(HWND control, const RowInfo* info) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (!info || info->version != 1 || info->index < -1 || info->index >= rec->itemCount) return 0;
     BITMAP described;

@@ -10,6 +10,7 @@
 #include "base/view.h"
 #include "base/accevents.h"
 #include "model/levelindex.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ void RefreshAfterInsert(ControlRecord* rec, int index) {
 } // namespace
 
 ItemRecord* GetItem(ControlRecord* rec, int index) {
+    if (index >= 0) NoteItemTaken();
     if (!IsVirtual(rec)) return index >= 0 ? rec->items[index] : nullptr;
     if (rec->virtualFetchedIndex >= 0) {
         if (rec->virtualRelease)
@@ -72,6 +74,7 @@ ItemRecord* GetItemForPaint(ControlRecord* rec, int index) {
 void ReleaseItem(ControlRecord* rec) {
     // The fetched item stays fetched until the next GetItem.
     (void)rec;
+    NoteItemReleased();
 }
 
 int ItemLevel(ControlRecord* rec, int index) {
@@ -114,8 +117,7 @@ int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, cons
         rec->items = grown;
         rec->freeSlots = kGrowSlots;
     }
-    if (rec->curSel >= 0 && index <= rec->curSel) ++rec->curSel;
-    if (rec->committedSel >= 0 && index <= rec->committedSel) ++rec->committedSel;
+    ShiftSelectionsForInsert(rec, index);
     ++rec->itemCount;
     --rec->freeSlots;
     memmove(rec->items + index + 1, rec->items + index,
@@ -130,16 +132,7 @@ void DeleteItemRecord(ControlRecord* rec, int index) {
     ItemRecord* item = rec->items[index];
     CallDeleteCallback(rec, index, item);
     if (rec->topIndex >= rec->itemCount - 1) rec->topIndex = max(0, rec->topIndex - 1);
-    if (rec->curSel >= 0) {
-        if (index == rec->curSel)
-            SetHighlight(rec, -1);
-        else if (index < rec->curSel)
-            SetHighlight(rec, rec->curSel - 1);
-    }
-    if (index < rec->committedSel)
-        rec->committedSel = max(0, rec->committedSel - 1);
-    else if (index == rec->committedSel)
-        SetCommittedSel(rec, -1, false);
+    ShiftSelectionsForDelete(rec, index);
     // The item leaves the array before it is freed so that the routines
     // above never see a half-freed record.
     --rec->itemCount;
@@ -217,18 +210,22 @@ void ResetContent(ControlRecord* rec) {
 extern "C" {
 
 int WINAPI QelBox_InsertString_A(HWND control, int index, const char* text) {
+    QELBOX_CHECK_ON_RETURN(control);
     return InsertString(RecordOf(control), index, text);
 }
 
 int WINAPI QelBox_AddString_A(HWND control, const char* text) {
+    QELBOX_CHECK_ON_RETURN(control);
     return InsertString(RecordOf(control), -1, text);
 }
 
 int WINAPI QelBox_DeleteString(HWND control, int index) {
+    QELBOX_CHECK_ON_RETURN(control);
     return DeleteString(RecordOf(control), index);
 }
 
 void WINAPI QelBox_ResetContent(HWND control) {
+    QELBOX_CHECK_ON_RETURN(control);
     ResetContent(RecordOf(control));
 }
 
@@ -237,6 +234,7 @@ int WINAPI QelBox_GetCount(HWND control) {
 }
 
 int WINAPI QelBox_SetDeleteCallback(HWND control, const DeleteCallbackInfo* info) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec)) return 0;
     rec->deleteCallback = info ? info->callback : nullptr;

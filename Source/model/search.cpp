@@ -7,6 +7,7 @@
 #include "model/items.h"
 #include "model/selection.h"
 #include "base/view.h"
+#include "base/diagnostics.h"
 
 int FindText(ControlRecord* rec, int start, int column, const char* text, BOOL wrap, bool exact) {
     // A null search text is searched for as the empty text.
@@ -53,6 +54,7 @@ int WINAPI QelBox_FindStringExact_A(HWND control, int start, int column, const c
 }
 
 int WINAPI QelBox_SelectString_A(HWND control, int start, int column, const char* text, BOOL wrap) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     int found = FindText(rec, start, column, text, wrap, false);
     SetCurSel(rec, found);
@@ -62,6 +64,7 @@ int WINAPI QelBox_SelectString_A(HWND control, int start, int column, const char
 
 int WINAPI QelBox_SelectStringExact_A(HWND control, int start, int column, const char* text,
                                       BOOL wrap) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     int found = FindText(rec, start, column, text, wrap, true);
     SetCurSel(rec, found);

@@ -5,6 +5,7 @@
 #include "model/items.h"
 #include "base/view.h"
 #include "base/accevents.h"
+#include "base/diagnostics.h"
 
 void SetHighlight(ControlRecord* rec, int index) {
     if (index == rec->curSel) return;
@@ -24,6 +25,28 @@ void SetCommittedSel(ControlRecord* rec, int index, bool notify) {
     if (notify) Notify(rec, QELBOXN_SELCHANGE);
 }
 
+void RevertHighlight(ControlRecord* rec) {
+    rec->curSel = rec->committedSel;
+}
+
+void ShiftSelectionsForInsert(ControlRecord* rec, int index) {
+    if (rec->curSel >= 0 && index <= rec->curSel) ++rec->curSel;
+    if (rec->committedSel >= 0 && index <= rec->committedSel) ++rec->committedSel;
+}
+
+void ShiftSelectionsForDelete(ControlRecord* rec, int index) {
+    if (rec->curSel >= 0) {
+        if (index == rec->curSel)
+            SetHighlight(rec, -1);
+        else if (index < rec->curSel)
+            SetHighlight(rec, rec->curSel - 1);
+    }
+    if (index < rec->committedSel)
+        rec->committedSel = max(0, rec->committedSel - 1);
+    else if (index == rec->committedSel)
+        SetCommittedSel(rec, -1, false);
+}
+
 int SetCurSel(ControlRecord* rec, int index) {
     if (index < -1 || index >= rec->itemCount) return -1;
     SetHighlight(rec, index);
@@ -38,6 +61,7 @@ int WINAPI QelBox_GetCurSel(HWND control) {
 }
 
 int WINAPI QelBox_SetCurSel(HWND control, int index) {
+    QELBOX_CHECK_ON_RETURN(control);
     return SetCurSel(RecordOf(control), index);
 }
 
@@ -46,6 +70,7 @@ int WINAPI QelBox_GetCursorSelect(HWND control) {
 }
 
 void WINAPI QelBox_SetCursorSelect(HWND control, BOOL value) {
+    QELBOX_CHECK_ON_RETURN(control);
     RecordOf(control)->cursorSelect = value;
 }
 

@@ -11,5 +11,14 @@ void SetHighlight(ControlRecord* rec, int index);
 // (even when the index did not change).
 void SetCommittedSel(ControlRecord* rec, int index, bool notify);
 
+// The highlight goes back to the committed row without repainting (the
+// list is closing).
+void RevertHighlight(ControlRecord* rec);
+// Keeps both selections on their rows when a row is inserted at `index`.
+void ShiftSelectionsForInsert(ControlRecord* rec, int index);
+// Before the row at `index` is deleted: a selection on it is cleared, one
+// below it moves up with its row.
+void ShiftSelectionsForDelete(ControlRecord* rec, int index);
+
 // QelBox_SetCurSel: highlights and commits `index` (-1: none).
 int SetCurSel(ControlRecord* rec, int index);

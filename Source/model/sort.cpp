@@ -12,6 +12,7 @@
 #include "base/view.h"
 #include "base/accevents.h"
 #include "model/levelindex.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -122,17 +123,20 @@ extern "C" {
 
 int WINAPI QelBox_DefaultCompareProc(HWND control, const char* text1, const char* text2,
                                      QelData data1, QelData data2) {
+    QELBOX_CHECK_ON_RETURN(control);
     (void)data1;
     (void)data2;
     return LocaleCompare(RecordOf(control)->locale, text1, text2);
 }
 
 int WINAPI QelBox_SortItems(HWND control, int parent, int column, QELBOX_COMPAREPROC compare) {
+    QELBOX_CHECK_ON_RETURN(control);
     const Comparison comparison = {compare, nullptr};
     return Sort(RecordOf(control), parent, column, comparison, false);
 }
 
 int WINAPI QelBox_SortItemsEx(HWND control, int parent, int column, QELBOX_COMPAREEXPROC compare) {
+    QELBOX_CHECK_ON_RETURN(control);
     const Comparison comparison = {nullptr, compare};
     return Sort(RecordOf(control), parent, column, comparison, false);
 }
@@ -153,6 +157,7 @@ LCID WINAPI QelBox_GetLocale(HWND control) {
 }
 
 LCID WINAPI QelBox_SetLocale(HWND control, LCID locale) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     const LCID previous = rec->locale;
     rec->locale = locale;

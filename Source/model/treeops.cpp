@@ -13,6 +13,7 @@
 #include "model/itemprops.h"
 #include "base/accevents.h"
 #include "model/levelindex.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -126,10 +127,12 @@ int SetItemLevel(ControlRecord* rec, int index, int level) {
 extern "C" {
 
 int WINAPI QelBox_SetItemLevel(HWND control, int index, int level) {
+    QELBOX_CHECK_ON_RETURN(control);
     return SetItemLevel(RecordOf(control), index, level);
 }
 
 int WINAPI QelBox_DeleteDependents(HWND control, int index) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
     g_view.closeList(rec);
@@ -143,6 +146,7 @@ int WINAPI QelBox_DeleteDependents(HWND control, int index) {
 }
 
 int WINAPI QelBox_CopyItem(HWND control, int from, int to) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, from)) return -1;
     g_view.closeList(rec);
@@ -152,6 +156,7 @@ int WINAPI QelBox_CopyItem(HWND control, int from, int to) {
 }
 
 int WINAPI QelBox_MoveItem(HWND control, int from, int to) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, from)) return -1;
     g_view.closeList(rec);

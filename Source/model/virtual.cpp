@@ -7,6 +7,7 @@
 #include "model/selection.h"
 #include "base/accevents.h"
 #include "base/view.h"
+#include "base/diagnostics.h"
 
 int VirtualItemChanged(ControlRecord* rec, int index) {
     if (!IsVirtual(rec)) return 0;
@@ -45,6 +46,7 @@ extern "C" {
 
 int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
                                     QELBOX_RELEASEPROC release, QelData value) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (rec->items) return 0;
     g_view.closeList(rec);
@@ -67,10 +69,12 @@ int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
 }
 
 int WINAPI QelBox_VirtualCount(HWND control, int count) {
+    QELBOX_CHECK_ON_RETURN(control);
     return VirtualCount(RecordOf(control), count);
 }
 
 int WINAPI QelBox_VirtualItemChanged(HWND control, int index) {
+    QELBOX_CHECK_ON_RETURN(control);
     return VirtualItemChanged(RecordOf(control), index);
 }
 

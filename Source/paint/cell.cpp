@@ -20,7 +20,7 @@ void TakeUnsetColors(CellColors& colors, DWORD background, DWORD text, DWORD sel
     const DWORD shownBackground = selected ? selBackground : background;
     const DWORD shownText = selected ? selText : text;
     DWORD fill, textFallback, textBackground, textColor;
-    if (selectionStyle != 2) {
+    if (selectionStyle != QELBOX_SELECTION_TEXT) {
         fill = textBackground = shownBackground;
         textFallback = textColor = shownText;
     } else if (firstVisible) {
@@ -40,13 +40,15 @@ void TakeUnsetColors(CellColors& colors, DWORD background, DWORD text, DWORD sel
 
 } // namespace
 
-bool PaintCell(ControlRecord* rec, bool inClosedControl, int index, int availableWidth, HDC dc,
-               HDC scratch1, HDC scratch2, const char* text, int column, const ItemRecord* item,
-               const RECT& rowRect, const CellColors& defaults, bool enabled) {
+bool PaintCell(const RowPaint& row, int column, const char* text, const CellColors& defaults) {
+    ControlRecord* rec = row.target.rec;
+    const HDC dc = row.target.dc;
+    const RECT& rowRect = row.rowRect;
+    const ItemRecord* item = row.item;
     const int left = rowRect.left - rec->horizontalOffset;
     const int level = LevelFromFlags(item->flags);
     const ColumnRecord& record = Column(rec, column);
-    const int width = CellWidth(rec, availableWidth, column, level);
+    const int width = CellWidth(rec, row.availableWidth, column, level);
     if (width <= 0) return true;
     RECT cell;
     cell.left = left + ColumnX(rec, record.displayPosition, level);
@@ -59,7 +61,7 @@ bool PaintCell(ControlRecord* rec, bool inClosedControl, int index, int availabl
     if (!IntersectRect(&overlap, &cell, &scrolledRow)) return false;
     if (!IntersectRect(&overlap, &cell, &rowRect)) return true;
 
-    const bool selected = IsRowSelected(rec, inClosedControl, index);
+    const bool selected = IsRowSelected(rec, row.inClosedControl, row.index);
     const bool firstVisible = record.displayPosition == FirstVisiblePosition(rec);
     CellColors colors = {QELBOX_COLOR_NONE, QELBOX_COLOR_NONE, QELBOX_COLOR_NONE,
                          QELBOX_COLOR_NONE};
@@ -89,11 +91,26 @@ bool PaintCell(ControlRecord* rec, bool inClosedControl, int index, int availabl
         shift = 4;
     }
 
-    DrawCellContent(rec, dc, scratch1, scratch2, cell, enabled, bitmap, &size, bitmapStyle, text,
-                    record.style, shift, fillBrush, colors.fill, colors.textFallback, textBrush,
-                    colors.textBackground, colors.textColor, info ? info->font : nullptr);
+    CellContent content;
+    content.rect = cell;
+    content.enabled = row.enabled;
+    content.bitmap = bitmap;
+    content.bitmapInfo = &size;
+    content.bitmapStyle = bitmapStyle;
+    content.text = text;
+    content.styleFlags = record.style;
+    content.xShift = shift;
+    content.fillBrush = fillBrush;
+    content.bitmapBackground = colors.fill;
+    content.textColorFallback = colors.textFallback;
+    content.extraObject = textBrush;
+    content.textBackground = colors.textBackground;
+    content.textColor = colors.textColor;
+    content.font = info ? info->font : nullptr;
+    DrawCellContent(row.target, content);
 
-    if (rec->showGrid && (rec->gridStyle == 0 || rec->gridStyle == 2) &&
+    if (rec->showGrid &&
+        (rec->gridStyle == QELBOX_GRID_VERTICAL || rec->gridStyle == QELBOX_GRID_BOTH) &&
         (rec->columnCount > 1 || !rec->openEnded))
         DrawGridLine(rec, dc, cell.right - 1, rowRect.top, 1, rowRect.bottom - rowRect.top);
     return true;

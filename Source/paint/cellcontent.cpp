@@ -22,13 +22,17 @@ int LeadingX(const RECT& rect, int alignment, int half, int a, int tw, int bw) {
 
 } // namespace
 
-void DrawCellContent(ControlRecord* rec, HDC dc, HDC scratch1, HDC scratch2, const RECT& rect,
-                     bool enabled, HBITMAP bitmap, const BITMAP* bitmapInfo, WORD bitmapStyle,
-                     const char* text, DWORD styleFlags, int xShift, HBRUSH fillBrush,
-                     DWORD bitmapBackground, DWORD textColorFallback, HGDIOBJ extraObject,
-                     DWORD textBackground, DWORD textColor, HFONT font) {
-    FillRect(dc, &rect, fillBrush);
-    Selection fontSelection(dc, font);
+void DrawCellContent(const PaintTarget& target, const CellContent& content) {
+    const ControlRecord* rec = target.rec;
+    const HDC dc = target.dc;
+    const RECT& rect = content.rect;
+    const HBITMAP bitmap = content.bitmap;
+    const BITMAP* bitmapInfo = content.bitmapInfo;
+    const char* text = content.text;
+    const DWORD styleFlags = content.styleFlags;
+    const int xShift = content.xShift;
+    FillRect(dc, &rect, content.fillBrush);
+    Selection fontSelection(dc, content.font);
 
     // All margins are in units of the control font's average character.
     const int charWidth = rec->charWidth;
@@ -67,8 +71,8 @@ void DrawCellContent(ControlRecord* rec, HDC dc, HDC scratch1, HDC scratch2, con
 
     // Bit 1 puts the bitmap right of the text (and wins over bit 0); bit 0
     // alone centres the bitmap, which then takes the place of the text.
-    const bool bitmapRight = (bitmapStyle & QELBOX_BITMAP_RIGHT) != 0;
-    const bool bitmapCentred = !bitmapRight && (bitmapStyle & QELBOX_BITMAP_CENTER) != 0;
+    const bool bitmapRight = (content.bitmapStyle & QELBOX_BITMAP_RIGHT) != 0;
+    const bool bitmapCentred = !bitmapRight && (content.bitmapStyle & QELBOX_BITMAP_CENTER) != 0;
     bool drawText = hasText;
     int bx = 0;
     int tx = 0;
@@ -106,10 +110,12 @@ void DrawCellContent(ControlRecord* rec, HDC dc, HDC scratch1, HDC scratch2, con
 
     if (drawText) {
         SavedDcColors savedColors(dc);
-        if (textBackground != QELBOX_COLOR_NONE) SetBkColor(dc, ResolveColor(textBackground));
-        const DWORD color = textColor != QELBOX_COLOR_NONE ? textColor : textColorFallback;
+        if (content.textBackground != QELBOX_COLOR_NONE)
+            SetBkColor(dc, ResolveColor(content.textBackground));
+        const DWORD color =
+            content.textColor != QELBOX_COLOR_NONE ? content.textColor : content.textColorFallback;
         if (color != QELBOX_COLOR_NONE) SetTextColor(dc, ResolveColor(color));
-        Selection extra(dc, extraObject);
+        Selection extra(dc, content.extraObject);
         // The DC keeps its background mode: painted opaque, the text
         // background shows behind the characters only.
         RECT textRect = {tx + xShift, rect.top, tx + tw + xShift, rect.bottom};
@@ -131,7 +137,7 @@ void DrawCellContent(ControlRecord* rec, HDC dc, HDC scratch1, HDC scratch2, con
     if (hasBitmap) {
         const int y = rect.top + max((height - bh) / 2, 0);
         RECT dest = {bx + xShift, y, bx + xShift + bw, y + bh};
-        DrawTransparentBitmap(scratch1, scratch2, dc, bitmap, 0, bw, dest, bh, bitmapBackground,
-                              enabled);
+        DrawTransparentBitmap(target.scratch1, target.scratch2, dc, bitmap, 0, bw, dest, bh,
+                              content.bitmapBackground, content.enabled);
     }
 }

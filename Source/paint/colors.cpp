@@ -3,6 +3,8 @@
 
 #include "base/memory.h"
 #include "paint/paint.h"
+#include "base/gdi.h"
+#include "base/diagnostics.h"
 
 COLORREF ResolveColor(DWORD color) {
     if (static_cast<LONG>(color) >= 0) return color;
@@ -10,13 +12,9 @@ COLORREF ResolveColor(DWORD color) {
 }
 
 void RefreshBackgroundBrush(ControlRecord* rec) {
-    if (rec->backgroundBrush) {
-        DeleteObject(rec->backgroundBrush);
-        GdiDeleted();
-        rec->backgroundBrush = nullptr;
-    }
-    rec->backgroundBrush = CreateSolidBrush(ResolveColor(rec->colors.colorBackground));
-    if (rec->backgroundBrush) GdiCreated();
+    DeleteOwned(rec->backgroundBrush);
+    rec->backgroundBrush =
+        AdoptCreated(CreateSolidBrush(ResolveColor(rec->colors.colorBackground)));
 }
 
 extern "C" {
@@ -26,6 +24,7 @@ void WINAPI QelBox_GetCtlColors(HWND control, CtlColors* colors) {
 }
 
 void WINAPI QelBox_SetCtlColors(HWND control, const CtlColors* colors) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (!colors) return;
     rec->colors = *colors;

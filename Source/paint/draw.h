@@ -10,8 +10,17 @@
 // system colour in their low 16 bits.
 COLORREF ResolveColor(DWORD color);
 
-// Fills `rect` with `fillBrush` and lays out an optional bitmap and an
-// optional text in it.
+// The DCs a painting routine draws with: the target, and two memory DCs
+// (the second compatible with the first, nothing selected) for
+// transparent bitmaps.
+struct PaintTarget {
+    ControlRecord* rec;
+    HDC dc;
+    HDC scratch1;
+    HDC scratch2;
+};
+
+// What DrawCellContent draws into `rect`, after filling it with fillBrush:
 //  - bitmap / bitmapInfo: drawn at bitmapInfo's width x height when both are
 //    given and the size is not empty; bitmapStyle bit 0 centres it, bit 1
 //    puts it right of the text (bit 1 wins); it is embossed when !enabled.
@@ -22,11 +31,26 @@ COLORREF ResolveColor(DWORD color);
 //  - textColor, else textColorFallback, is set as text colour and
 //    textBackground as background colour unless they are QELBOX_COLOR_NONE.
 //  - extraObject and font, when not null, are selected for the text.
-void DrawCellContent(ControlRecord* rec, HDC dc, HDC scratch1, HDC scratch2, const RECT& rect,
-                     bool enabled, HBITMAP bitmap, const BITMAP* bitmapInfo, WORD bitmapStyle,
-                     const char* text, DWORD styleFlags, int xShift, HBRUSH fillBrush,
-                     DWORD bitmapBackground, DWORD textColorFallback, HGDIOBJ extraObject,
-                     DWORD textBackground, DWORD textColor, HFONT font);
+struct CellContent {
+    RECT rect = {0, 0, 0, 0};
+    bool enabled = true;
+    HBITMAP bitmap = nullptr;
+    const BITMAP* bitmapInfo = nullptr;
+    WORD bitmapStyle = 0;
+    const char* text = nullptr;
+    DWORD styleFlags = 0;
+    int xShift = 0;
+    HBRUSH fillBrush = nullptr;
+    DWORD bitmapBackground = QELBOX_COLOR_NONE;
+    DWORD textColorFallback = QELBOX_COLOR_NONE;
+    HGDIOBJ extraObject = nullptr;
+    DWORD textBackground = QELBOX_COLOR_NONE;
+    DWORD textColor = QELBOX_COLOR_NONE;
+    HFONT font = nullptr;
+};
+
+// Draws the content of a cell, a column header, a row header or the corner.
+void DrawCellContent(const PaintTarget& target, const CellContent& content);
 
 // Copies width x height pixels of `bitmap` (from column sourceX) to
 // (destRect.left, destRect.top) of `dc`; pixels of the colour of the

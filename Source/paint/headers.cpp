@@ -60,16 +60,24 @@ void PaintColumnHeaders(ControlRecord* rec, HDC dc, HDC scratch1, HDC scratch2, 
             disabled ? GreyedTextColor(colors.colorHeaderDisabledText) : colors.colorHeaderText;
         const bool pressed = c == rec->headerButton;
         const RECT content = {x + 1, strip.top + 1, x + w - 1, strip.bottom - 1};
-        DrawCellContent(rec, dc, scratch1, scratch2, content, !disabled, ColumnHeaderBitmap(rec, c),
-                        &rec->headerBitmapInfo, ColumnHeaderBitmapStyle(rec, c),
-                        ColumnHeaderText(rec, c), ColumnHeaderStyle(rec, c) & 3, pressed ? 1 : 0,
-                        face, colors.colorHeaderFace, text, nullptr, QELBOX_COLOR_NONE,
-                        QELBOX_COLOR_NONE, nullptr);
+        CellContent header;
+        header.rect = content;
+        header.enabled = !disabled;
+        header.bitmap = ColumnHeaderBitmap(rec, c);
+        header.bitmapInfo = &rec->headerBitmapInfo;
+        header.bitmapStyle = ColumnHeaderBitmapStyle(rec, c);
+        header.text = ColumnHeaderText(rec, c);
+        header.styleFlags = ColumnHeaderStyle(rec, c) & 3;
+        header.xShift = pressed ? 1 : 0;
+        header.fillBrush = face;
+        header.bitmapBackground = colors.colorHeaderFace;
+        header.textColorFallback = text;
+        DrawCellContent({rec, dc, scratch1, scratch2}, header);
         // Button-style headers are raised except the pressed one; flat
         // headers are all sunken.
         Draw3DFrame(rec, dc, x, strip.top, x + w - 1, strip.bottom - 1,
-                    rec->showHeader == 1 && !pressed, colors.colorHeaderHighlight,
-                    colors.colorHeaderShadow);
+                    rec->showHeader == QELBOX_SHOWHEADER_RAISED && !pressed,
+                    colors.colorHeaderHighlight, colors.colorHeaderShadow);
         Line(dc, x + w - 1, strip.top, x + w - 1, strip.bottom - 1);
         Line(dc, x, strip.bottom - 1, x + w, strip.bottom - 1);
     }
@@ -97,11 +105,19 @@ void PaintCornerHeader(ControlRecord* rec, HDC dc, HDC scratch1, HDC scratch2, c
     Selection font(dc, HeaderFont(rec));
 
     const RECT content = {corner.left + 1, corner.top + 1, corner.right - 2, corner.bottom - 2};
-    DrawCellContent(rec, dc, scratch1, scratch2, content, enabled, rec->rowColBitmap,
-                    &rec->rowColBitmapInfo, static_cast<WORD>(rec->rowColBitmapStyle),
-                    rec->rowColText, static_cast<DWORD>(rec->rowColHeaderStyle),
-                    rec->rowColHeaderButton ? 1 : 0, face, colors.colorCornerFace, text, nullptr,
-                    QELBOX_COLOR_NONE, QELBOX_COLOR_NONE, nullptr);
+    CellContent cornerContent;
+    cornerContent.rect = content;
+    cornerContent.enabled = enabled;
+    cornerContent.bitmap = rec->rowColBitmap;
+    cornerContent.bitmapInfo = &rec->rowColBitmapInfo;
+    cornerContent.bitmapStyle = static_cast<WORD>(rec->rowColBitmapStyle);
+    cornerContent.text = rec->rowColText;
+    cornerContent.styleFlags = static_cast<DWORD>(rec->rowColHeaderStyle);
+    cornerContent.xShift = rec->rowColHeaderButton ? 1 : 0;
+    cornerContent.fillBrush = face;
+    cornerContent.bitmapBackground = colors.colorCornerFace;
+    cornerContent.textColorFallback = text;
+    DrawCellContent({rec, dc, scratch1, scratch2}, cornerContent);
     Draw3DFrame(rec, dc, corner.left, corner.top, corner.right - 1, corner.bottom - 1,
                 rec->showRowColHeaderButton && !rec->rowColHeaderButton,
                 colors.colorCornerHighlight, colors.colorCornerShadow);

@@ -2,6 +2,7 @@
 // marks, selection style) and the draw-info callback.
 #include "model/columns.h"
 #include "geometry/layout.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ void SwapDefaultRowColors(ControlRecord* rec, bool on) {
 extern "C" {
 
 int WINAPI QelBox_SetDrawInfoCallback(HWND control, const DrawInfoCallbackInfo* info) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     rec->drawInfoCallback = nullptr;
     rec->drawInfoUserData = 0;
@@ -47,6 +49,7 @@ int WINAPI QelBox_GetShowGrid(HWND control) {
 }
 
 void WINAPI QelBox_SetShowGrid(HWND control, BOOL show) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (rec->showGrid == Flag(show)) return;
     rec->showGrid = Flag(show);
@@ -59,8 +62,9 @@ int WINAPI QelBox_GetGridStyle(HWND control) {
 }
 
 void WINAPI QelBox_SetGridStyle(HWND control, int style) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
-    if (style != 0 && style != 1) style = 2;
+    if (style != QELBOX_GRID_VERTICAL && style != QELBOX_GRID_HORIZONTAL) style = QELBOX_GRID_BOTH;
     if (rec->gridStyle == style) return;
     rec->gridStyle = style;
     if (rec->showGrid) {
@@ -74,6 +78,7 @@ int WINAPI QelBox_GetShow3D(HWND control) {
 }
 
 void WINAPI QelBox_SetShow3D(HWND control, BOOL show) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (rec->show3D == Flag(show)) return;
     rec->show3D = Flag(show);
@@ -87,6 +92,7 @@ int WINAPI QelBox_GetShowTreeLines(HWND control) {
 }
 
 void WINAPI QelBox_SetShowTreeLines(HWND control, BOOL show) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (rec->showTreeLines == Flag(show)) return;
     rec->showTreeLines = Flag(show);
@@ -100,6 +106,7 @@ int WINAPI QelBox_GetShowTruncated(HWND control) {
 }
 
 void WINAPI QelBox_SetShowTruncated(HWND control, BOOL show) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (rec->showTruncated == Flag(show)) return;
     rec->showTruncated = Flag(show);
@@ -111,8 +118,11 @@ int WINAPI QelBox_GetSelectionStyle(HWND control) {
 }
 
 void WINAPI QelBox_SetSelectionStyle(HWND control, int style) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
-    if (style < 0 || style > 2 || style == rec->selectionStyle) return;
+    if (style < QELBOX_SELECTION_ROW || style > QELBOX_SELECTION_TEXT ||
+        style == rec->selectionStyle)
+        return;
     rec->selectionStyle = style;
     InvalidateItemCells(rec, 0, true);
 }

@@ -44,7 +44,7 @@ RowColors ChooseRowColors(const ControlRecord* rec, int index, bool windowEnable
         colors.cellText = c.colorSelText;
         colors.cellBackground = c.colorSelBackground;
         // The whole row is highlighted, unless the 3-D look frames the cells.
-        if (rec->selectionStyle == 0 && !rec->show3D) {
+        if (rec->selectionStyle == QELBOX_SELECTION_ROW && !rec->show3D) {
             colors.rowText = c.colorSelText;
             colors.rowBackground = c.colorSelBackground;
         }
@@ -77,7 +77,7 @@ void DrawSlotBitmap(const ControlRecord* rec, HDC dc, HDC scratch1, HDC scratch2
 }
 
 CellColors CellDefaults(const ControlRecord* rec, const DrawInfo& info, bool firstVisible) {
-    if (rec->selectionStyle != 2)
+    if (rec->selectionStyle != QELBOX_SELECTION_TEXT)
         return {info.cellBackground, info.cellText, info.cellBackground, info.cellText};
     // Only the text of the first visible column shows the selection.
     if (firstVisible) return {info.rowBackground, info.rowText, info.cellBackground, info.cellText};
@@ -164,14 +164,18 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
     SetBkColor(dc, ResolveColor(info.cellBackground));
     SetTextColor(dc, ResolveColor(info.cellText));
     const int firstVisible = FirstVisiblePosition(rec);
+    const RowPaint cellRow = {{rec, dc, scratch1, scratch2},
+                              inClosedControl,
+                              index,
+                              availableWidth,
+                              item,
+                              rowRect,
+                              rowEnabled};
     for (int p = 0; p < rec->columnCount; ++p) {
         const int column = ColumnAtPosition(rec, p);
         if (ColumnWidth(rec, column) == 0) continue;
         const char* text = item->cells ? item->cells[column] : nullptr;
-        if (!PaintCell(rec, inClosedControl, index, availableWidth, dc, scratch1, scratch2, text,
-                       column, item, rowRect, CellDefaults(rec, info, p == firstVisible),
-                       rowEnabled))
-            break;
+        if (!PaintCell(cellRow, column, text, CellDefaults(rec, info, p == firstVisible))) break;
     }
 
     // Right of a closed last column the row shows its own background.
@@ -190,7 +194,8 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
             Draw3DFrame(rec, dc, left + rowIndent + i, rowRect.top + i, rowRect.right + 1,
                         rowRect.bottom - i, selected, rec->colors.color3DHighlight,
                         rec->colors.color3DShadow);
-    } else if (rec->showGrid && !inClosedControl && (rec->gridStyle == 1 || rec->gridStyle == 2)) {
+    } else if (rec->showGrid && !inClosedControl &&
+               (rec->gridStyle == QELBOX_GRID_HORIZONTAL || rec->gridStyle == QELBOX_GRID_BOTH)) {
         DrawGridLine(rec, dc, left, rowRect.bottom - 1, rowRect.right - left, 1);
     }
 }

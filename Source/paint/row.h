@@ -3,6 +3,7 @@
 #pragma once
 
 #include "base/record.h"
+#include "paint/draw.h"
 
 // The four colours a cell falls back to where neither its own override
 // record nor its column sets them (ColorRefs).
@@ -23,12 +24,21 @@ struct CellColors {
 void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC dc, HDC scratch1,
               HDC scratch2, ItemRecord* item, int index, const RECT& rowRect, bool* enabled);
 
-// Paints the cell of `column` of row `index` with the colour rules of the
+// A row being painted: where, which item, and its final enabled state.
+struct RowPaint {
+    PaintTarget target;
+    bool inClosedControl;
+    int index;
+    int availableWidth; // the width the columns may fill
+    const ItemRecord* item;
+    RECT rowRect;
+    bool enabled;
+};
+
+// Paints the cell of `column` of the row with the colour rules of the
 // cell, its column and `defaults`. Returns false when the cell starts beyond
 // the row's right edge (no later display position can be visible).
-bool PaintCell(ControlRecord* rec, bool inClosedControl, int index, int availableWidth, HDC dc,
-               HDC scratch1, HDC scratch2, const char* text, int column, const ItemRecord* item,
-               const RECT& rowRect, const CellColors& defaults, bool enabled);
+bool PaintCell(const RowPaint& row, int column, const char* text, const CellColors& defaults);
 
 // Whether row `index` is painted as selected: in the list the highlighted
 // row; in the closed control the committed row while the control or its

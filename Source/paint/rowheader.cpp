@@ -55,10 +55,19 @@ void PaintRowHeader(ControlRecord* rec, bool inClosedControl, HDC dc, HDC scratc
         QueryBitmap(bitmap, &size); // all zero, so not drawn, when it fails
 
     const RECT content = {header.left + 1, header.top + 1, header.right - 2, header.bottom - 2};
-    DrawCellContent(rec, dc, scratch1, scratch2, content, enabled, bitmap, &size,
-                    info ? info->bitmapStyle : 0, label, static_cast<DWORD>(rec->rowHeaderStyle),
-                    pressed ? 1 : 0, faceBrush, face, text, nullptr, QELBOX_COLOR_NONE,
-                    QELBOX_COLOR_NONE, nullptr);
+    CellContent headerContent;
+    headerContent.rect = content;
+    headerContent.enabled = enabled;
+    headerContent.bitmap = bitmap;
+    headerContent.bitmapInfo = &size;
+    headerContent.bitmapStyle = info ? info->bitmapStyle : 0;
+    headerContent.text = label;
+    headerContent.styleFlags = static_cast<DWORD>(rec->rowHeaderStyle);
+    headerContent.xShift = pressed ? 1 : 0;
+    headerContent.fillBrush = faceBrush;
+    headerContent.bitmapBackground = face;
+    headerContent.textColorFallback = text;
+    DrawCellContent({rec, dc, scratch1, scratch2}, headerContent);
     Draw3DFrame(rec, dc, header.left, header.top, header.right - 1, header.bottom - 1,
                 IsButtonLike(rec) && !pressed, colors.colorRowHeaderHighlight,
                 colors.colorRowHeaderShadow);

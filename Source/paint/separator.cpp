@@ -56,13 +56,12 @@ void PaintNcSeparator(ControlRecord* rec) {
     const int cr = client.right - frame.left;
     const int y = ClosedDisplayRect(rec).bottom - frame.top;
 
-    HDC dc = GetWindowDC(window);
+    WindowDC dc(window, true);
     if (!dc) return;
     const SeparatorColors colors = SystemSeparatorColors();
-    const bool below = rec->dropDownPosition != 0;
+    const bool below = rec->dropDownPosition != kDropAbove;
     FillLine(dc, below ? colors.light : colors.darkShadow, cl - 1, y, cr + 1);
     FillLine(dc, below ? colors.highlight : colors.shadow, cl - 2, y + 1, cr + 2);
     FillLine(dc, colors.shadow, cl - 1, y + 2, cr + 1);
     FillLine(dc, colors.darkShadow, cl - 1, y + 3, cr);
-    ReleaseDC(window, dc);
 }

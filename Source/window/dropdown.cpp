@@ -7,28 +7,18 @@
 #include "geometry/layout.h"
 #include "geometry/popup.h"
 #include "model/selection.h"
-
-namespace {
-
-int Width(const RECT& r) {
-    return r.right - r.left;
-}
-int Height(const RECT& r) {
-    return r.bottom - r.top;
-}
-
-} // namespace
+#include "base/rectsize.h"
+#include "base/diagnostics.h"
 
 void CloseUp(ControlRecord* rec, bool commit) {
     if (!rec->isSimple && rec->hwndDropDown) {
-        rec->cancelModeSeen = 0;
-        Notify(rec, commit ? QELBOXN_CLOSEUPOK : QELBOXN_CLOSEUPCANCEL);
-        if (!rec->cancelModeSeen) ShowDropDown(rec, FALSE);
+        if (NotifyUncancelled(rec, commit ? QELBOXN_CLOSEUPOK : QELBOXN_CLOSEUPCANCEL))
+            ShowDropDown(rec, FALSE);
     }
     if (commit)
         SetCommittedSel(rec, rec->curSel, true);
     else
-        rec->curSel = rec->committedSel;
+        RevertHighlight(rec);
 }
 
 void ShowOrClose(ControlRecord* rec, bool show, bool commit) {
@@ -58,7 +48,6 @@ int ShowDropDown(ControlRecord* rec, BOOL show) {
     if (rec->isSimple) return 0;
     if ((rec->hwndDropDown != nullptr) == (show != 0)) return 1;
     if (show && rec->itemCount < 1) return 0;
-    rec->cancelModeSeen = 0;
     if (!show) {
         AccListClosing(rec);
         DestroyWindow(rec->hwndDropDown);
@@ -66,8 +55,7 @@ int ShowDropDown(ControlRecord* rec, BOOL show) {
         AccListClosed(rec);
         return 1;
     }
-    Notify(rec, QELBOXN_DROPDOWN);
-    if (rec->cancelModeSeen) return 1;
+    if (!NotifyUncancelled(rec, QELBOXN_DROPDOWN)) return 1;
     HWND focus = GetFocus();
     if (!focus || (focus != rec->hwndControl && focus != rec->hwndEdit)) SetFocus(rec->hwndControl);
 
@@ -96,6 +84,7 @@ int ShowDropDown(ControlRecord* rec, BOOL show) {
 extern "C" {
 
 int WINAPI QelBox_ShowDropDown(HWND control, BOOL show) {
+    QELBOX_CHECK_ON_RETURN(control);
     return ShowDropDown(RecordOf(control), show);
 }
 

@@ -10,6 +10,8 @@
 #include "geometry/layout.h"
 #include "model/items.h"
 #include "window/dropdown.h"
+#include "base/scopes.h"
+#include "base/diagnostics.h"
 
 namespace {
 
@@ -81,7 +83,8 @@ HWND CreateEditField(ControlRecord* rec) {
 }
 
 BOOL SyncEditText(ControlRecord* rec) {
-    ++rec->editSyncDepth;
+    // The edit field's change notifications caused here are not the user's.
+    CountScope syncing(rec->editSyncDepth);
     HWND edit = rec->hwndEdit;
     if (edit && rec->editSyncSuppress == 0) {
         if (IsValidIndex(rec, rec->committedSel)) {
@@ -107,9 +110,7 @@ BOOL SyncEditText(ControlRecord* rec) {
     RECT client;
     GetClientRect(rec->hwndControl, &client);
     display.left = client.left;
-    BOOL result = InvalidateRect(rec->hwndControl, &display, FALSE);
-    --rec->editSyncDepth;
-    return result;
+    return InvalidateRect(rec->hwndControl, &display, FALSE);
 }
 
 extern "C" LRESULT WINAPI QelCtl_WndProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -179,6 +180,7 @@ HWND WINAPI QelBox_GetHWNDEdit(HWND control) {
 }
 
 int WINAPI QelBox_LimitText(HWND control, int length) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (length < 0 || !rec->hwndEdit) return -1;
     SendMessageA(rec->hwndEdit, EM_LIMITTEXT, length, 0);
@@ -199,6 +201,7 @@ int WINAPI QelBox_GetEditSel(HWND control, DWORD* start, DWORD* end) {
 }
 
 int WINAPI QelBox_SetEditSel(HWND control, int start, int end) {
+    QELBOX_CHECK_ON_RETURN(control);
     ControlRecord* rec = RecordOf(control);
     if (!rec->hwndEdit) return -1;
     SendMessageA(rec->hwndEdit, EM_SETSEL, start, end);
@@ -210,6 +213,7 @@ HFONT WINAPI QelBox_GetEditCtlFont(HWND control) {
 }
 
 void WINAPI QelBox_SetEditCtlFont(HWND control, HFONT font, BOOL redraw) {
+    QELBOX_CHECK_ON_RETURN(control);
     SetEditFont(RecordOf(control), font, redraw);
 }
 
@@ -218,6 +222,7 @@ int WINAPI QelBox_GetExtendedUI(HWND control) {
 }
 
 int WINAPI QelBox_SetExtendedUI(HWND control, int on) {
+    QELBOX_CHECK_ON_RETURN(control);
     RecordOf(control)->extendedUI = on;
     return 0;
 }

@@ -7,12 +7,11 @@
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
 #include "window/mouse.h"
+#include "base/gdi.h"
+#include "base/rectsize.h"
+#include "base/diagnostics.h"
 
 namespace {
-
-int Width(const RECT& r) {
-    return r.right - r.left;
-}
 
 // Left edge of a display position in content coordinates and the on-screen
 // width of a column, both as the header strip lays them out.
@@ -57,10 +56,8 @@ void InvertFeedback(ControlRecord* rec, const RECT& rect) {
         r.top = list.top;
         r.bottom = list.bottom;
     }
-    HDC screen = GetDC(nullptr);
-    if (!screen) return;
-    DrawFocusRect(screen, &r);
-    ReleaseDC(nullptr, screen);
+    WindowDC screen(nullptr);
+    if (screen) DrawFocusRect(screen, &r);
 }
 
 // Moves the feedback line to `rect` (empty = remove it).
@@ -208,12 +205,12 @@ void HeaderDragMove(ControlRecord* rec, bool checkScroll, int x, int y) {
             StopAutoScrollTimer(rec);
         }
     }
-    if (rec->mouseMode == 4) {
+    if (rec->mouseMode == kMouseColumnResize) {
         if (DragFullWindows()) return;
         ShowFeedback(rec, FeedbackLine(rec, x));
         return;
     }
-    if (rec->mouseMode != 5) return;
+    if (rec->mouseMode != kMouseColumnDrag) return;
     const int target = DropTarget(rec, x);
     const int last = LastVisiblePosition(rec);
     SetCursor(MoveAllowed(rec, target) ? rec->cursorDragMove : rec->cursorDragNo);
@@ -298,6 +295,7 @@ int WINAPI QelBox_GetDragType(HWND control) {
 }
 
 void WINAPI QelBox_SetDragType(HWND control, int value) {
+    QELBOX_CHECK_ON_RETURN(control);
     RecordOf(control)->dragType = value == 1 ? 1 : 0;
 }
 
@@ -306,6 +304,7 @@ int WINAPI QelBox_GetResizeHeader(HWND control) {
 }
 
 void WINAPI QelBox_SetResizeHeader(HWND control, BOOL value) {
+    QELBOX_CHECK_ON_RETURN(control);
     RecordOf(control)->resizeHeader = value != 0;
 }
 
@@ -314,6 +313,7 @@ int WINAPI QelBox_GetReorderColumns(HWND control) {
 }
 
 void WINAPI QelBox_SetReorderColumns(HWND control, BOOL value) {
+    QELBOX_CHECK_ON_RETURN(control);
     RecordOf(control)->reorderColumns = value != 0;
 }
 

@@ -6,6 +6,7 @@
 #include "model/selection.h"
 #include "window/dropdown.h"
 #include "model/search.h"
+#include "base/module.h"
 
 void MoveHighlightTo(ControlRecord* rec, int n) {
     if (n == rec->curSel) return;
@@ -29,7 +30,7 @@ LRESULT DialogCode(ControlRecord* rec, const MSG* msg) {
     if (msg->message == WM_KEYDOWN) {
         WPARAM key = msg->wParam;
         if (key == VK_RETURN) return openTest;
-        if (key == VK_ESCAPE) return rec->mouseMode ? want : openTest;
+        if (key == VK_ESCAPE) return rec->mouseMode != kMouseNone ? want : openTest;
         if (key < VK_PRIOR) return base;
         if (key <= VK_SELECT) return want;
         if (key == VK_F4) return (!rec->isSimple && rec->extendedUI == 0) ? want : base;
@@ -52,7 +53,7 @@ void HandleKeyDown(ControlRecord* rec, WPARAM key) {
         if (IsDropped(rec)) CloseUp(rec, true);
         break;
     case VK_ESCAPE:
-        if (rec->mouseMode)
+        if (rec->mouseMode != kMouseNone)
             CancelMode(rec);
         else if (IsDropped(rec))
             CloseUp(rec, false);
@@ -103,10 +104,8 @@ void HandleChar(ControlRecord* rec, WPARAM ch) {
 void HandleWheel(ControlRecord* rec, int delta) {
     if (rec->itemCount == 0) return;
     UINT lines = 1;
-    DWORD version = GetVersion();
-    int major = LOBYTE(LOWORD(version));
-    int minor = HIBYTE(LOWORD(version));
-    if (!(version & 0x80000000u) && (major > 3 || (major == 3 && minor > 99))) {
+    const WindowsVersion version = CurrentWindowsVersion();
+    if (version.ntFamily && version.After(3, 99)) {
         if (!SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) lines = 1;
     }
     int d = MulDiv(static_cast<int>(lines), delta, 120);

@@ -10,6 +10,8 @@
 #include "window/dropdown.h"
 #include "window/mouse.h"
 #include "paint/paint.h"
+#include "base/scopes.h"
+#include "base/gdi.h"
 
 namespace {
 
@@ -90,11 +92,10 @@ void OnVScroll(ControlRecord* rec, HWND list, WPARAM wParam) {
         return;
     }
     if (top == rec->topIndex) return;
-    rec->scrollTracking = 1;
+    FlagScope tracking(rec->scrollTracking);
     SetTopIndexNotify(rec, top);
     UpdateWindow(control);
     UpdateWindow(list);
-    rec->scrollTracking = 0;
 }
 
 void OnHScroll(ControlRecord* rec, HWND list, WPARAM wParam) {
@@ -134,11 +135,10 @@ void OnHScroll(ControlRecord* rec, HWND list, WPARAM wParam) {
     }
     offset = max(0, min(offset, rec->horizontalExtent - w));
     if (offset == rec->horizontalOffset) return;
-    rec->scrollTracking = 1;
+    FlagScope tracking(rec->scrollTracking);
     SetHorizontalOffsetNotify(rec, offset);
     UpdateWindow(rec->hwndControl);
     UpdateWindow(list);
-    rec->scrollTracking = 0;
 }
 
 void PaintMessage(ControlRecord* rec, HWND list, HDC dc) {
@@ -146,19 +146,17 @@ void PaintMessage(ControlRecord* rec, HWND list, HDC dc) {
         PaintList(rec, dc, nullptr);
         return;
     }
-    PAINTSTRUCT ps;
-    HDC paintDc = BeginPaint(list, &ps);
-    if (paintDc) PaintList(rec, paintDc, &ps.rcPaint);
-    EndPaint(list, &ps);
+    PaintScope paint(list);
+    if (paint.Get()) PaintList(rec, paint.Get(), &paint.Update());
 }
 
 // Button-down and button-up handling of one button (1 left, 2 middle,
 // 3 right).
 void ButtonDown(ControlRecord* rec, int button, int code, WPARAM wParam, LPARAM lParam,
                 bool doubleClick) {
-    if (rec->mouseButton != 0) return;
+    if (rec->mouseButton != kButtonNone) return;
     rec->mouseButton = button;
-    rec->mouseMode = 6;
+    rec->mouseMode = kMouseList;
     MouseButtonDown(rec, MakeMouseEvent(false, wParam, lParam, doubleClick, code));
 }
 
@@ -231,7 +229,7 @@ extern "C" LRESULT WINAPI QelDropDown_WndProc(HWND list, UINT message, WPARAM wP
         ButtonDown(rec, 1, QELBOXN_LBUTTON, wParam, lParam, message == WM_LBUTTONDBLCLK);
         return 0;
     case WM_LBUTTONUP:
-        if (rec->mouseButton == 1)
+        if (rec->mouseButton == kButtonLeft)
             MouseButtonUp(rec, MakeMouseEvent(false, wParam, lParam, false, 0));
         return 0;
     case WM_MBUTTONDOWN:
@@ -241,7 +239,7 @@ extern "C" LRESULT WINAPI QelDropDown_WndProc(HWND list, UINT message, WPARAM wP
         return 0;
     case WM_MBUTTONUP:
         if (leftOnly) break;
-        if (rec->mouseButton == 2)
+        if (rec->mouseButton == kButtonMiddle)
             MouseButtonUp(rec, MakeMouseEvent(false, wParam, lParam, false, 0));
         return 0;
     case WM_RBUTTONDOWN:
@@ -254,7 +252,7 @@ extern "C" LRESULT WINAPI QelDropDown_WndProc(HWND list, UINT message, WPARAM wP
             Notify(rec, QELBOXN_RBUTTONUP);
             break;
         }
-        if (rec->mouseButton == 3)
+        if (rec->mouseButton == kButtonRight)
             MouseButtonUp(rec, MakeMouseEvent(false, wParam, lParam, false, 0));
         Notify(rec, QELBOXN_RBUTTONUP);
         return 0;

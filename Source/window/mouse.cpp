@@ -15,6 +15,7 @@
 #include "window/dropdown.h"
 #include "window/headerdrag.h"
 #include "geometry/rects.h"
+#include "base/module.h"
 
 namespace {
 
@@ -26,10 +27,8 @@ const UINT kAutoScrollPeriod = 100;
 // line down on older systems.
 bool PassedDragThreshold(ControlRecord* rec, const MouseEvent& event) {
     if (!rec->reorderColumns || rec->columnCount < 2) return false;
-    DWORD version = GetVersion();
-    int major = LOBYTE(LOWORD(version));
-    int minor = HIBYTE(LOWORD(version));
-    bool modern = (version & 0x80000000u) ? major >= 4 : (major > 3 || (major == 3 && minor > 99));
+    const WindowsVersion version = CurrentWindowsVersion();
+    const bool modern = version.ntFamily ? version.After(3, 99) : version.major >= 4;
     int dx = modern ? GetSystemMetrics(SM_CXDRAG) / 2 : rec->fontMetrics.tmAveCharWidth;
     int dy = modern ? GetSystemMetrics(SM_CYDRAG) / 2 : rec->fontMetrics.tmHeight / 2;
     return abs(event.x - rec->mouseDownX) > dx || abs(event.y - rec->mouseDownY) > dy;
@@ -112,16 +111,14 @@ void ClickOnRows(ControlRecord* rec, const MouseEvent& event) {
             MessageBeep(0);
             return;
         }
-        rec->mouseMode = 0;
+        rec->mouseMode = kMouseNone;
         HighlightAndShow(rec, index);
         SendClickCode(rec, code + QELBOXN_ZONE_ROWHEADER);
         return;
     }
     if (event.onControl && area) {
         if (rec->hwndEdit) return;
-        rec->cancelModeSeen = 0;
-        SendClickCode(rec, code + QELBOXN_ZONE_ITEM);
-        if (!rec->cancelModeSeen && !rec->isSimple) ToggleDropDown(rec);
+        if (NotifyUncancelled(rec, code + QELBOXN_ZONE_ITEM) && !rec->isSimple) ToggleDropDown(rec);
         return;
     }
     if (index < 0) return;
@@ -224,7 +221,7 @@ void MouseButtonDown(ControlRecord* rec, const MouseEvent& event) {
                 MessageBeep(0);
                 return;
             }
-            rec->mouseMode = 1;
+            rec->mouseMode = kMouseDropButton;
             rec->dropButtonPressed = 1;
             InvalidateDropButton(rec);
             ToggleDropDown(rec);
@@ -239,7 +236,7 @@ void MouseButtonDown(ControlRecord* rec, const MouseEvent& event) {
             }
             rec->rowColButtonBeforePress = rec->rowColHeaderButton;
             rec->rowColHeaderButton = !rec->rowColHeaderButton;
-            rec->mouseMode = 2;
+            rec->mouseMode = kMouseCornerButton;
             InvalidateCorner(rec);
             return;
         }
@@ -250,22 +247,24 @@ void MouseButtonDown(ControlRecord* rec, const MouseEvent& event) {
         int divider = DividerColumnAt(rec, event.x);
         if (divider >= 0) {
             rec->resizeColumn = divider;
-            rec->mouseMode = 4;
+            rec->mouseMode = kMouseColumnResize;
             SetRectEmpty(&rec->dragFeedbackRect);
             return;
         }
-        if (rec->showHeader != 1 && (!rec->reorderColumns || rec->columnCount < 2)) return;
+        if (rec->showHeader != QELBOX_SHOWHEADER_RAISED &&
+            (!rec->reorderColumns || rec->columnCount < 2))
+            return;
         if (rec->caretColumn == -1) return;
         if (ColumnHeaderStyle(rec, rec->caretColumn) & QELBOX_HEADER_DISABLED) {
             MessageBeep(0);
             return;
         }
         rec->headerButtonBeforePress = rec->headerButton;
-        if (rec->showHeader == 1) rec->headerButton = rec->caretColumn;
+        if (rec->showHeader == QELBOX_SHOWHEADER_RAISED) rec->headerButton = rec->caretColumn;
         rec->pressedHeaderColumn = rec->caretColumn;
         rec->mouseDownX = event.x;
         rec->mouseDownY = event.y;
-        rec->mouseMode = 3;
+        rec->mouseMode = kMouseHeaderButton;
         InvalidateHeader(rec);
         return;
     }
@@ -275,22 +274,24 @@ void MouseButtonDown(ControlRecord* rec, const MouseEvent& event) {
 void MouseButtonUp(ControlRecord* rec, const MouseEvent& event) {
     HWND capture = GetCapture();
     if (rec->hwndDropDown && capture != rec->hwndControl && capture != rec->hwndDropDown) {
-        rec->mouseButton = 0;
-        rec->mouseMode = 0;
+        rec->mouseButton = kButtonNone;
+        rec->mouseMode = kMouseNone;
         CancelMode(rec);
         return;
     }
-    int base = rec->mouseButton == 2 ? QELBOXN_MBUTTON
-                                     : (rec->mouseButton == 3 ? QELBOXN_RBUTTON : QELBOXN_LBUTTON);
+    int base = rec->mouseButton == kButtonMiddle
+                   ? QELBOXN_MBUTTON
+                   : (rec->mouseButton == kButtonRight ? QELBOXN_RBUTTON : QELBOXN_LBUTTON);
     POINT pt = {event.x, event.y};
-    if (rec->mouseMode == 4) {
+    if (rec->mouseMode == kMouseColumnResize) {
         if (!DragFullWindows()) EraseDragFeedback(rec);
         ApplyColumnResize(rec, rec->resizeColumn,
                           rec->horizontalOffset - rec->rowHeaderWidth + event.x);
-    } else if (rec->mouseMode == 5) {
+    } else if (rec->mouseMode == kMouseColumnDrag) {
         DropColumn(rec, event.x);
-    } else if (rec->mouseMode == 3) {
-        if (rec->showHeader == 1 && PointInHeaderCell(rec, rec->pressedHeaderColumn, pt.x, pt.y)) {
+    } else if (rec->mouseMode == kMouseHeaderButton) {
+        if (rec->showHeader == QELBOX_SHOWHEADER_RAISED &&
+            PointInHeaderCell(rec, rec->pressedHeaderColumn, pt.x, pt.y)) {
             if (rec->headerButton != rec->pressedHeaderColumn) {
                 rec->headerButton = rec->pressedHeaderColumn;
                 InvalidateHeader(rec);
@@ -305,7 +306,7 @@ void MouseButtonUp(ControlRecord* rec, const MouseEvent& event) {
             }
             rec->headerButtonBeforePress = rec->headerButton;
         }
-    } else if (rec->mouseMode == 2) {
+    } else if (rec->mouseMode == kMouseCornerButton) {
         RECT corner = CornerRect(rec);
         if (PtInRect(&corner, pt)) {
             if (rec->rowColHeaderButton == rec->rowColButtonBeforePress) {
@@ -328,7 +329,7 @@ void MouseButtonUp(ControlRecord* rec, const MouseEvent& event) {
 void MouseMove(ControlRecord* rec, const MouseEvent& event) {
     POINT pt = {event.x, event.y};
     switch (rec->mouseMode) {
-    case 1: {
+    case kMouseDropButton: {
         RECT button = DropButtonRect(rec);
         int pressed = PtInRect(&button, pt) ? 1 : 0;
         if (pressed != rec->dropButtonPressed) {
@@ -337,7 +338,7 @@ void MouseMove(ControlRecord* rec, const MouseEvent& event) {
         }
         return;
     }
-    case 2: {
+    case kMouseCornerButton: {
         RECT corner = CornerRect(rec);
         int pressed =
             PtInRect(&corner, pt) ? !rec->rowColButtonBeforePress : rec->rowColButtonBeforePress;
@@ -347,15 +348,15 @@ void MouseMove(ControlRecord* rec, const MouseEvent& event) {
         }
         return;
     }
-    case 3: {
+    case kMouseHeaderButton: {
         if (PassedDragThreshold(rec, event)) {
             rec->draggedColumn = rec->pressedHeaderColumn;
             SetRectEmpty(&rec->dragFeedbackRect);
-            rec->mouseMode = 5;
+            rec->mouseMode = kMouseColumnDrag;
             HeaderDragMove(rec, true, event.x, event.y);
             return;
         }
-        if (rec->showHeader != 1) return;
+        if (rec->showHeader != QELBOX_SHOWHEADER_RAISED) return;
         int shown = PointInHeaderCell(rec, rec->pressedHeaderColumn, pt.x, pt.y)
                         ? rec->pressedHeaderColumn
                         : rec->headerButtonBeforePress;
@@ -365,7 +366,7 @@ void MouseMove(ControlRecord* rec, const MouseEvent& event) {
         }
         return;
     }
-    case 4:
+    case kMouseColumnResize:
         if (DragFullWindows()) {
             ApplyColumnResize(rec, rec->resizeColumn,
                               rec->horizontalOffset - rec->rowHeaderWidth + event.x);
@@ -374,14 +375,14 @@ void MouseMove(ControlRecord* rec, const MouseEvent& event) {
         }
         HeaderDragMove(rec, true, event.x, event.y);
         return;
-    case 5:
+    case kMouseColumnDrag:
         HeaderDragMove(rec, true, event.x, event.y);
         return;
-    case 0:
-    case 6:
+    case kMouseNone:
+    case kMouseList:
         if (rec->itemCount == 0 || event.onControl) return;
-        if (rec->mouseButton == 0 && (!rec->cursorSelect || rec->isSimple)) return;
-        TrackListPoint(rec, event, rec->mouseButton != 0);
+        if (rec->mouseButton == kButtonNone && (!rec->cursorSelect || rec->isSimple)) return;
+        TrackListPoint(rec, event, rec->mouseButton != kButtonNone);
         return;
     default:
         return;
@@ -390,30 +391,30 @@ void MouseMove(ControlRecord* rec, const MouseEvent& event) {
 
 void EndMouseOperation(ControlRecord* rec) {
     switch (rec->mouseMode) {
-    case 1:
+    case kMouseDropButton:
         if (rec->dropButtonPressed) {
             rec->dropButtonPressed = 0;
             InvalidateDropButton(rec);
         }
         break;
-    case 2:
+    case kMouseCornerButton:
         if (rec->rowColHeaderButton != rec->rowColButtonBeforePress) {
             rec->rowColHeaderButton = rec->rowColButtonBeforePress;
             InvalidateCorner(rec);
         }
         break;
-    case 3:
+    case kMouseHeaderButton:
         rec->pressedHeaderColumn = -1;
         if (rec->headerButton != rec->headerButtonBeforePress) {
             rec->headerButton = rec->headerButtonBeforePress;
             InvalidateHeader(rec);
         }
         break;
-    case 4:
+    case kMouseColumnResize:
         rec->resizeColumn = -1;
         EraseDragFeedback(rec);
         break;
-    case 5:
+    case kMouseColumnDrag:
         rec->draggedColumn = -1;
         EraseDragFeedback(rec);
         if (rec->headerButton >= 0) {

@@ -23,6 +23,8 @@
 #include "geometry/rowheaders.h"
 #include "model/search.h"
 #include "model/itemprops.h"
+#include "base/scopes.h"
+#include "base/gdi.h"
 
 namespace {
 
@@ -63,11 +65,8 @@ LRESULT OnCreate(ControlRecord* rec, const CREATESTRUCTA* cs) {
 
     rec->pfnSetScrollInfo = nullptr;
     rec->pfnGetScrollInfo = nullptr;
-    DWORD version = GetVersion();
-    int major = LOBYTE(LOWORD(version));
-    int minor = HIBYTE(LOWORD(version));
-    bool win32s = (version & 0x80000000u) != 0;
-    if ((win32s && major >= 4) || (!win32s && (major > 3 || (major == 3 && minor > 50)))) {
+    const WindowsVersion version = CurrentWindowsVersion();
+    if (version.ntFamily ? version.After(3, 50) : version.major >= 4) {
         HMODULE user = GetModuleHandleA("USER32.DLL");
         if (user) {
             rec->pfnSetScrollInfo = reinterpret_cast<SetScrollInfoFn>(
@@ -121,21 +120,9 @@ void OnDestroy(ControlRecord* rec) {
     CloseUp(rec, false);
     ClearItems(rec);
     if (rec->hwndEdit) DestroyWindow(rec->hwndEdit);
-    if (rec->fontBitmapTrueType) {
-        DeleteObject(rec->fontBitmapTrueType);
-        GdiDeleted();
-        rec->fontBitmapTrueType = nullptr;
-    }
-    if (rec->fontBitmapDevice) {
-        DeleteObject(rec->fontBitmapDevice);
-        GdiDeleted();
-        rec->fontBitmapDevice = nullptr;
-    }
-    if (rec->backgroundBrush) {
-        DeleteObject(rec->backgroundBrush);
-        GdiDeleted();
-        rec->backgroundBrush = nullptr;
-    }
+    DeleteOwned(rec->fontBitmapTrueType);
+    DeleteOwned(rec->fontBitmapDevice);
+    DeleteOwned(rec->backgroundBrush);
     FreeColumns(rec);
     QelFree(rec->rowColText);
     rec->rowColText = nullptr;
@@ -156,11 +143,12 @@ void OnSize(ControlRecord* rec, WPARAM type, LPARAM size) {
 }
 
 void OnSetFocus(ControlRecord* rec) {
-    ++rec->editSyncSuppress;
-    if (rec->hwndEdit) SetFocus(rec->hwndEdit);
-    if (rec->committedSel >= 0) InvalidateItem(rec, rec->committedSel, false);
-    SyncEditText(rec);
-    --rec->editSyncSuppress;
+    {
+        CountScope keepEditText(rec->editSyncSuppress);
+        if (rec->hwndEdit) SetFocus(rec->hwndEdit);
+        if (rec->committedSel >= 0) InvalidateItem(rec, rec->committedSel, false);
+        SyncEditText(rec);
+    }
     Notify(rec, QELBOXN_SETFOCUS);
 }
 
@@ -171,12 +159,13 @@ bool IsOwnWindow(const ControlRecord* rec, HWND window) {
 }
 
 void OnKillFocus(ControlRecord* rec, HWND receiver) {
-    ++rec->editSyncSuppress;
-    CancelMode(rec);
-    if (!rec->isSimple && !IsOwnWindow(rec, receiver)) CloseUp(rec, false);
-    if (rec->committedSel >= 0) InvalidateItem(rec, rec->committedSel, false);
-    SyncEditText(rec);
-    --rec->editSyncSuppress;
+    {
+        CountScope keepEditText(rec->editSyncSuppress);
+        CancelMode(rec);
+        if (!rec->isSimple && !IsOwnWindow(rec, receiver)) CloseUp(rec, false);
+        if (rec->committedSel >= 0) InvalidateItem(rec, rec->committedSel, false);
+        SyncEditText(rec);
+    }
     Notify(rec, QELBOXN_KILLFOCUS);
 }
 
@@ -202,10 +191,10 @@ void OnEditChange(ControlRecord* rec) {
         GetWindowTextA(rec->hwndEdit, text, 512);
         int found = -1;
         if (text[0]) found = FindText(rec, -1, 0, text, TRUE, true);
-        if (found < 0) ++rec->editSyncSuppress;
+        // Text that matches no row stays as typed.
+        CountScope keepEditText(rec->editSyncSuppress, found < 0);
         SetHighlight(rec, found);
         SetCommittedSel(rec, found, false);
-        if (found < 0) --rec->editSyncSuppress;
     }
     // A new committed row has reported the value already.
     if (rec->committedSel == committed) AccValueChanged(rec);
@@ -226,10 +215,8 @@ void PaintMessage(ControlRecord* rec, HWND window, HDC dc) {
         PaintControl(rec, dc, nullptr);
         return;
     }
-    PAINTSTRUCT ps;
-    HDC paintDc = BeginPaint(window, &ps);
-    if (paintDc) PaintControl(rec, paintDc, &ps.rcPaint);
-    EndPaint(window, &ps);
+    PaintScope paint(window);
+    if (paint.Get()) PaintControl(rec, paint.Get(), &paint.Update());
 }
 
 bool FocusIsOnControl(const ControlRecord* rec) {
@@ -258,10 +245,10 @@ void CancelMode(ControlRecord* rec) {
     capture = GetCapture();
     if (capture && rec->hwndDropDown && capture == rec->hwndDropDown) ReleaseCapture();
     rec->cancelModeSeen = 1;
-    rec->mouseButton = 0;
+    rec->mouseButton = kButtonNone;
     StopAutoScrollTimer(rec);
     EndMouseOperation(rec);
-    rec->mouseMode = 0;
+    rec->mouseMode = kMouseNone;
 }
 
 void SetRedraw(ControlRecord* rec, BOOL allowed) {
@@ -378,16 +365,16 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
     case WM_LBUTTONDBLCLK: {
         HWND target = rec->hwndEdit ? rec->hwndEdit : window;
         if (GetFocus() != target) SetFocus(target);
-        if (rec->mouseButton == 0) {
-            rec->mouseMode = 6;
-            rec->mouseButton = 1;
+        if (rec->mouseButton == kButtonNone) {
+            rec->mouseMode = kMouseList;
+            rec->mouseButton = kButtonLeft;
             MouseButtonDown(rec, MakeMouseEvent(true, wParam, lParam, message == WM_LBUTTONDBLCLK,
                                                 QELBOXN_LBUTTON));
         }
         return 0;
     }
     case WM_LBUTTONUP:
-        if (rec->mouseButton == 1)
+        if (rec->mouseButton == kButtonLeft)
             MouseButtonUp(rec, MakeMouseEvent(true, wParam, lParam, false, QELBOXN_LBUTTON));
         return 0;
     case WM_RBUTTONUP:
