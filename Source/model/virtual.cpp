@@ -4,6 +4,7 @@
 #include "model/virtual.h"
 
 #include "model/items.h"
+#include "model/levelindex.h"
 #include "model/selection.h"
 #include "base/accevents.h"
 #include "base/view.h"
@@ -40,7 +41,6 @@ int VirtualCount(ControlRecord* rec, int count) {
     g_view.layoutChanged(rec);
     return 1;
 }
-#include "model/levelindex.h"
 
 extern "C" {
 
