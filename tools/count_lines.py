@@ -1,20 +1,19 @@
 #!/usr/bin/env python3
-"""Counts code lines: every line that is neither blank nor only a comment.
+"""Counts code lines: every line of C and C++ source that is neither blank
+nor only a comment.
 
     tools/count_lines.py [-v]
 
 Prints the count of the library (Source/ and include/) and of the tests
-(tests/), and the tests as a share of the library. C and C++ files (.c,
-.cpp, .h) lose // and /* */ comments; CMake, shell and resource-script
-files lose # or // comment lines. Binary resources are not counted.
+(tests/), and the tests as a share of the library. Only .c, .cpp and .h
+files count; build scripts, the resource script and the export list do not.
 """
 
 import sys
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
-C_LIKE = {".c", ".cpp", ".h", ".rc", ".def"}
-HASH_COMMENTS = {".sh", ".cmake", ".txt", ".py"}
+C_LIKE = {".c", ".cpp", ".h"}
 
 
 def code_lines(path):
@@ -48,12 +47,7 @@ def code_lines(path):
                 rest += line[i:start]
                 in_block = True
                 i = start + 2
-            if suffix == ".def" and rest.strip().startswith(";"):
-                rest = ""
             line = rest.strip()
-        elif suffix in HASH_COMMENTS:
-            if line.startswith("#") and not line.startswith("#!"):
-                line = ""
         if line:
             count += 1
     return count
@@ -61,7 +55,7 @@ def code_lines(path):
 
 def counted(folder):
     files = [p for p in sorted((ROOT / folder).rglob("*")) if p.is_file()
-             and (p.suffix.lower() in C_LIKE | HASH_COMMENTS)]
+             and p.suffix.lower() in C_LIKE]
     return [(p, code_lines(p)) for p in files]
 
 
