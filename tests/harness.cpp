@@ -80,24 +80,9 @@ HWND CreateControl(DWORD type, DWORD extraStyle, int id, int x, int y, int width
                            GetModuleHandleA(nullptr), nullptr);
 }
 
-bool operator==(const RECT& a, const RECT& b) {
-    return EqualRect(&a, &b) != 0;
-}
-
-void PrintTo(const RECT& r, std::ostream* os) {
-    *os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
-
 RECT ClientOf(HWND window) {
     RECT r = {0, 0, 0, 0};
     GetClientRect(window, &r);
-    return r;
-}
-
-RECT RectIn(HWND window, HWND other) {
-    RECT r;
-    GetWindowRect(window, &r);
-    MapWindowPoints(nullptr, other, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
 

@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <initializer_list>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -46,12 +45,6 @@ void Pump();
 HWND CreateControl(DWORD type, DWORD extraStyle = 0, int id = 1, int x = 10, int y = 10,
                    int width = 200, int height = 120);
 
-// Rectangles compare by value and print as (left, top, right, bottom).
-bool operator==(const RECT& a, const RECT& b);
-void PrintTo(const RECT& r, std::ostream* os);
-inline RECT Rect(int left, int top, int right, int bottom) {
-    return {left, top, right, bottom};
-}
 inline int Width(const RECT& r) {
     return r.right - r.left;
 }
@@ -59,9 +52,6 @@ inline int Height(const RECT& r) {
     return r.bottom - r.top;
 }
 RECT ClientOf(HWND window);
-// Window rectangle of `window` in the client coordinates of `other`
-// (nullptr: the screen).
-RECT RectIn(HWND window, HWND other);
 // Height and metrics of a font (nullptr: the system font).
 TEXTMETRICA Metrics(HFONT font);
 inline int FontHeight(HFONT font) {

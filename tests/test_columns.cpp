@@ -1,5 +1,5 @@
-// Columns: installing and reading column definitions, display order, the
-// edit column and its edit field, column headers, and per-cell overrides.
+// Columns: the default column, the edit column and its edit field, and column
+// headers.
 #include "harness.h"
 
 #include <string.h>

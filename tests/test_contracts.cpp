@@ -122,7 +122,8 @@ TEST_F(ContractTest, DocumentedDefaults) {
         ROW(SendMessageA(d, WM_GETFONT, 0, 0), font),
         ROW(QelBox_GetColHeaderFont(d), font),
         ROW(QelBox_GetEditCtlFont(d), font),
-        ROW(CustomControlInfoA(nullptr), 3), // one record per control type
+        ROW(CustomControlInfoA(nullptr), 3),                        // one record per control type
+        ROW((QelBox_AddString_A(l, "x"), QelBox_GetCurSel(l)), -1), // nothing selected
 #undef ROW
     };
     for (const auto& row : defaults)

@@ -1,6 +1,7 @@
 // The drop-down window: opening and closing with their notifications, and
-// clicks in the list and on the closed control.
+// clicks in the list.
 #include "harness.h"
+#include "pixels.h"
 
 #include <algorithm>
 
@@ -15,11 +16,6 @@ class DropDownTest : public ControlTest {
         SetFocus(control);
         ClearNotes();
         return control;
-    }
-    static RECT WindowRect(HWND window) {
-        RECT r;
-        GetWindowRect(window, &r);
-        return r;
     }
     // A point in row `index`, `x` pixels from its left.
     static LPARAM RowPoint(HWND control, int index, int x) {
@@ -50,7 +46,8 @@ TEST_F(DropDownTest, OpeningNotifiesAndCreatesATopmostPopup) {
               WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
     EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_BORDER);
     EXPECT_NE(GetPropA(list, "QelBoxDD32"), nullptr);
-    RECT dropped, expected = WindowRect(list);
+    RECT dropped, expected;
+    GetWindowRect(list, &expected);
     EXPECT_EQ(QelBox_GetDroppedControlRect(control, &dropped), 0);
     EXPECT_TRUE(EqualRect(&dropped, &expected));
     // Opening again does nothing; closing with the function sends only the
@@ -68,6 +65,13 @@ TEST_F(DropDownTest, OpeningNotifiesAndCreatesATopmostPopup) {
     };
     EXPECT_CODES_AFTER(EXPECT_EQ(QelBox_ShowDropDown(control, TRUE), 1), control, QELBOXN_DROPDOWN);
     EXPECT_EQ(QelBox_GetDroppedState(control), 0);
+    // Cancelling in the close-up notification keeps it open.
+    g_onNotify = [control](const Note& note) {
+        if (note.code == QELBOXN_CLOSEUPCANCEL) SendMessageA(control, WM_CANCELMODE, 0, 0);
+    };
+    ASSERT_TRUE(Drop(control));
+    Key(control, VK_ESCAPE);
+    EXPECT_EQ(QelBox_GetDroppedState(control), 1);
 }
 
 TEST_F(DropDownTest, ClicksAndMovesInTheList) {
@@ -82,6 +86,11 @@ TEST_F(DropDownTest, ClicksAndMovesInTheList) {
     SendMessageA(list, WM_MOUSEMOVE, 0, at);
     EXPECT_EQ(QelBox_GetCurSel(control), 5);
     EXPECT_EQ(Text(control, -1), "Row 2");
+    // The list shows the highlighted row selected, not the committed one.
+    const Image shot = Capture(list);
+    const int y = HIWORD(at), y2 = HIWORD(RowPoint(control, 2, 3));
+    EXPECT_EQ(shot.At(100, y), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_NE(shot.At(100, y2), GetSysColor(COLOR_HIGHLIGHT));
     Key(control, VK_ESCAPE);
     EXPECT_CODES(control, QELBOXN_CLOSEUPCANCEL, QELBOXN_DROPDOWNDESTROY);
     EXPECT_EQ(QelBox_GetCurSel(control), 2);
@@ -113,6 +122,9 @@ TEST_F(DropDownTest, ClicksAndMovesInTheList) {
     SendMessageA(list, WM_RBUTTONUP, 0, MAKELPARAM(10, 2));
     EXPECT_CODES(left, QELBOXN_RBUTTONUP);
     EXPECT_TRUE(QelBox_GetDroppedState(left));
+    SendMessageA(list, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(10, 2)); // nor a middle one
+    SendMessageA(list, WM_MBUTTONUP, 0, MAKELPARAM(10, 2));
+    EXPECT_EQ(QelBox_GetCurSel(left), -1);
 }
 
 } // namespace

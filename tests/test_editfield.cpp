@@ -1,5 +1,5 @@
 // The edit field of the simple and drop-down types: showing the committed
-// row, matching typed text, keys passed to the control, and its exports.
+// row, matching typed text and its font.
 #include "harness.h"
 
 namespace {

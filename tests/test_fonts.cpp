@@ -1,5 +1,4 @@
-// Font lists: installed faces sorted and filtered, with their type and
-// marks; the sizes and the named styles of a face.
+// Font lists: the sizes and the named styles of a face.
 #include "harness.h"
 
 #include <algorithm>

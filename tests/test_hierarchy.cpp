@@ -1,7 +1,6 @@
-// The outline read from item levels on example outlines, level changes and
-// the rows they repaint, and what copying and moving take along. The random
-// comparison in test_random.cpp checks the relations and the reshaping calls
-// on many more outlines.
+// Level changes and what copying takes along. The random comparison in
+// test_random.cpp checks the relations and the reshaping calls on many
+// outlines.
 #include "tree_helpers.h"
 
 #include <string>

@@ -1,5 +1,6 @@
-// The item store: application values of full pointer width. Insertion, deletion and the selection
-// shifts are compared with a model in test_random.cpp; running out of memory in test_contracts.cpp.
+// Application values of full pointer width. Insertion, deletion and the
+// selection shifts are compared with a model in test_random.cpp; running out
+// of memory is in test_contracts.cpp.
 #include "harness.h"
 
 namespace {

@@ -1,5 +1,4 @@
-// Module start-up: window classes, cursors, application registration;
-// creation defaults of the three control types.
+// Application registration of a private window class.
 #include "harness.h"
 
 namespace {

@@ -1,7 +1,7 @@
-// Mouse interaction on the header strip, the corner and the rows: resizing
-// and reordering columns, header and corner buttons, click zones and
-// auto-scrolling.
+// Mouse interaction on the header strip and the rows: resizing and
+// reordering columns, header buttons and auto-scrolling.
 #include "harness.h"
+#include "pixels.h"
 
 namespace {
 
@@ -135,7 +135,9 @@ TEST_F(MouseTest, DraggingBelowAFullListScrollsTheHighlight) {
 TEST_F(MouseTest, DropButtonOfAnEmptyControlDoesNotOpen) {
     RECT button;
     QelBox_GetDropDownButtonRect(control_, &button);
+    const Image before = Capture(control_);
     Press(button.left + 3, button.top + 3);
+    EXPECT_EQ(Capture(control_).pixels, before.pixels); // not even drawn pressed
     Release(button.left + 3, button.top + 3);
     EXPECT_EQ(QelBox_GetDroppedState(control_), 0);
     EXPECT_CODES(control_);

@@ -1,6 +1,6 @@
 // Painting of rows, read back as pixels from the permanent list of
-// simple-type controls: selection and row colours, grid lines, 3-D frames
-// and tree lines.
+// simple-type controls: selection and row colours, grid lines and tree
+// lines.
 #include <algorithm>
 
 #include "harness.h"

@@ -1,6 +1,5 @@
-// Text search beyond what the random comparison covers (null texts, other
-// columns, disabled items), and the committed selection as the edit field
-// and the window text show it.
+// Text search beyond what the random comparison covers: other columns,
+// disabled items, and scrolling the selected row into view.
 #include "tree_helpers.h"
 
 #include <string>

@@ -1,6 +1,5 @@
 // Virtual mode: items fetched from the application one at a time, the count
-// and its effects, the refused item-changing calls, and searching and
-// painting through the fetch callback.
+// and its effects, and searching and painting through the fetch callback.
 #include "harness.h"
 #include "pixels.h"
 
