@@ -80,6 +80,59 @@ HWND CreateControl(DWORD type, DWORD extraStyle, int id, int x, int y, int width
                            GetModuleHandleA(nullptr), nullptr);
 }
 
+RECT ClientOf(HWND window) {
+    RECT r = {0, 0, 0, 0};
+    GetClientRect(window, &r);
+    return r;
+}
+
+TEXTMETRICA Metrics(HFONT font) {
+    TEXTMETRICA tm = {};
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+    GetTextMetricsA(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return tm;
+}
+
+ColumnRecord Column(int width, DWORD style, const char* header) {
+    ColumnRecord column = {};
+    column.width = width;
+    column.colorBackground = column.colorText = QELBOX_COLOR_NONE;
+    column.colorSelBackground = column.colorSelText = QELBOX_COLOR_NONE;
+    column.style = style;
+    column.headerText = const_cast<char*>(header);
+    return column;
+}
+
+int SetColumns(HWND control, const std::vector<ColumnRecord>& columns) {
+    return QelBox_SetColumns(control, static_cast<int>(columns.size()), columns.data());
+}
+
+int SetColumns(HWND control, std::initializer_list<int> widths, DWORD style) {
+    std::vector<ColumnRecord> columns;
+    for (int w : widths)
+        columns.push_back(Column(w, style));
+    return SetColumns(control, columns);
+}
+
+ControlTest::~ControlTest() {
+    for (HGDIOBJ object : gdi_)
+        DeleteObject(object);
+}
+
+HBITMAP ControlTest::Bitmap(int width, int height) {
+    gdi_.push_back(CreateBitmap(width, height, 1, 1, nullptr));
+    return static_cast<HBITMAP>(gdi_.back());
+}
+
+HFONT ControlTest::Font(int height) {
+    gdi_.push_back(
+        CreateFontA(-height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "DejaVu Sans"));
+    return static_cast<HFONT>(gdi_.back());
+}
+
 void ControlTest::SetUp() {
     TestParent();
     SetFocus(TestParent());

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -45,10 +46,36 @@ void Pump();
 HWND CreateControl(DWORD type, DWORD extraStyle = 0, int id = 1, int x = 10, int y = 10,
                    int width = 200, int height = 120);
 
+inline int Width(const RECT& r) {
+    return r.right - r.left;
+}
+inline int Height(const RECT& r) {
+    return r.bottom - r.top;
+}
+RECT ClientOf(HWND window);
+// Height and metrics of a font (nullptr: the system font).
+TEXTMETRICA Metrics(HFONT font);
+inline int FontHeight(HFONT font) {
+    return Metrics(font).tmHeight;
+}
+inline HFONT ControlFont(HWND control) {
+    return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+}
+// A column definition without colours; `Columns` installs one per width.
+ColumnRecord Column(int width, DWORD style = 0, const char* header = nullptr);
+int SetColumns(HWND control, std::initializer_list<int> widths, DWORD style = 0);
+int SetColumns(HWND control, const std::vector<ColumnRecord>& columns);
+
 class ControlTest : public ::testing::Test {
   protected:
+    ~ControlTest() override;
     void SetUp() override;
     void TearDown() override;
+    // Monochrome bitmaps and fonts of the application; deleted after the
+    // test's controls are gone.
+    HBITMAP Bitmap(int width, int height);
+    HFONT Font(int height);
+    std::vector<HGDIOBJ> gdi_;
     // Creates a control; it is destroyed after the test.
     HWND Create(DWORD type, DWORD extraStyle = 0, int id = 1, int height = 120);
     // Focuses `control` and opens its list, then forgets the notifications;

@@ -71,40 +71,6 @@ int Image::CountOther(const RECT& area, COLORREF color) const {
     return n;
 }
 
-bool Image::SaveBmp(const char* path) const {
-    FILE* f = fopen(path, "wb");
-    if (!f) return false;
-    const int rowBytes = (width * 3 + 3) & ~3;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER header = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(header);
-    file.bfSize = file.bfOffBits + rowBytes * height;
-    header.biSize = sizeof(header);
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    fwrite(&file, sizeof(file), 1, f);
-    fwrite(&header, sizeof(header), 1, f);
-    std::vector<unsigned char> row(rowBytes, 0);
-    for (int y = height - 1; y >= 0; --y) {
-        for (int x = 0; x < width; ++x) {
-            DWORD p = pixels[static_cast<size_t>(y) * width + x];
-            row[x * 3] = p & 0xFF;
-            row[x * 3 + 1] = (p >> 8) & 0xFF;
-            row[x * 3 + 2] = (p >> 16) & 0xFF;
-        }
-        fwrite(row.data(), 1, rowBytes, f);
-    }
-    fclose(f);
-    return true;
-}
-
 Image Capture(HWND window) {
     return Render(window, WM_PRINT, PRF_CLIENT);
-}
-
-Image CapturePaint(HWND window) {
-    return Render(window, WM_PAINT, 0);
 }

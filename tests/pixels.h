@@ -17,12 +17,8 @@ struct Image {
     int Count(const RECT& area, COLORREF color) const;
     // Number of pixels inside the rectangle that differ from `color`.
     int CountOther(const RECT& area, COLORREF color) const;
-    // Writes the image as a 24-bit BMP file (for looking at failures).
-    bool SaveBmp(const char* path) const;
 };
 
 // Paints `window`'s client area into an image by sending it WM_PRINT with
 // PRF_CLIENT (and WM_PAINT-style painting into the given DC).
 Image Capture(HWND window);
-// The same with WM_PAINT and the DC in wParam.
-Image CapturePaint(HWND window);

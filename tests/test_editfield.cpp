@@ -1,5 +1,5 @@
 // The edit field of the simple and drop-down types: showing the committed
-// row, matching typed text, keys passed to the control, and its exports.
+// row, matching typed text and its font.
 #include "harness.h"
 
 namespace {
@@ -51,45 +51,6 @@ TEST_F(EditFieldTest, TypedTextCommitsTheMatchingRowOrClearsTheSelection) {
     EXPECT_EQ(QelBox_GetTextLength(control_, -1, 0), -1);
 }
 
-TEST_F(EditFieldTest, RowKeysReachTheControlOthersMoveTheCaret) {
-    Make();
-    QelBox_SetCurSel(control_, 1);
-    EXPECT_CODES_AFTER(Key(edit_, VK_DOWN), control_, QELBOXN_SELCHANGE);
-    EXPECT_EQ(QelBox_GetCurSel(control_), 2);
-    EXPECT_EQ(WindowText(edit_), "Row 2");
-    EXPECT_CODES_AFTER(Key(edit_, VK_HOME), control_);
-    EXPECT_EQ(QelBox_GetCurSel(control_), 2);
-    EXPECT_EQ(EditSel(), std::make_pair(0ul, 0ul));
-
-    // Enter closes accepting.
-    ASSERT_TRUE(Drop(control_));
-    Key(edit_, VK_DOWN);
-    EXPECT_CODES_AFTER(Key(edit_, VK_RETURN), control_, QELBOXN_CLOSEUPOK, QELBOXN_DROPDOWNDESTROY,
-                       QELBOXN_SELCHANGE);
-    EXPECT_FALSE(QelBox_GetDroppedState(control_));
-}
-
-TEST_F(EditFieldTest, LimitTextAndRefusalsWithoutAnEditField) {
-    for (DWORD type : {QELBOXSTYLE_DROPDOWN, QELBOXSTYLE_SIMPLE}) {
-        Make(type);
-        EXPECT_EQ(QelBox_LimitText(control_, -1), -1);
-        EXPECT_EQ(QelBox_LimitText(control_, 3), 0);
-        for (char c : std::string("abcdef"))
-            SendMessageA(edit_, WM_CHAR, c, 0);
-        EXPECT_EQ(WindowText(edit_), "abc");
-        EXPECT_EQ(QelBox_LimitText(control_, 0), 0); // back to the default maximum
-        SendMessageA(edit_, WM_CHAR, 'd', 0);
-        EXPECT_EQ(WindowText(edit_), "abcd");
-    }
-    HWND control = Create(QELBOXSTYLE_DROPDOWNLIST, 0, 9);
-    DWORD start = 7, end = 7;
-    EXPECT_EQ(QelBox_GetEditSel(control, &start, &end), -1);
-    EXPECT_EQ(start, 0xFFFFFFFFu);
-    EXPECT_EQ(end, 0xFFFFFFFFu);
-    EXPECT_EQ(QelBox_SetEditSel(control, 0, 1), -1);
-    EXPECT_EQ(QelBox_LimitText(control, 10), -1);
-}
-
 TEST_F(EditFieldTest, EditFontIsMeasuredAndReplacedByTheControlFont) {
     Make();
     HFONT big =
@@ -105,32 +66,6 @@ TEST_F(EditFieldTest, EditFontIsMeasuredAndReplacedByTheControlFont) {
     EXPECT_EQ(QelBox_GetEditCtlFont(control_), gui);
     EXPECT_EQ(QelBox_GetItemHeight(control_, -1), before);
     DeleteObject(big);
-}
-
-TEST_F(EditFieldTest, MultiLineEditColumnAndNullFirstCell) {
-    for (DWORD type : {QELBOXSTYLE_DROPDOWN, QELBOXSTYLE_SIMPLE}) {
-        Make(type);
-        ColumnRecord columns[2] = {};
-        for (ColumnRecord& c : columns) {
-            c.width = 80;
-            c.colorBackground = c.colorText = c.colorSelBackground = c.colorSelText = 0xFFFFFFFF;
-        }
-        columns[0].style = QELBOX_MULTILINE;
-        QelBox_ResetContent(control_);
-        ASSERT_EQ(QelBox_SetColumns(control_, 2, columns), 1);
-        edit_ = QelBox_GetHWNDEdit(control_);
-        // A null first cell empties the edit field whatever the edit column.
-        QelBox_AddString_A(control_, nullptr);
-        QelBox_SetText_A(control_, 0, 1, "second");
-        QelBox_AddString_A(control_, "first");
-        QelBox_SetCurSel(control_, 1);
-        EXPECT_EQ(WindowText(edit_), "first");
-        QelBox_SetCurSel(control_, 0);
-        EXPECT_EQ(WindowText(edit_), "");
-        // Only the simple type passes the Enter character on to the field.
-        SendMessageA(edit_, WM_CHAR, 13, 0);
-        EXPECT_EQ(WindowText(edit_), type == QELBOXSTYLE_SIMPLE ? "\r\n" : "");
-    }
 }
 
 } // namespace

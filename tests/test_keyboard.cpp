@@ -1,15 +1,10 @@
 // Keyboard handling of the control window: navigation keys, opening and
-// closing the list, character search and dialog codes.
+// closing the list and character search.
 #include "harness.h"
 
 namespace {
 
 using KeyboardTest = ControlTest;
-
-LRESULT DialogCode(HWND window, UINT message, WPARAM key) {
-    MSG msg = {window, message, key, 0, 0, {0, 0}};
-    return SendMessageA(window, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
-}
 
 TEST_F(KeyboardTest, NavigationKeysMoveAndCommitWithNotification) {
     HWND control = Create(QELBOXSTYLE_DROPDOWNLIST);
@@ -86,62 +81,6 @@ TEST_F(KeyboardTest, CharacterSearchFindsTheNextRowStartingWithTheLetter) {
     EXPECT_EQ(QelBox_GetCurSel(control), 1);                             // wraps to the top
     EXPECT_CODES_AFTER(SendMessageA(control, WM_CHAR, 'q', 0), control); // no match
     EXPECT_EQ(QelBox_GetCurSel(control), 1);
-}
-
-TEST_F(KeyboardTest, DialogCodes) {
-    HWND list = Create(QELBOXSTYLE_DROPDOWNLIST);
-    const LRESULT base = DLGC_WANTARROWS;
-    const LRESULT want = base | DLGC_WANTMESSAGE;
-    EXPECT_EQ(SendMessageA(list, WM_GETDLGCODE, 0, 0), base);
-    EXPECT_EQ(DialogCode(list, WM_KEYDOWN, VK_RETURN), base); // closed
-    EXPECT_EQ(DialogCode(list, WM_KEYDOWN, VK_ESCAPE), base);
-    EXPECT_EQ(DialogCode(list, WM_KEYDOWN, VK_TAB), base);
-    EXPECT_EQ(DialogCode(list, WM_KEYDOWN, VK_NEXT), want);
-    EXPECT_EQ(DialogCode(list, WM_KEYDOWN, VK_DOWN), want);
-    EXPECT_EQ(DialogCode(list, WM_KEYDOWN, VK_F4), want);
-    EXPECT_EQ(DialogCode(list, WM_KEYDOWN, VK_F5), base);
-    EXPECT_EQ(DialogCode(list, WM_CHAR, 'a'), want);
-    EXPECT_EQ(DialogCode(list, WM_CHAR, 13), base);
-    QelBox_SetExtendedUI(list, 1);
-    EXPECT_EQ(DialogCode(list, WM_KEYDOWN, VK_F4), base);
-    AddRows(list, 3);
-    ASSERT_TRUE(Drop(list));
-    EXPECT_EQ(DialogCode(list, WM_KEYDOWN, VK_RETURN), want); // dropped
-    EXPECT_EQ(DialogCode(list, WM_CHAR, 13), want);
-    QelBox_ShowDropDown(list, FALSE);
-
-    // The simple type has an edit field (DLGC_HASSETSEL) and never drops.
-    HWND simple = Create(QELBOXSTYLE_SIMPLE, 0, 2);
-    const LRESULT simpleBase = DLGC_WANTARROWS | DLGC_HASSETSEL;
-    EXPECT_EQ(SendMessageA(simple, WM_GETDLGCODE, 0, 0), simpleBase);
-    EXPECT_EQ(DialogCode(simple, WM_KEYDOWN, VK_F4), simpleBase);
-    EXPECT_EQ(DialogCode(simple, WM_KEYDOWN, VK_RETURN), simpleBase);
-
-    // An edit field wants Down, but leaves Enter to the dialog while closed.
-    HWND edit = QelBox_GetHWNDEdit(Create(QELBOXSTYLE_DROPDOWN, 0, 3));
-    const LRESULT editBase = SendMessageA(edit, WM_GETDLGCODE, 0, 0);
-    EXPECT_EQ(DialogCode(edit, WM_KEYDOWN, VK_DOWN), editBase | DLGC_WANTMESSAGE);
-    EXPECT_EQ(DialogCode(edit, WM_KEYDOWN, VK_RETURN) & DLGC_WANTMESSAGE,
-              editBase & DLGC_WANTMESSAGE);
-}
-
-TEST_F(KeyboardTest, EscapeDuringAMouseOperationOnlyCancelsIt) {
-    // Also in the simple type, which never drops, the control wants Escape
-    // while a mouse operation runs; the drop-down list stays open.
-    for (DWORD type : {QELBOXSTYLE_SIMPLE, QELBOXSTYLE_DROPDOWNLIST}) {
-        HWND control = AddRows(Create(type, 0, static_cast<int>(type) + 1), 3);
-        ASSERT_TRUE(type == QELBOXSTYLE_SIMPLE || Drop(control));
-        HWND list = QelBox_GetHWNDDropDown(control);
-        RECT row;
-        ASSERT_EQ(QelBox_GetItemRect(control, 1, &row), 0);
-        SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(row.left + 5, row.top + 2));
-        EXPECT_EQ(GetCapture(), list);
-        EXPECT_EQ(DialogCode(control, WM_KEYDOWN, VK_ESCAPE),
-                  SendMessageA(control, WM_GETDLGCODE, 0, 0) | DLGC_WANTMESSAGE);
-        Key(control, VK_ESCAPE);
-        EXPECT_EQ(GetCapture(), nullptr);
-        EXPECT_EQ(QelBox_GetDroppedState(control), 1);
-    }
 }
 
 } // namespace

@@ -287,7 +287,12 @@ class RandomTreeTest : public ControlTest {
             EXPECT_EQ(Text(c_, i), m.items[i].text) << "item " << i;
             EXPECT_EQ(QelBox_GetItemLevel(c_, i), m.Level(i)) << "item " << i;
             EXPECT_EQ(QelBox_GetItemData(c_, i), m.items[i].data) << "item " << i;
-            EXPECT_EQ(RelationsOf(c_, i), m.Of(i)) << "item " << i;
+            const Relations r = m.Of(i);
+            EXPECT_EQ(RelationsOf(c_, i), r) << "item " << i;
+            // Outlines the relation rules single out: a top parent that is
+            // not at level 0, and a first dependent more than a level deeper.
+            seen_.topWithoutRoot += r[1] >= 0 && m.Level(r[1]) > 0;
+            seen_.deepDependent += r[2] >= 0 && m.Level(r[2]) > m.Level(i) + 1;
         }
         EXPECT_EQ(QelBox_GetCurSel(c_), m.cur);
         const std::string committed = m.committed < 0 ? "<error>" : m.items[m.committed].text;
@@ -306,6 +311,7 @@ class RandomTreeTest : public ControlTest {
     // How often the sequence reached the interesting cases.
     struct {
         int moves = 0, copies = 0, dependentsDeleted = 0, searchHits = 0, committedSteps = 0;
+        int topWithoutRoot = 0, deepDependent = 0;
     } seen_;
     std::mt19937 rng_{20240611u};
     Model model_;
@@ -342,6 +348,8 @@ TEST_F(RandomTreeTest, ControlFollowsTheModelThroughThousandsOfSteps) {
     EXPECT_GT(seen_.dependentsDeleted, 10);
     EXPECT_GT(seen_.searchHits, 50);
     EXPECT_GT(seen_.committedSteps, 500);
+    EXPECT_GT(seen_.topWithoutRoot, 100);
+    EXPECT_GT(seen_.deepDependent, 100);
     QelBox_SetDeleteCallback(c_, nullptr);
 }
 

@@ -1,6 +1,5 @@
 // Virtual mode: items fetched from the application one at a time, the count
-// and its effects, the refused item-changing calls, and searching and
-// painting through the fetch callback.
+// and its effects, and searching and painting through the fetch callback.
 #include "harness.h"
 #include "pixels.h"
 
@@ -68,34 +67,6 @@ TEST_F(VirtualTest, FetchingCountAndReturnToStoredMode) {
     EXPECT_EQ(QelBox_GetCurSel(c), -1);
     EXPECT_EQ(WindowText(QelBox_GetHWNDEdit(c)), "");
     EXPECT_EQ(QelBox_AddString_A(c, "stored"), 0);
-}
-
-TEST_F(VirtualTest, ItemChangesAreRefusedListWideSettingsWork) {
-    HWND c = CreateVirtual(QELBOXSTYLE_DROPDOWNLIST);
-    HBITMAP bitmap = CreateBitmap(9, 7, 1, 1, nullptr);
-    RowInfo row = {1, 0, 0, 0, 0, 0, nullptr, 0};
-    CellInfo cell = {1, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, 0};
-    DeleteCallbackInfo del = {};
-    const int results[][2] = {
-        {QelBox_AddString_A(c, "x"), -1},         {QelBox_InsertString_A(c, 0, "x"), -1},
-        {QelBox_DeleteString(c, 0), -1},          {QelBox_DeleteDependents(c, 0), -1},
-        {QelBox_CopyItem(c, 0, 1), -1},           {QelBox_MoveItem(c, 0, 2), -1},
-        {QelBox_SetDeleteCallback(c, &del), 0},   {QelBox_SetItemData(c, 0, 5), -1},
-        {QelBox_SetItemStatus(c, 0, 0), 0},       {QelBox_SetItemLevel(c, 1, 2), 0},
-        {QelBox_SetText_A(c, 0, 0, "x"), 0},      {QelBox_SetRowText_A(c, 0, "x"), 0},
-        {QelBox_SortItems(c, -1, 0, nullptr), 0}, {QelBox_SortItemsEx(c, -1, 0, nullptr), 0},
-        {QelBox_SetItemLabel(c, 0, bitmap), 0},   {QelBox_SetItemBitmap(c, 0, bitmap), 0},
-        {QelBox_SetRowInfo(c, &row), 0},          {QelBox_SetCellInfo(c, &cell), 0},
-    };
-    for (const auto& r : results)
-        EXPECT_EQ(r[0], r[1]) << "call " << &r - results;
-    QelBox_ResetContent(c);
-    EXPECT_EQ(QelBox_GetCount(c), kRows);
-    EXPECT_EQ(g_rows[0].itemData, 0u); // the application's records are untouched
-    EXPECT_EQ(g_rows[0].flags | g_rows[1].flags, QELBOX_ITEM_ENABLED);
-    EXPECT_EQ(QelBox_SetItemBitmap(c, -1, bitmap), 1);
-    EXPECT_EQ(QelBox_GetShowBitmaps(c), 1);
-    DeleteObject(bitmap);
 }
 
 TEST_F(VirtualTest, SearchesAndPaintingFetchTheItems) {
