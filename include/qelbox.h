@@ -986,6 +986,7 @@ QELBOXAPI int WINAPI QelBox_GetHeaderButton(HWND control);
 #define QELBOX_SHOWHEADER_NONE 0
 #define QELBOX_SHOWHEADER_RAISED 1
 #define QELBOX_SHOWHEADER_SUNKEN 2
+
 /* Header strip: 0 none (the default), 1 raised headers with the header
    button sunken, 2 every header sunken. Set ignores other values and an
    unchanged one; otherwise it recalculates the layout and repaints. */
@@ -1208,6 +1209,7 @@ QELBOXAPI void WINAPI QelBox_SetShowGrid(HWND control, BOOL show);
 #define QELBOX_GRID_VERTICAL 0
 #define QELBOX_GRID_HORIZONTAL 1
 #define QELBOX_GRID_BOTH 2
+
 /* Grid line style: 0 vertical lines only, 1 horizontal lines only (not in
    the closed control, not with the 3-D look), 2 both (the default); Set
    stores any other value as 2. On a change the list is recalculated and
@@ -1237,6 +1239,7 @@ QELBOXAPI void WINAPI QelBox_SetShowTruncated(HWND control, BOOL show);
 #define QELBOX_SELECTION_ROW 0
 #define QELBOX_SELECTION_CELLS 1
 #define QELBOX_SELECTION_TEXT 2
+
 /* How the highlighted row is painted: 0 (the default) the whole row, the
    label, tree and bitmap area included (not with the 3-D look); 1 its
    cells only; 2 only the text of its first visible column. Set accepts 0,
