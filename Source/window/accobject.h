@@ -13,4 +13,3 @@
 LRESULT AccGetObject(ControlRecord* rec, bool list, WPARAM wParam, LPARAM lParam);
 // True when AccGetObject answers this object id for the window.
 bool AccAnswersObject(bool list, LPARAM objectId);
-
