@@ -24,4 +24,5 @@ ViewHandlers g_view = {
     NoChange,    // closeList
     NoEditText,  // editTextChanged
     NoEditField, // editFieldChanged
+    NoChange,    // recordGone
 };

@@ -79,7 +79,7 @@ int CALLBACK QelBox_FontsEnumProc(const LOGFONTA* font, const TEXTMETRICA*, DWOR
 }
 
 int WINAPI QelBox_Fonts(HWND control, int index, BOOL withBitmaps, HDC device, DWORD filterFlags) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (index < -1 || index >= rec->itemCount) return -1;
     CloseUp(rec, false);
     rec->fontLastIndex = index;

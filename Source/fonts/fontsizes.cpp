@@ -61,8 +61,9 @@ int CALLBACK QelBox_FontsForSizeEnumProc(const LOGFONTA*, const TEXTMETRICA* met
 }
 
 int WINAPI QelBox_FontSizes_A(HWND control, HDC device, const char* faceName) {
+    ENTER_CONTROL(control, 0);
     if (!faceName) return 0;
-    EnumerateFonts(RecordOf(control), device, true, faceName, QelBox_FontsForSizeEnumProc);
+    EnumerateFonts(rec, device, true, faceName, QelBox_FontsForSizeEnumProc);
     return QelBox_GetCount(control) > 0 ? 1 : 0;
 }
 

@@ -26,13 +26,14 @@ void FontChanged(ControlRecord* rec, BOOL redraw) {
 extern "C" {
 
 void WINAPI QelBox_SetColHeaderFont(HWND control, HFONT font, BOOL redraw) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     StoreFont(rec, &rec->colHeaderFont, &rec->colHeaderFontMetrics, font);
     FontChanged(rec, redraw);
 }
 
 HFONT WINAPI QelBox_GetColHeaderFont(HWND control) {
-    return RecordOf(control)->colHeaderFont;
+    ENTER_CONTROL(control, nullptr);
+    return rec->colHeaderFont;
 }
 
 } // extern "C"

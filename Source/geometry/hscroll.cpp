@@ -36,7 +36,7 @@ int SetHorizontalOffsetNotify(ControlRecord* rec, int offset) {
 extern "C" {
 
 int WINAPI QelBox_SetHorizontalExtent(HWND control, int extent) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (extent < 0) return 0;
     if (extent == rec->horizontalExtent) return 1;
     rec->horizontalExtent = extent;
@@ -46,11 +46,12 @@ int WINAPI QelBox_SetHorizontalExtent(HWND control, int extent) {
 }
 
 int WINAPI QelBox_GetHorizontalExtent(HWND control) {
-    return RecordOf(control)->horizontalExtent;
+    ENTER_CONTROL(control, 0);
+    return rec->horizontalExtent;
 }
 
 int WINAPI QelBox_SetHorizontalOffset(HWND control, int offset) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (offset < -1) return 0;
     int w = ListWidth(rec);
     int e = rec->horizontalExtent;
@@ -67,7 +68,8 @@ int WINAPI QelBox_SetHorizontalOffset(HWND control, int offset) {
 }
 
 int WINAPI QelBox_GetHorizontalOffset(HWND control) {
-    return RecordOf(control)->horizontalOffset;
+    ENTER_CONTROL(control, 0);
+    return rec->horizontalOffset;
 }
 
 } // extern "C"

@@ -246,7 +246,7 @@ void ScrollToRow(ControlRecord* rec, int index) {
 extern "C" {
 
 int WINAPI QelBox_GetItemsShown(HWND control) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     bool dropped = rec->hwndDropDown != nullptr;
     if ((!rec->isSimple && rec->fixedItemHeight) || !dropped) {
         if (rec->droppedHeight >= 0) return max(1, rec->droppedHeight);
@@ -271,11 +271,12 @@ int WINAPI QelBox_GetItemsShown(HWND control) {
 }
 
 int WINAPI QelBox_GetTopIndex(HWND control) {
-    return RecordOf(control)->topIndex;
+    ENTER_CONTROL(control, -1);
+    return rec->topIndex;
 }
 
 int WINAPI QelBox_SetTopIndex(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (!IsValidIndex(rec, index)) return -1;
     int maxTop = rec->itemCount - QelBox_GetItemsShown(control);
     int top = min(index, maxTop);
@@ -305,7 +306,7 @@ int WINAPI QelBox_SetTopIndex(HWND control, int index) {
 }
 
 void WINAPI QelBox_MakeRowVisible(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     if (!IsValidIndex(rec, index) || !rec->hwndDropDown) return;
     if (!rec->fixedItemHeight && index >= rec->topIndex) {
         // The number of rows that fit changes with the top row.
@@ -319,32 +320,34 @@ void WINAPI QelBox_MakeRowVisible(HWND control, int index) {
 }
 
 int WINAPI QelBox_GetItemLines(HWND control) {
-    return RecordOf(control)->itemLines;
+    ENTER_CONTROL(control, 0);
+    return rec->itemLines;
 }
 
 int WINAPI QelBox_GetOverheadWidth(HWND control) {
-    return RecordOf(control)->overheadWidth;
+    ENTER_CONTROL(control, 0);
+    return rec->overheadWidth;
 }
 
 int WINAPI QelBox_GetDroppedHeight(HWND control) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     return rec->isSimple ? -1 : rec->droppedHeight;
 }
 
 int WINAPI QelBox_SetDroppedHeight(HWND control, int height) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (rec->isSimple || height == 0) return -1;
     rec->droppedHeight = height;
     return 0;
 }
 
 int WINAPI QelBox_GetDroppedWidth(HWND control) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     return rec->isSimple ? -1 : rec->droppedWidth;
 }
 
 int WINAPI QelBox_SetDroppedWidth(HWND control, int width) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (rec->isSimple) return -1;
     rec->droppedWidth = width;
     return 0;

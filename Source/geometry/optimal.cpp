@@ -120,11 +120,12 @@ int OptimalColumnWidth(ControlRecord* rec, int column, int count) {
 extern "C" {
 
 int WINAPI QelBox_CalcOptimalColumnWidth(HWND control, int column, int count) {
-    return OptimalColumnWidth(RecordOf(control), column, count);
+    ENTER_CONTROL(control, -1);
+    return OptimalColumnWidth(rec, column, count);
 }
 
 void WINAPI QelBox_MakeColumnOptimal(HWND control, int column, int count) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     if (column == -1) {
         for (int c = 0; c < rec->columnCount; ++c)
             QelBox_MakeColumnOptimal(control, c, count);
@@ -138,7 +139,7 @@ void WINAPI QelBox_MakeColumnOptimal(HWND control, int column, int count) {
 }
 
 void WINAPI QelBox_RecalcHorizontalExtent(HWND control, int count) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     const int n = MeasuredRows(rec, count);
     const int last = LastVisiblePosition(rec);
     int extent;

@@ -17,7 +17,7 @@ void Empty(RECT* rect) {
 extern "C" {
 
 int WINAPI QelBox_GetItemRect(HWND control, int index, RECT* rect) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     Empty(rect);
     if (index < -1 || index >= rec->itemCount) return -1;
     if (index == -1) {
@@ -35,7 +35,7 @@ int WINAPI QelBox_GetItemRect(HWND control, int index, RECT* rect) {
 }
 
 RECT* WINAPI QelBox_GetCellRect(HWND control, int index, int column) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, nullptr);
     if (index < 0) index = rec->committedSel;
     if (column < 0) column = rec->caretColumn;
     if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return nullptr;
@@ -50,7 +50,7 @@ RECT* WINAPI QelBox_GetCellRect(HWND control, int index, int column) {
 }
 
 void WINAPI QelBox_GetHeaderRect(HWND control, int column, RECT* rect) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     Empty(rect);
     if (column < -1 || column >= rec->columnCount || !rect) return;
     RECT r = HeaderStripRect(rec);
@@ -65,7 +65,7 @@ void WINAPI QelBox_GetHeaderRect(HWND control, int column, RECT* rect) {
 }
 
 void WINAPI QelBox_GetRowHeaderRect(HWND control, int index, RECT* rect) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     Empty(rect);
     if (!rect || index < -1 || index >= rec->itemCount || !rec->rowHeaderWidth) return;
     RECT r;
@@ -89,7 +89,7 @@ void WINAPI QelBox_GetRowHeaderRect(HWND control, int index, RECT* rect) {
 }
 
 void WINAPI QelBox_GetRowColHeaderRect(HWND control, RECT* rect) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     Empty(rect);
     if (!rect || !rec->showHeader || !rec->rowHeaderWidth) return;
     RECT client;
@@ -99,7 +99,7 @@ void WINAPI QelBox_GetRowColHeaderRect(HWND control, RECT* rect) {
 }
 
 void WINAPI QelBox_GetDropDownButtonRect(HWND control, RECT* rect) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     Empty(rect);
     if (!rect || rec->isSimple) return;
     RECT client;
@@ -109,7 +109,7 @@ void WINAPI QelBox_GetDropDownButtonRect(HWND control, RECT* rect) {
 }
 
 int WINAPI QelBox_GetDroppedControlRect(HWND control, RECT* rect) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     Empty(rect);
     if (!rec->hwndDropDown) return -1;
     if (rect) GetWindowRect(rec->hwndDropDown, rect);
@@ -117,7 +117,7 @@ int WINAPI QelBox_GetDroppedControlRect(HWND control, RECT* rect) {
 }
 
 int WINAPI QelBox_CalcIndexFromPoint(HWND control, POINT* point, int* area) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (area) *area = 0;
     if (!point) return -1;
     if (rec->hwndDropDown) {
@@ -137,13 +137,13 @@ int WINAPI QelBox_CalcIndexFromPoint(HWND control, POINT* point, int* area) {
 }
 
 int WINAPI QelBox_GetItemHeight(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (index < -1 || index >= rec->itemCount) return -1;
     return index == -1 ? EditAreaHeight(rec) : RowHeight(rec, index);
 }
 
 int WINAPI QelBox_SetItemLines(HWND control, int lines) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (lines < 1) return 0;
     if (lines == rec->itemLines) return 1;
     rec->itemLines = lines;
@@ -153,7 +153,7 @@ int WINAPI QelBox_SetItemLines(HWND control, int lines) {
 }
 
 void WINAPI QelBox_MakeColumnVisible(HWND control, int column) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     if (!IsValidColumn(rec, column)) return;
     if (rec->itemCount == 0) {
         SetHorizontalOffsetNotify(rec, 0);
@@ -181,22 +181,24 @@ void WINAPI QelBox_MakeColumnVisible(HWND control, int column) {
 }
 
 int WINAPI QelBox_GetDropDownPosition(HWND control) {
-    return RecordOf(control)->dropDownPosition;
+    ENTER_CONTROL(control, 0);
+    return rec->dropDownPosition;
 }
 
 void WINAPI QelBox_SetDropDownPosition(HWND control, int position) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     g_view.closeList(rec);
     if ((ControlStyle(rec) & QELBOXSTYLE_TYPEMASK) == QELBOXSTYLE_DROPDOWNLIST)
         rec->dropDownPosition = position;
 }
 
 int WINAPI QelBox_GetDisableNoScroll(HWND control) {
+    ENTER_CONTROL(control, 0);
     return (GetWindowLongA(control, GWL_STYLE) >> 14) & 1;
 }
 
 void WINAPI QelBox_SetDisableNoScroll(HWND control, BOOL disable) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     g_view.closeList(rec);
     LONG style = GetWindowLongA(control, GWL_STYLE);
     bool current = (style & QELBOXSTYLE_DISABLENOSCROLL) != 0;
@@ -208,11 +210,12 @@ void WINAPI QelBox_SetDisableNoScroll(HWND control, BOOL disable) {
 }
 
 int WINAPI QelBox_GetOpenEnded(HWND control) {
-    return RecordOf(control)->openEnded;
+    ENTER_CONTROL(control, 0);
+    return rec->openEnded;
 }
 
 void WINAPI QelBox_SetOpenEnded(HWND control, int enable) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     rec->openEnded = enable != 0;
     RecalcLayout(rec);
     RepaintAll(rec);

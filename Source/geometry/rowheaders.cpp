@@ -74,17 +74,18 @@ void InvalidateCorner(ControlRecord* rec) {
 extern "C" {
 
 void WINAPI QelBox_SetRowHeaderFont(HWND control, HFONT font, BOOL redraw) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     StoreFont(rec, &rec->rowHeaderFont, &rec->rowHeaderFontMetrics, font);
     FontChanged(rec, redraw);
 }
 
 HFONT WINAPI QelBox_GetRowHeaderFont(HWND control) {
-    return RecordOf(control)->rowHeaderFont;
+    ENTER_CONTROL(control, nullptr);
+    return rec->rowHeaderFont;
 }
 
 void WINAPI QelBox_SetShowRowHeader(HWND control, int mode) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     if (mode < 0 || mode > 6) return;
     int width = mode == 0 ? 0 : 4 * rec->charWidth;
     if (width == rec->rowHeaderWidth && mode == rec->showRowHeader) return;
@@ -95,11 +96,12 @@ void WINAPI QelBox_SetShowRowHeader(HWND control, int mode) {
 }
 
 int WINAPI QelBox_GetShowRowHeader(HWND control) {
-    return RecordOf(control)->showRowHeader;
+    ENTER_CONTROL(control, 0);
+    return rec->showRowHeader;
 }
 
 void WINAPI QelBox_SetRowHeaderWidth(HWND control, int width) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     if (width < 0 || width == rec->rowHeaderWidth) return;
     rec->rowHeaderWidth = width;
     RecalcLayout(rec);
@@ -107,22 +109,24 @@ void WINAPI QelBox_SetRowHeaderWidth(HWND control, int width) {
 }
 
 int WINAPI QelBox_GetRowHeaderWidth(HWND control) {
-    return RecordOf(control)->rowHeaderWidth;
+    ENTER_CONTROL(control, 0);
+    return rec->rowHeaderWidth;
 }
 
 void WINAPI QelBox_SetRowHeaderStyle(HWND control, int style) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     rec->rowHeaderStyle = style;
     InvalidateRowHeaders(rec, 0, true);
     RecalcLayout(rec);
 }
 
 int WINAPI QelBox_GetRowHeaderStyle(HWND control) {
-    return RecordOf(control)->rowHeaderStyle;
+    ENTER_CONTROL(control, 0);
+    return rec->rowHeaderStyle;
 }
 
 int WINAPI QelBox_CalcOptimalRowHeaderWidth(HWND control, int count) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (!rec->rowHeaderWidth) return 0;
     const int n = MeasuredRows(rec, count);
     HDC dc = GetDC(control);
@@ -148,7 +152,7 @@ int WINAPI QelBox_CalcOptimalRowHeaderWidth(HWND control, int count) {
 }
 
 int WINAPI QelBox_SetRowColText_A(HWND control, const char* text) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     // A null text removes the corner text.
     char* copy = nullptr;
     if (text) {
@@ -162,7 +166,7 @@ int WINAPI QelBox_SetRowColText_A(HWND control, const char* text) {
 }
 
 int WINAPI QelBox_GetRowColText_A(HWND control, char* buffer, int size) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (!buffer || size <= 0) return 0;
     buffer[0] = 0;
     if (rec->rowColText) lstrcpynA(buffer, rec->rowColText, size);
@@ -170,12 +174,13 @@ int WINAPI QelBox_GetRowColText_A(HWND control, char* buffer, int size) {
 }
 
 int WINAPI QelBox_GetRowColTextLength(HWND control) {
-    const char* text = RecordOf(control)->rowColText;
+    ENTER_CONTROL(control, 0);
+    const char* text = rec->rowColText;
     return text ? lstrlenA(text) : 0;
 }
 
 void WINAPI QelBox_SetRowColBitmap(HWND control, HBITMAP bitmap) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     const LONG oldHeight = rec->rowColBitmapInfo.bmHeight;
     // A handle that is no bitmap counts as none.
     if (!QueryBitmap(bitmap, &rec->rowColBitmapInfo)) bitmap = nullptr;
@@ -190,31 +195,34 @@ void WINAPI QelBox_SetRowColBitmap(HWND control, HBITMAP bitmap) {
 }
 
 HBITMAP WINAPI QelBox_GetRowColBitmap(HWND control) {
-    return RecordOf(control)->rowColBitmap;
+    ENTER_CONTROL(control, nullptr);
+    return rec->rowColBitmap;
 }
 
 void WINAPI QelBox_SetRowColBitmapStyle(HWND control, int style) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     rec->rowColBitmapStyle = style;
     InvalidateCorner(rec);
 }
 
 int WINAPI QelBox_GetRowColBitmapStyle(HWND control) {
-    return RecordOf(control)->rowColBitmapStyle;
+    ENTER_CONTROL(control, 0);
+    return rec->rowColBitmapStyle;
 }
 
 void WINAPI QelBox_SetRowColHeaderStyle(HWND control, int style) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     rec->rowColHeaderStyle = style;
     InvalidateCorner(rec);
 }
 
 int WINAPI QelBox_GetRowColHeaderStyle(HWND control) {
-    return RecordOf(control)->rowColHeaderStyle;
+    ENTER_CONTROL(control, 0);
+    return rec->rowColHeaderStyle;
 }
 
 void WINAPI QelBox_SetRowColHeaderButton(HWND control, BOOL pressed) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     const int value = pressed ? 1 : 0;
     if (value == rec->rowColHeaderButton) return;
     rec->rowColHeaderButton = value;
@@ -222,11 +230,12 @@ void WINAPI QelBox_SetRowColHeaderButton(HWND control, BOOL pressed) {
 }
 
 int WINAPI QelBox_GetRowColHeaderButton(HWND control) {
-    return RecordOf(control)->rowColHeaderButton;
+    ENTER_CONTROL(control, 0);
+    return rec->rowColHeaderButton;
 }
 
 void WINAPI QelBox_SetShowRowColHeaderButton(HWND control, BOOL show) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     const int value = show ? 1 : 0;
     if (value == rec->showRowColHeaderButton) return;
     rec->showRowColHeaderButton = value;
@@ -234,7 +243,8 @@ void WINAPI QelBox_SetShowRowColHeaderButton(HWND control, BOOL show) {
 }
 
 int WINAPI QelBox_GetShowRowColHeaderButton(HWND control) {
-    return RecordOf(control)->showRowColHeaderButton;
+    ENTER_CONTROL(control, 0);
+    return rec->showRowColHeaderButton;
 }
 
 } // extern "C"

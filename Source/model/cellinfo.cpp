@@ -59,7 +59,7 @@ int SetCellBitmapPrototype(ControlRecord* rec, HBITMAP bitmap) {
 extern "C" {
 
 int WINAPI QelBox_GetCellInfo(HWND control, CellInfo* info) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (!info || info->version != 1 || !IsValidIndex(rec, info->index) ||
         !IsValidColumn(rec, info->column))
         return 0;
@@ -72,7 +72,7 @@ int WINAPI QelBox_GetCellInfo(HWND control, CellInfo* info) {
 }
 
 int WINAPI QelBox_SetCellInfo(HWND control, const CellInfo* info) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (!info || info->version != 1 || info->index < -1 || info->index >= rec->itemCount) return 0;
     if (info->index == -1) return SetCellBitmapPrototype(rec, info->bitmap);
     if (!IsValidColumn(rec, info->column) || IsVirtual(rec)) return 0;

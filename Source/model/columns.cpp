@@ -131,7 +131,7 @@ void FreeColumns(ControlRecord* rec) {
 extern "C" {
 
 int WINAPI QelBox_SetColumns(HWND control, int count, const ColumnRecord* columns) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (count < 0) return 0;
     ColumnRecord fallback = DefaultColumn();
     if (count == 0) {
@@ -169,7 +169,7 @@ int WINAPI QelBox_SetColumns(HWND control, int count, const ColumnRecord* column
 }
 
 int WINAPI QelBox_SetHeader_A(HWND control, int column, const char* text) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (!IsValidColumn(rec, column)) return 0;
     // A null text clears the header.
     char* copy = nullptr;
@@ -183,7 +183,7 @@ int WINAPI QelBox_SetHeader_A(HWND control, int column, const char* text) {
 }
 
 int WINAPI QelBox_GetHeader_A(HWND control, int column, char* buffer, int size) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (buffer && size > 0) buffer[0] = 0;
     if (!IsValidColumn(rec, column) || !buffer) return -1;
     // A buffer without room (size 0 or less) receives nothing.
@@ -194,14 +194,14 @@ int WINAPI QelBox_GetHeader_A(HWND control, int column, char* buffer, int size) 
 }
 
 int WINAPI QelBox_GetHeaderLength(HWND control, int column) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (!IsValidColumn(rec, column)) return -1;
     const char* text = ColumnHeaderText(rec, column);
     return text ? lstrlenA(text) : 0;
 }
 
 int WINAPI QelBox_SetHeaderButton(HWND control, int column) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (column < -1 || column >= rec->columnCount) return 0;
     if (column == rec->headerButton) return 1;
     rec->headerButton = column;
@@ -210,7 +210,7 @@ int WINAPI QelBox_SetHeaderButton(HWND control, int column) {
 }
 
 void WINAPI QelBox_SetShowHeader(HWND control, int mode) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     if (mode < 0 || mode > 2 || mode == rec->showHeader) return;
     rec->showHeader = mode;
     g_view.layoutChanged(rec);
@@ -218,11 +218,12 @@ void WINAPI QelBox_SetShowHeader(HWND control, int mode) {
 }
 
 int WINAPI QelBox_GetShowHeader(HWND control) {
-    return RecordOf(control)->showHeader;
+    ENTER_CONTROL(control, 0);
+    return rec->showHeader;
 }
 
 int WINAPI QelBox_GetColumns(HWND control, ColumnRecord** out) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (!out) return rec->columnCount;
     ColumnRecord* copy =
         static_cast<ColumnRecord*>(QelMalloc(sizeof(ColumnRecord) * rec->columnCount));
@@ -235,7 +236,8 @@ int WINAPI QelBox_GetColumns(HWND control, ColumnRecord** out) {
 }
 
 int WINAPI QelBox_GetHeaderButton(HWND control) {
-    return RecordOf(control)->headerButton;
+    ENTER_CONTROL(control, -1);
+    return rec->headerButton;
 }
 
 } // extern "C"

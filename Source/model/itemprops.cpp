@@ -70,7 +70,7 @@ RowInfoBlock DefaultRowInfo() {
 extern "C" {
 
 QelData WINAPI QelBox_GetItemData(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, static_cast<QelData>(-1));
     // All bits set for a bad index: 0xFFFFFFFF, and its 64-bit widening.
     if (!IsValidIndex(rec, index)) return static_cast<QelData>(-1);
     QelData data = GetItem(rec, index)->itemData;
@@ -79,7 +79,7 @@ QelData WINAPI QelBox_GetItemData(HWND control, int index) {
 }
 
 int WINAPI QelBox_SetItemData(HWND control, int index, QelData value) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
     GetItem(rec, index)->itemData = value;
     ReleaseItem(rec);
@@ -87,7 +87,7 @@ int WINAPI QelBox_SetItemData(HWND control, int index, QelData value) {
 }
 
 int WINAPI QelBox_GetItemStatus(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (!IsValidIndex(rec, index)) return 0;
     int enabled = (GetItem(rec, index)->flags & QELBOX_ITEM_ENABLED) ? 1 : 0;
     ReleaseItem(rec);
@@ -95,7 +95,7 @@ int WINAPI QelBox_GetItemStatus(HWND control, int index) {
 }
 
 int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return 0;
     ItemRecord* item = GetItem(rec, index);
     DWORD flags =
@@ -108,23 +108,27 @@ int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled) {
 }
 
 HBITMAP WINAPI QelBox_GetItemLabel(HWND control, int index) {
+    ENTER_CONTROL(control, nullptr);
     return GetItemPicture(control, index, true);
 }
 
 int WINAPI QelBox_SetItemLabel(HWND control, int index, HBITMAP bitmap) {
+    ENTER_CONTROL(control, 0);
     return SetItemPicture(control, index, bitmap, true);
 }
 
 HBITMAP WINAPI QelBox_GetItemBitmap(HWND control, int index) {
+    ENTER_CONTROL(control, nullptr);
     return GetItemPicture(control, index, false);
 }
 
 int WINAPI QelBox_SetItemBitmap(HWND control, int index, HBITMAP bitmap) {
+    ENTER_CONTROL(control, 0);
     return SetItemPicture(control, index, bitmap, false);
 }
 
 int WINAPI QelBox_GetTextLength(HWND control, int index, int column) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     index = ResolveTextIndex(rec, index);
     if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return -1;
     const char* text = GetItem(rec, index)->cells[column];
@@ -134,7 +138,7 @@ int WINAPI QelBox_GetTextLength(HWND control, int index, int column) {
 }
 
 int WINAPI QelBox_GetText_A(HWND control, int index, int column, char* buffer) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (buffer) buffer[0] = 0;
     index = ResolveTextIndex(rec, index);
     if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column) || !buffer) return -1;
@@ -144,7 +148,7 @@ int WINAPI QelBox_GetText_A(HWND control, int index, int column, char* buffer) {
 }
 
 int WINAPI QelBox_SetText_A(HWND control, int index, int column, const char* text) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (IsVirtual(rec) || !IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return 0;
     char* copy = nullptr;
     if (text) {
@@ -160,7 +164,7 @@ int WINAPI QelBox_SetText_A(HWND control, int index, int column, const char* tex
 }
 
 int WINAPI QelBox_GetRowTextLength(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (!IsValidIndex(rec, index)) return -1;
     const char* text = GetItem(rec, index)->rowText;
     int length = text ? lstrlenA(text) : 0;
@@ -169,7 +173,7 @@ int WINAPI QelBox_GetRowTextLength(HWND control, int index) {
 }
 
 int WINAPI QelBox_GetRowText_A(HWND control, int index, char* buffer) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (buffer) buffer[0] = 0;
     if (!IsValidIndex(rec, index) || !buffer) return -1;
     int length = CopyItemText(GetItem(rec, index)->rowText, buffer);
@@ -178,7 +182,7 @@ int WINAPI QelBox_GetRowText_A(HWND control, int index, char* buffer) {
 }
 
 int WINAPI QelBox_SetRowText_A(HWND control, int index, const char* text) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return 0;
     char* copy = nullptr;
     if (text) {
@@ -194,7 +198,7 @@ int WINAPI QelBox_SetRowText_A(HWND control, int index, const char* text) {
 }
 
 int WINAPI QelBox_GetRowInfo(HWND control, RowInfo* info) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (!info || info->version != 1 || !IsValidIndex(rec, info->index)) return 0;
     const RowInfoBlock* block = GetItem(rec, info->index)->rowInfo;
     RowInfoBlock values = block ? *block : DefaultRowInfo();
@@ -209,7 +213,7 @@ int WINAPI QelBox_GetRowInfo(HWND control, RowInfo* info) {
 }
 
 int WINAPI QelBox_SetRowInfo(HWND control, const RowInfo* info) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (!info || info->version != 1 || info->index < -1 || info->index >= rec->itemCount) return 0;
     BITMAP described;
     if (!DescribeBitmap(info->bitmap, &described)) return 0;

@@ -23,11 +23,12 @@ void SetCommittedSel(ControlRecord* rec, int index, bool notify) {
 extern "C" {
 
 int WINAPI QelBox_GetCurSel(HWND control) {
-    return RecordOf(control)->curSel;
+    ENTER_CONTROL(control, -1);
+    return rec->curSel;
 }
 
 int WINAPI QelBox_SetCurSel(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (index < -1 || index >= rec->itemCount) return -1;
     SetHighlight(rec, index);
     SetCommittedSel(rec, index, true);
@@ -35,11 +36,13 @@ int WINAPI QelBox_SetCurSel(HWND control, int index) {
 }
 
 int WINAPI QelBox_GetCursorSelect(HWND control) {
-    return RecordOf(control)->cursorSelect;
+    ENTER_CONTROL(control, 0);
+    return rec->cursorSelect;
 }
 
 void WINAPI QelBox_SetCursorSelect(HWND control, BOOL value) {
-    RecordOf(control)->cursorSelect = value;
+    ENTER_CONTROL(control, );
+    rec->cursorSelect = value;
 }
 
 } // extern "C"

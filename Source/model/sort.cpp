@@ -133,31 +133,35 @@ extern "C" {
 
 int WINAPI QelBox_DefaultCompareProc(HWND control, const char* text1, const char* text2,
                                      QelData data1, QelData data2) {
+    ENTER_CONTROL(control, 0);
     (void)data1;
     (void)data2;
     if (!text1 || !text2) return -2;
     // CompareStringA answers 1, 2 or 3 for less, equal and greater, 0 on
     // failure.
-    return CompareStringA(RecordOf(control)->locale, 0, text1, -1, text2, -1) - 2;
+    return CompareStringA(rec->locale, 0, text1, -1, text2, -1) - 2;
 }
 
 int WINAPI QelBox_SortItems(HWND control, int parent, int column, QELBOX_COMPAREPROC compare) {
+    ENTER_CONTROL(control, 0);
     const Comparison comparison = {compare ? compare : QelBox_DefaultCompareProc, nullptr};
     return Sort(control, parent, column, comparison);
 }
 
 int WINAPI QelBox_SortItemsEx(HWND control, int parent, int column, QELBOX_COMPAREEXPROC compare) {
+    ENTER_CONTROL(control, 0);
     Comparison comparison = {nullptr, compare};
     if (!compare) comparison.plain = QelBox_DefaultCompareProc;
     return Sort(control, parent, column, comparison);
 }
 
 LCID WINAPI QelBox_GetLocale(HWND control) {
-    return RecordOf(control)->locale;
+    ENTER_CONTROL(control, 0);
+    return rec->locale;
 }
 
 LCID WINAPI QelBox_SetLocale(HWND control, LCID locale) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     const LCID previous = rec->locale;
     rec->locale = locale;
     return previous;

@@ -98,7 +98,7 @@ void DeleteQuietly(ControlRecord* rec, int index) {
 extern "C" {
 
 int WINAPI QelBox_SetItemLevel(HWND control, int index, int level) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (IsVirtual(rec)) return 0;
     // The level field holds 0..63: deeper levels are kept at the deepest.
     level = min(max(level, 0), QELBOX_MAXLEVEL);
@@ -114,28 +114,33 @@ int WINAPI QelBox_SetItemLevel(HWND control, int index, int level) {
     if (level > rec->maxLevel) {
         // A deeper tree widens the tree area, which moves every column.
         rec->maxLevel = level;
+        // The overhead-width notification may destroy the control.
         g_view.indentChanged(rec);
+        if (Died(rec)) return 0;
         g_view.headerChanged(rec);
         if (rec->columnCount > 1) g_view.rowsChanged(rec, 0, true);
     }
+    // Rows may have gone meanwhile: only a row still there is redrawn.
+    if (!IsValidIndex(rec, index)) return 1;
     if (CanDraw(rec)) InvalidateLevelChange(rec, index, oldLevel, level);
     return 1;
 }
 
 int WINAPI QelBox_DeleteDependents(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
     g_view.closeList(rec);
     const int level = ItemLevel(rec, index);
     while (index + 1 < rec->itemCount && ItemLevel(rec, index + 1) > level)
-        DeleteItemRecord(rec, index + 1);
-    g_view.rowsChanged(rec, index, true);
+        if (!DeleteItemRecord(rec, index + 1)) return -1;
+    // The delete callback may have taken rows away, the item itself too.
+    g_view.rowsChanged(rec, min(index, max(rec->itemCount - 1, 0)), true);
     g_view.layoutChanged(rec);
     return rec->itemCount;
 }
 
 int WINAPI QelBox_CopyItem(HWND control, int from, int to) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (IsVirtual(rec) || !IsValidIndex(rec, from)) return -1;
     g_view.closeList(rec);
     bool complete;
@@ -143,7 +148,7 @@ int WINAPI QelBox_CopyItem(HWND control, int from, int to) {
 }
 
 int WINAPI QelBox_MoveItem(HWND control, int from, int to) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (IsVirtual(rec) || !IsValidIndex(rec, from)) return -1;
     g_view.closeList(rec);
     bool complete;

@@ -9,7 +9,7 @@ extern "C" {
 
 int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
                                     QELBOX_RELEASEPROC release, QelData value) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (rec->items) return 0;
     g_view.closeList(rec);
     // The item fetched under the old callbacks is forgotten, not released:
@@ -31,7 +31,7 @@ int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
 }
 
 int WINAPI QelBox_VirtualCount(HWND control, int count) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (!IsVirtual(rec) || count < 0) return 0;
     g_view.closeList(rec);
     QelBox_SetTopIndex(control, 0);
@@ -47,7 +47,7 @@ int WINAPI QelBox_VirtualCount(HWND control, int count) {
 }
 
 int WINAPI QelBox_VirtualItemChanged(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (!IsVirtual(rec)) return 0;
     // The application may have changed the record it handed over last:
     // give it back even when the index is refused.

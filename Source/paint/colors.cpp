@@ -22,11 +22,12 @@ void RefreshBackgroundBrush(ControlRecord* rec) {
 extern "C" {
 
 void WINAPI QelBox_GetCtlColors(HWND control, CtlColors* colors) {
-    if (colors) *colors = RecordOf(control)->colors;
+    ENTER_CONTROL(control, );
+    if (colors) *colors = rec->colors;
 }
 
 void WINAPI QelBox_SetCtlColors(HWND control, const CtlColors* colors) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     if (!colors) return;
     rec->colors = *colors;
     RepaintAll(rec);

@@ -32,7 +32,7 @@ void SwapDefaultRowColors(ControlRecord* rec, bool on) {
 extern "C" {
 
 int WINAPI QelBox_SetDrawInfoCallback(HWND control, const DrawInfoCallbackInfo* info) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     rec->drawInfoCallback = nullptr;
     rec->drawInfoUserData = 0;
     if (info) {
@@ -43,11 +43,12 @@ int WINAPI QelBox_SetDrawInfoCallback(HWND control, const DrawInfoCallbackInfo* 
 }
 
 int WINAPI QelBox_GetShowGrid(HWND control) {
-    return RecordOf(control)->showGrid;
+    ENTER_CONTROL(control, 0);
+    return rec->showGrid;
 }
 
 void WINAPI QelBox_SetShowGrid(HWND control, BOOL show) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     if (rec->showGrid == Flag(show)) return;
     rec->showGrid = Flag(show);
     RecalcLayout(rec);
@@ -55,11 +56,12 @@ void WINAPI QelBox_SetShowGrid(HWND control, BOOL show) {
 }
 
 int WINAPI QelBox_GetGridStyle(HWND control) {
-    return RecordOf(control)->gridStyle;
+    ENTER_CONTROL(control, 0);
+    return rec->gridStyle;
 }
 
 void WINAPI QelBox_SetGridStyle(HWND control, int style) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     if (style != 0 && style != 1) style = 2;
     if (rec->gridStyle == style) return;
     rec->gridStyle = style;
@@ -70,11 +72,12 @@ void WINAPI QelBox_SetGridStyle(HWND control, int style) {
 }
 
 int WINAPI QelBox_GetShow3D(HWND control) {
-    return RecordOf(control)->show3D;
+    ENTER_CONTROL(control, 0);
+    return rec->show3D;
 }
 
 void WINAPI QelBox_SetShow3D(HWND control, BOOL show) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     if (rec->show3D == Flag(show)) return;
     rec->show3D = Flag(show);
     SwapDefaultRowColors(rec, rec->show3D != 0);
@@ -83,11 +86,12 @@ void WINAPI QelBox_SetShow3D(HWND control, BOOL show) {
 }
 
 int WINAPI QelBox_GetShowTreeLines(HWND control) {
-    return RecordOf(control)->showTreeLines;
+    ENTER_CONTROL(control, 0);
+    return rec->showTreeLines;
 }
 
 void WINAPI QelBox_SetShowTreeLines(HWND control, BOOL show) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     if (rec->showTreeLines == Flag(show)) return;
     rec->showTreeLines = Flag(show);
     UpdateOverheadWidth(rec);
@@ -96,33 +100,37 @@ void WINAPI QelBox_SetShowTreeLines(HWND control, BOOL show) {
 }
 
 int WINAPI QelBox_GetShowTruncated(HWND control) {
-    return RecordOf(control)->showTruncated;
+    ENTER_CONTROL(control, 0);
+    return rec->showTruncated;
 }
 
 void WINAPI QelBox_SetShowTruncated(HWND control, BOOL show) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     if (rec->showTruncated == Flag(show)) return;
     rec->showTruncated = Flag(show);
     InvalidateItemCells(rec, 0, true);
 }
 
 int WINAPI QelBox_GetSelectionStyle(HWND control) {
-    return RecordOf(control)->selectionStyle;
+    ENTER_CONTROL(control, 0);
+    return rec->selectionStyle;
 }
 
 void WINAPI QelBox_SetSelectionStyle(HWND control, int style) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, );
     if (style < 0 || style > 2 || style == rec->selectionStyle) return;
     rec->selectionStyle = style;
     InvalidateItemCells(rec, 0, true);
 }
 
 int WINAPI QelBox_GetShowBitmaps(HWND control) {
-    return RecordOf(control)->showBitmaps;
+    ENTER_CONTROL(control, 0);
+    return rec->showBitmaps;
 }
 
 int WINAPI QelBox_GetShowLabels(HWND control) {
-    return RecordOf(control)->showLabels;
+    ENTER_CONTROL(control, 0);
+    return rec->showLabels;
 }
 
 } // extern "C"

@@ -19,10 +19,12 @@ int Height(const RECT& r) {
 } // namespace
 
 void CloseUp(ControlRecord* rec, bool commit) {
-    if (!rec->isSimple && rec->hwndDropDown) {
+    if (!rec->isSimple && rec->hwndDropDown && !rec->listClosing) {
         rec->cancelModeSeen = 0;
         Notify(rec, commit ? QELBOXN_CLOSEUPOK : QELBOXN_CLOSEUPCANCEL);
-        if (!rec->cancelModeSeen) QelBox_ShowDropDown(rec->hwndControl, FALSE);
+        if (Died(rec)) return;
+        if (!rec->cancelModeSeen) DestroyDropDown(rec);
+        if (Died(rec)) return;
     }
     if (commit)
         SetCommittedSel(rec, rec->curSel, true);
@@ -35,6 +37,14 @@ void ShowOrClose(ControlRecord* rec, bool show, bool commit) {
         QelBox_ShowDropDown(rec->hwndControl, TRUE);
     else
         CloseUp(rec, commit);
+}
+
+void DestroyDropDown(ControlRecord* rec) {
+    if (rec->isSimple || !rec->hwndDropDown || rec->listClosing) return;
+    rec->listClosing = 1;
+    DestroyWindow(rec->hwndDropDown);
+    rec->listClosing = 0;
+    rec->hwndDropDown = nullptr;
 }
 
 bool CreateSimpleList(ControlRecord* rec) {
@@ -56,17 +66,17 @@ bool CreateSimpleList(ControlRecord* rec) {
 extern "C" {
 
 int WINAPI QelBox_ShowDropDown(HWND control, BOOL show) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (rec->isSimple) return 0;
     if ((rec->hwndDropDown != nullptr) == (show != 0)) return 1;
     if (show && rec->itemCount < 1) return 0;
     rec->cancelModeSeen = 0;
     if (!show) {
-        DestroyWindow(rec->hwndDropDown);
-        rec->hwndDropDown = nullptr;
+        DestroyDropDown(rec);
         return 1;
     }
     Notify(rec, QELBOXN_DROPDOWN);
+    if (Died(rec)) return -1;
     if (rec->cancelModeSeen) return 1;
     HWND focus = GetFocus();
     if (!focus || (focus != control && focus != rec->hwndEdit)) SetFocus(control);
@@ -80,6 +90,8 @@ int WINAPI QelBox_ShowDropDown(HWND control, BOOL show) {
     HWND list =
         CreateWindowExA(WS_EX_TOOLWINDOW, QELBOX_DROPDOWNCLASSNAME, "", style, r.left, r.top,
                         Width(r) - 1, Height(r), GetDesktopWindow(), nullptr, g_module.module, rec);
+    // The list's opening notification may have destroyed the control.
+    if (Died(rec)) return -1;
     rec->hwndDropDown = list;
     if (!list) {
         ReportError("QelBox", __LINE__, "Couldn't create dropdown control");
@@ -93,11 +105,13 @@ int WINAPI QelBox_ShowDropDown(HWND control, BOOL show) {
 }
 
 int WINAPI QelBox_GetDroppedState(HWND control) {
-    return RecordOf(control)->hwndDropDown ? 1 : 0;
+    ENTER_CONTROL(control, 0);
+    return rec->hwndDropDown ? 1 : 0;
 }
 
 HWND WINAPI QelBox_GetHWNDDropDown(HWND control) {
-    return RecordOf(control)->hwndDropDown;
+    ENTER_CONTROL(control, nullptr);
+    return rec->hwndDropDown;
 }
 
 } // extern "C"

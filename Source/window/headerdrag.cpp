@@ -271,7 +271,8 @@ void DropColumn(ControlRecord* rec, int x) {
 }
 
 extern "C" void CALLBACK QelBox_HeaderScrollTimerProc(HWND control, UINT, UINT_PTR, DWORD) {
-    ControlRecord* rec = RecordOf(control);
+    // A timer of a window that is not a live control of ours is ignored.
+    ENTER_CONTROL(control, );
     RECT display = ClosedDisplayRect(rec);
     const int step = max(Width(display) / 8, 20);
     int offset = rec->horizontalOffset + (rec->autoScrollLeft ? -step : step);
@@ -292,27 +293,33 @@ extern "C" void CALLBACK QelBox_HeaderScrollTimerProc(HWND control, UINT, UINT_P
 extern "C" {
 
 int WINAPI QelBox_GetDragType(HWND control) {
-    return RecordOf(control)->dragType;
+    ENTER_CONTROL(control, 0);
+    return rec->dragType;
 }
 
 void WINAPI QelBox_SetDragType(HWND control, int value) {
-    RecordOf(control)->dragType = value == 1 ? 1 : 0;
+    ENTER_CONTROL(control, );
+    rec->dragType = value == 1 ? 1 : 0;
 }
 
 int WINAPI QelBox_GetResizeHeader(HWND control) {
-    return RecordOf(control)->resizeHeader;
+    ENTER_CONTROL(control, 0);
+    return rec->resizeHeader;
 }
 
 void WINAPI QelBox_SetResizeHeader(HWND control, BOOL value) {
-    RecordOf(control)->resizeHeader = value != 0;
+    ENTER_CONTROL(control, );
+    rec->resizeHeader = value != 0;
 }
 
 int WINAPI QelBox_GetReorderColumns(HWND control) {
-    return RecordOf(control)->reorderColumns;
+    ENTER_CONTROL(control, 0);
+    return rec->reorderColumns;
 }
 
 void WINAPI QelBox_SetReorderColumns(HWND control, BOOL value) {
-    RecordOf(control)->reorderColumns = value != 0;
+    ENTER_CONTROL(control, );
+    rec->reorderColumns = value != 0;
 }
 
 } // extern "C"

@@ -110,27 +110,17 @@ void OnDestroy(ControlRecord* rec) {
     if (GetPropA(rec->hwndControl, kControlProperty)) InterlockedDecrement(&g_module.liveControls);
     StopAutoScrollTimer(rec);
     CloseUp(rec, false);
+    if (Died(rec)) return;
+    // A close-up handler may have kept the popup open: it goes now, since
+    // it must not outlive the record it shows.
+    DestroyDropDown(rec);
     ClearItems(rec);
+    if (Died(rec)) return;
     if (rec->hwndEdit) DestroyWindow(rec->hwndEdit);
-    if (rec->fontBitmapTrueType) {
-        DeleteObject(rec->fontBitmapTrueType);
-        GdiDeleted();
-        rec->fontBitmapTrueType = nullptr;
-    }
-    if (rec->fontBitmapDevice) {
-        DeleteObject(rec->fontBitmapDevice);
-        GdiDeleted();
-        rec->fontBitmapDevice = nullptr;
-    }
-    if (rec->backgroundBrush) {
-        DeleteObject(rec->backgroundBrush);
-        GdiDeleted();
-        rec->backgroundBrush = nullptr;
-    }
-    FreeColumns(rec);
-    QelFree(rec->rowColText);
-    rec->rowColText = nullptr;
     RemovePropA(rec->hwndControl, kControlProperty);
+    // The columns, strings and GDI objects stay until the record itself goes
+    // (ReleaseOwned), so that a call still in progress on this control finds
+    // a complete record.
 }
 
 void OnSize(ControlRecord* rec, WPARAM type, LPARAM size) {
@@ -229,11 +219,38 @@ LRESULT DefaultProcessing(ControlRecord* rec, HWND window, UINT message, WPARAM 
                           LPARAM lParam) {
     if (rec->hwndEdit && (message == WM_SETTEXT || message == WM_PASTE || message == WM_UNDO))
         SendMessageA(rec->hwndEdit, message, wParam, lParam);
-    if (message == WM_NCDESTROY) FreeRecord(window, rec);
+    if (message == WM_NCDESTROY) {
+        // From here on no callback reaches the application.
+        rec->deleteCallback = nullptr;
+        rec->drawInfoCallback = nullptr;
+        RecordWindowGone(window, rec);
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
 } // namespace
+
+void ReleaseOwned(ControlRecord* rec) {
+    DiscardItems(rec);
+    if (rec->fontBitmapTrueType) {
+        DeleteObject(rec->fontBitmapTrueType);
+        GdiDeleted();
+        rec->fontBitmapTrueType = nullptr;
+    }
+    if (rec->fontBitmapDevice) {
+        DeleteObject(rec->fontBitmapDevice);
+        GdiDeleted();
+        rec->fontBitmapDevice = nullptr;
+    }
+    if (rec->backgroundBrush) {
+        DeleteObject(rec->backgroundBrush);
+        GdiDeleted();
+        rec->backgroundBrush = nullptr;
+    }
+    FreeColumns(rec);
+    QelFree(rec->rowColText);
+    rec->rowColText = nullptr;
+}
 
 void CancelMode(ControlRecord* rec) {
     HWND capture = GetCapture();
@@ -263,17 +280,10 @@ LRESULT CtlColorEdit(ControlRecord* rec, HDC dc, HWND sender) {
     return reinterpret_cast<LRESULT>(rec->backgroundBrush);
 }
 
-extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    ControlRecord* rec = RecordOf(window);
-    if (rec == reinterpret_cast<ControlRecord*>(-1))
-        return DefWindowProcA(window, message, wParam, lParam);
-    if (!rec) {
-        if (message != WM_NCCREATE && message != WM_GETMINMAXINFO) return 0;
-        InstallViewHandlers();
-        rec = AllocRecord(window);
-        if (!rec) return 0;
-    }
+namespace {
 
+LRESULT ControlMessage(ControlRecord* rec, HWND window, UINT message, WPARAM wParam,
+                       LPARAM lParam) {
     switch (message) {
     case WM_CREATE: {
         LRESULT result = OnCreate(rec, reinterpret_cast<const CREATESTRUCTA*>(lParam));
@@ -281,7 +291,12 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
         return result;
     }
     case WM_DESTROY:
-        OnDestroy(rec);
+        // A second WM_DESTROY (DestroyWindow called again from a callback
+        // of the first) finds the work done or in progress.
+        if (!rec->destroying) {
+            rec->destroying = 1;
+            OnDestroy(rec);
+        }
         return 0;
     case WM_SIZE:
         OnSize(rec, wParam, lParam);
@@ -400,4 +415,22 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
     default:
         return DefaultProcessing(rec, window, message, wParam, lParam);
     }
+}
+
+} // namespace
+
+extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ControlRecord* rec = RecordOf(window);
+    if (rec == reinterpret_cast<ControlRecord*>(-1))
+        return DefWindowProcA(window, message, wParam, lParam);
+    if (!rec) {
+        if (message != WM_NCCREATE && message != WM_GETMINMAXINFO) return 0;
+        InstallViewHandlers();
+        rec = AllocRecord(window);
+        if (!rec) return 0;
+    }
+    // The record outlives the message even when a notification sent while
+    // handling it destroys the control.
+    const RecordScope scope(rec);
+    return ControlMessage(rec, window, message, wParam, lParam);
 }
