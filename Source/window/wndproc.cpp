@@ -220,8 +220,8 @@ LRESULT DefaultProcessing(ControlRecord* rec, HWND window, UINT message, WPARAM 
     if (rec->hwndEdit && (message == WM_SETTEXT || message == WM_PASTE || message == WM_UNDO))
         SendMessageA(rec->hwndEdit, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        // From here on no callback reaches the application.
-        rec->deleteCallback = nullptr;
+        // No row is painted for a dead control. A clearing still in progress
+        // goes on reporting the items it holds to the delete callback.
         rec->drawInfoCallback = nullptr;
         RecordWindowGone(window, rec);
     }
