@@ -153,6 +153,9 @@ struct ControlRecord {
     // Set while the drop-down popup is being destroyed (its WM_DESTROY
     // notifies the application): nothing tries to close it a second time.
     int listClosing;
+    // Changes whenever stored rows are inserted, removed or change level, so
+    // that a sort can tell that its compare callback changed the rows.
+    unsigned rowGeneration;
 };
 
 // The record stored in window long 0 of a window of the control classes:

@@ -175,6 +175,7 @@ int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, cons
     if (rec->committedSel >= 0 && index <= rec->committedSel) ++rec->committedSel;
     ++rec->itemCount;
     --rec->freeSlots;
+    ++rec->rowGeneration;
     memmove(rec->items + index + 1, rec->items + index,
             sizeof(ItemRecord*) * (rec->itemCount - 1 - index));
     rec->items[index] = item;
@@ -217,6 +218,7 @@ bool DeleteItemRecord(ControlRecord* rec, int index) {
     // above never see a half-freed record.
     --rec->itemCount;
     ++rec->freeSlots;
+    ++rec->rowGeneration;
     memmove(rec->items + index, rec->items + index + 1,
             sizeof(ItemRecord*) * (rec->itemCount - index));
     ForgetPendingDelete(rec, item);
@@ -251,6 +253,7 @@ void ClearItems(ControlRecord* rec) {
         rec->items = nullptr;
         rec->itemCount = 0;
         rec->freeSlots = 0;
+        ++rec->rowGeneration;
         for (int i = 0; i < count; ++i) {
             CallDeleteCallback(rec, i, items[i]);
             ForgetPendingDelete(rec, items[i]);

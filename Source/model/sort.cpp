@@ -89,9 +89,11 @@ int Sort(HWND control, int parent, int column, const Comparison& compare) {
 
     // Both selections are put aside while the items move and come back
     // on the highlighted item at its new place.
+    const unsigned generation = rec->rowGeneration;
     int selected = rec->curSel;
     SetHighlight(rec, -1);
     SetCommittedSel(rec, -1, false);
+    if (Died(rec) || rec->rowGeneration != generation) return 0;
 
     ItemRecord** scratch =
         static_cast<ItemRecord**>(QelMalloc(sizeof(ItemRecord*) * LongestBlock(rec, first)));
@@ -108,7 +110,14 @@ int Sort(HWND control, int parent, int column, const Comparison& compare) {
         while (i < limit) {
             const int j = NextSibling(rec, i);
             if (j < 0 || j > limit) break;
-            if (BelongsAfter(rec, i, j, column, compare)) {
+            const bool after = BelongsAfter(rec, i, j, column, compare);
+            // A compare callback that changed the rows or destroyed the
+            // control ends the sort where it is.
+            if (Died(rec) || rec->rowGeneration != generation) {
+                QelFree(scratch);
+                return 0;
+            }
+            if (after) {
                 i += SwapBlocks(rec, i, j, scratch, &selected);
                 exchanged = true;
             } else {

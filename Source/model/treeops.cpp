@@ -108,6 +108,7 @@ int WINAPI QelBox_SetItemLevel(HWND control, int index, int level) {
     if (oldLevel != level) {
         item->flags = (item->flags & ~QELBOX_ITEM_LEVELMASK) |
                       (static_cast<DWORD>(level) << QELBOX_ITEM_LEVELSHIFT);
+        ++rec->rowGeneration;
     }
     ReleaseItem(rec);
     if (oldLevel == level) return 1;

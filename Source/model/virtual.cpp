@@ -12,6 +12,8 @@ int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
     ENTER_CONTROL(control, 0);
     if (rec->items) return 0;
     g_view.closeList(rec);
+    // The close-up handler may have destroyed the control or added items.
+    if (Died(rec) || rec->items) return 0;
     // The item fetched under the old callbacks is forgotten, not released:
     // those callbacks may no longer be the application's.
     rec->virtualFetchedIndex = -1;
@@ -40,6 +42,9 @@ int WINAPI QelBox_VirtualCount(HWND control, int count) {
         SetCommittedSel(rec, -1, true);
     }
     GetItem(rec, -1);
+    // The notifications and the release callback above may have destroyed
+    // the control or left virtual mode: the count then stays as it is.
+    if (Died(rec) || !IsVirtual(rec)) return 0;
     rec->itemCount = count;
     QelBox_VirtualItemChanged(control, -1);
     g_view.layoutChanged(rec);
