@@ -495,6 +495,17 @@ void CommonCall(HWND destroyed, HWND button) {
     }
 }
 
+// The process's global flags: 0x30 when the heaps check tails and fill
+// freed blocks.
+unsigned long GlobalFlags() {
+    typedef ULONG(WINAPI * GetFlags)();
+    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    GetFlags get = ntdll ? reinterpret_cast<GetFlags>(reinterpret_cast<void*>(
+                               GetProcAddress(ntdll, "RtlGetNtGlobalFlags")))
+                         : nullptr;
+    return get ? get() : 0;
+}
+
 bool HeapsValid() {
     HANDLE heaps[64];
     const DWORD n = GetProcessHeaps(64, heaps);
@@ -567,7 +578,7 @@ int main(int argc, char** argv) {
         Fail("live allocations", QelBoxDiag_LiveAllocations(), 0);
     if (QelBoxDiag_LiveGdiObjects() != 0) Fail("live GDI objects", QelBoxDiag_LiveGdiObjects(), 0);
     if (!HeapsValid()) Fail("heaps valid", 0, 1);
-    printf("%ld calls on %ld controls, seed %llu: %d failures\n", calls, controls,
-           argc > 2 ? strtoull(argv[2], nullptr, 10) : 1ULL, g_failures);
+    printf("%ld calls on %ld controls, seed %llu, global flags 0x%lx: %d failures\n", calls,
+           controls, argc > 2 ? strtoull(argv[2], nullptr, 10) : 1ULL, GlobalFlags(), g_failures);
     return g_failures ? 1 : 0;
 }
