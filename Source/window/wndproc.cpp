@@ -220,6 +220,10 @@ LRESULT DefaultProcessing(ControlRecord* rec, HWND window, UINT message, WPARAM 
     if (rec->hwndEdit && (message == WM_SETTEXT || message == WM_PASTE || message == WM_UNDO))
         SendMessageA(rec->hwndEdit, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
+        // The popup list is no child of the control: a close-up handler
+        // that destroyed the control again may have left it open. It must
+        // not outlive the record it shows.
+        DestroyDropDown(rec);
         // No row is painted for a dead control. A clearing still in progress
         // goes on reporting the items it holds to the delete callback.
         rec->drawInfoCallback = nullptr;
@@ -231,6 +235,11 @@ LRESULT DefaultProcessing(ControlRecord* rec, HWND window, UINT message, WPARAM 
 } // namespace
 
 void ReleaseOwned(ControlRecord* rec) {
+    // A list window or edit field still there no longer reaches the record.
+    if (rec->hwndDropDown && IsWindow(rec->hwndDropDown))
+        SetWindowLongPtrA(rec->hwndDropDown, 0, -1);
+    if (rec->hwndEdit && IsWindow(rec->hwndEdit))
+        SetWindowLongPtrA(rec->hwndEdit, g_module.editExtraOffset, -1);
     DiscardItems(rec);
     if (rec->fontBitmapTrueType) {
         DeleteObject(rec->fontBitmapTrueType);
