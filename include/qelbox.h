@@ -6,9 +6,9 @@
  * combo box in three types (simple, drop-down, drop-down list). Create it as
  * a child window with CreateWindowExA("RqCombo", ...) or from a dialog
  * template, then drive it through the QelBox_* functions below. Every
- * function takes the control's window handle first; the handle is not
- * validated. The control reports user actions to its parent as WM_COMMAND
- * with wParam = MAKEWPARAM(control id, QELBOXN_* code), lParam = control.
+ * function takes the control's window handle first. The control reports
+ * user actions to its parent as WM_COMMAND with
+ * wParam = MAKEWPARAM(control id, QELBOXN_* code), lParam = control.
  *
  * Usable from C and C++. All functions use the __stdcall convention (the
  * only convention on x86-64) and are exported under their plain names by
@@ -17,6 +17,48 @@
  * application (QelData: item data, cell data, callback user values) are
  * 64 bits wide, and the exchanged structures grow accordingly (see the
  * layout checks below).
+ *
+ * Wrong handles. Every function that takes a control handle (and the two
+ * timer procedures) first checks it: it must be a live "RqCombo" or
+ * registered application control of this library, owned by the calling
+ * thread. The edit field's and the list window's handles are not control
+ * handles. Any other handle makes the function return its failure value and
+ * do nothing else; GetLastError() is then ERROR_WINDOW_OF_OTHER_THREAD for a
+ * control of another thread and ERROR_INVALID_WINDOW_HANDLE otherwise. The
+ * failure value is the one the function returns for a bad index or argument:
+ *   -1  (QelBox_GetCount,
+ *       QelBox_GetCurSel, QelBox_GetTopIndex, QelBox_GetHeaderButton,
+ *       QelBox_GetCaretColumn, QelBox_GetDroppedHeight/Width,
+ *       QelBox_FindString*, QelBox_SelectString*, QelBox_AddString_A,
+ *       QelBox_InsertString_A, QelBox_DeleteString, QelBox_DeleteDependents,
+ *       QelBox_CopyItem, QelBox_MoveItem, QelBox_FindItem, QelBox_GetText_A,
+ *       QelBox_GetTextLength, QelBox_GetRowText_A, QelBox_GetRowTextLength,
+ *       QelBox_GetHeader_A, QelBox_GetHeaderLength, QelBox_GetItemLevel,
+ *       QelBox_GetParent, QelBox_GetTopParent, QelBox_GetDependent,
+ *       QelBox_GetDependentCount, QelBox_GetSibling, QelBox_SetItemData,
+ *       QelBox_SetCurSel, QelBox_SetTopIndex, QelBox_SetDroppedHeight/Width,
+ *       QelBox_GetItemRect, QelBox_GetDroppedControlRect, QelBox_CalcIndexFromPoint,
+ *       QelBox_GetItemHeight, QelBox_CalcOptimalColumnWidth, QelBox_Fonts,
+ *       QelBox_ShowDropDown, QelBox_LimitText, QelBox_GetEditSel,
+ *       QelBox_SetEditSel); QelBox_GetItemData returns (QelData)-1;
+ *   NULL functions returning a handle or a pointer;
+ *   0   all other functions with a result (setters returning 1 on success,
+ *       property getters, QelBox_GetLocale/SetLocale,
+ *       QelBox_DefaultCompareProc);
+ *   functions without a result do nothing.
+ *
+ * Re-entrance. Callbacks (delete, compare, fetch, release, draw-info) and
+ * notification handlers may call any function on the control, including
+ * DestroyWindow. The call in progress then continues from the control's
+ * current state: a deletion whose delete callback removed other rows still
+ * deletes its own row and no other; rows are never fetched outside the
+ * current count; a sort whose compare callback changed the rows stops and
+ * returns 0. When the control was destroyed meanwhile, the call in progress
+ * returns its failure value at once. A control destroyed while its list is
+ * being cleared still reports every item it held to the delete callback.
+ * Functions called on the control from inside its own WM_DESTROY processing
+ * (its clearing, its close-up notification) work; what they add is freed
+ * with the control.
  *
  * Item levels: an item's level is 0..63. QelBox_SetItemLevel stores a level
  * above 63 as 63 (and a negative level as 0); the deepest level recorded for

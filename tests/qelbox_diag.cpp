@@ -16,7 +16,8 @@ int WINAPI QelBoxDiag_LiveAllocations(void) {
 }
 
 int WINAPI QelBoxDiag_ItemCapacity(HWND control) {
-    return ItemSlots(RecordOf(control));
+    ENTER_CONTROL(control, 0);
+    return ItemSlots(rec);
 }
 
 int WINAPI QelBoxDiag_LiveGdiObjects(void) {

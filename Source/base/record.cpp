@@ -24,13 +24,41 @@ ControlRecord* AllocRecord(HWND control) {
     return rec;
 }
 
-void FreeRecord(HWND control, ControlRecord* rec) {
-    HGLOBAL block = GlobalHandle(rec);
+void RecordWindowGone(HWND control, ControlRecord* rec) {
+    SetWindowLongPtrA(control, 0, -1);
+    rec->died = 1;
+}
+
+RecordScope::~RecordScope() {
+    if (--rec_->callDepth > 0 || !rec_->died) return;
+    // Whatever an application added from a callback after WM_DESTROY had
+    // released the record's contents goes now, without further callbacks.
+    g_view.recordGone(rec_);
+    HGLOBAL block = GlobalHandle(rec_);
     if (block) {
         GlobalUnlock(block);
         GlobalFree(block);
     }
-    SetWindowLongPtrA(control, 0, -1);
+}
+
+ControlRecord* EnterRecord(HWND control) {
+    const DWORD thread = GetWindowThreadProcessId(control, nullptr);
+    if (thread != GetCurrentThreadId()) {
+        SetLastError(thread ? ERROR_WINDOW_OF_OTHER_THREAD : ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    // Both control classes have the combo window procedure as their class
+    // procedure; the edit field's and the list window's classes do not.
+    if (GetClassLongPtrA(control, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(QelBox_WndProc)) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    ControlRecord* rec = RecordOf(control);
+    if (!IsLiveRecord(rec) || rec->hwndControl != control || rec->died) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    return rec;
 }
 
 namespace {

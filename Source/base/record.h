@@ -50,6 +50,8 @@ typedef BOOL(WINAPI* GetScrollInfoFn)(HWND, int, LPSCROLLINFO);
 // this order; each says what it means, its values, and which files write it
 // ("set at creation" = record.cpp's SetRecordDefaults or the WM_CREATE
 // handler in window/wndproc.cpp). Fields not set at creation start as 0.
+struct PendingDelete;
+
 struct ControlRecord {
     // ---- Windows and type -------------------------------------------------
     HWND hwndControl;    // the control window itself; never changes (record.cpp)
@@ -229,19 +231,79 @@ struct ControlRecord {
     // Column offsets by display position (columnoffsets.cpp); null until the
     // first columns are installed.
     struct ColumnOffsets* columnOffsets;
+
+    // ---- Lifetime and re-entrance (record.cpp, items.cpp, dropdown.cpp) ------------
+    // The number of exported calls and window messages of this control in
+    // progress, set when WM_DESTROY has begun, and set when WM_NCDESTROY has
+    // run. The memory is freed only when the window is gone and no call is in
+    // progress, so that code which called out to the application can still
+    // read `died` when it gets control back.
+    int callDepth;
+    int destroying;
+    int died;
+    // Items whose delete callback is running, innermost first (items.cpp).
+    PendingDelete* pendingDeletes;
+    // Set while the drop-down popup is being destroyed (its WM_DESTROY
+    // notifies the application): nothing tries to close it a second time.
+    int listClosing;
+    // Changes whenever stored rows are inserted, removed or change level, so
+    // that a sort can tell that its compare callback changed the rows.
+    unsigned rowGeneration;
 };
 
-// The record of a control window (window long 0). Exported functions do not
-// validate the handle: it must be a live control of this library.
+// The record stored in window long 0 of a window of the control classes:
+// null before creation, -1 once the window is gone. Only for windows known
+// to be ours (the window procedure); handles from the application go
+// through EnterRecord.
 inline ControlRecord* RecordOf(HWND control) {
     return reinterpret_cast<ControlRecord*>(GetWindowLongPtrA(control, 0));
+}
+inline bool IsLiveRecord(const ControlRecord* rec) {
+    return rec && rec != reinterpret_cast<const ControlRecord*>(-1);
+}
+
+// The record of `control` when it is a live control of this library owned
+// by the calling thread; otherwise null, with the last error set to
+// ERROR_WINDOW_OF_OTHER_THREAD (a window of another thread) or
+// ERROR_INVALID_WINDOW_HANDLE (anything else, including the edit field and
+// the list window of a control).
+ControlRecord* EnterRecord(HWND control);
+
+// Keeps the record's memory alive while a call or message is in progress;
+// the outermost scope of a control whose window is gone frees it.
+class RecordScope {
+  public:
+    explicit RecordScope(ControlRecord* rec) : rec_(rec) { ++rec_->callDepth; }
+    ~RecordScope();
+    RecordScope(const RecordScope&) = delete;
+    RecordScope& operator=(const RecordScope&) = delete;
+
+  private:
+    ControlRecord* rec_;
+};
+
+// The opening of every exported function that takes a control handle: binds
+// `rec` to the control's record and keeps it alive for the call, or returns
+// `failure` (nothing for a void function) when the handle is not a live
+// control of the calling thread.
+#define ENTER_CONTROL(control, failure)                                                            \
+    ControlRecord* const rec = EnterRecord(control);                                               \
+    if (!rec) return failure;                                                                      \
+    const RecordScope recordScope(rec)
+
+// True when the control's window was destroyed while a call that went out to
+// the application (a callback or a notification) was in progress: the call
+// must then end at once without touching anything but the record itself.
+inline bool Died(const ControlRecord* rec) {
+    return rec->died != 0;
 }
 
 // Allocates the zero-filled record of a new control window and stores it in
 // window long 0; returns null when memory runs out.
 ControlRecord* AllocRecord(HWND control);
-// Frees the record of a window whose WM_NCDESTROY arrived; leaves -1 behind.
-void FreeRecord(HWND control, ControlRecord* rec);
+// WM_NCDESTROY: leaves -1 in window long 0 and marks the record dead; the
+// memory goes when the last scope on it ends.
+void RecordWindowGone(HWND control, ControlRecord* rec);
 // Sets every field to its creation value (colours, sizes, flags, -1 indexes,
 // cursors). The window-style-derived fields are set by WM_CREATE itself.
 void SetRecordDefaults(ControlRecord* rec);

@@ -27,4 +27,5 @@ ViewHandlers g_view = {
     NoChange,    // closeList
     NoEditText,  // editTextChanged
     NoEditField, // editFieldChanged
+    NoChange,    // recordGone
 };

@@ -37,6 +37,9 @@ struct ViewHandlers {
     // The edit column changed: the types with an edit field get a new one.
     // False when it could not be created.
     bool (*editFieldChanged)(ControlRecord* rec);
+    // The control's window is gone and no call is in progress: free what the
+    // record still owns, without calling the application.
+    void (*recordGone)(ControlRecord* rec);
 };
 
 // The installed handlers; set once by the window layer.

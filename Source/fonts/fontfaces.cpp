@@ -81,8 +81,8 @@ int CALLBACK QelBox_FontsEnumProc(const LOGFONTA* font, const TEXTMETRICA*, DWOR
 }
 
 int WINAPI QelBox_Fonts(HWND control, int index, BOOL withBitmaps, HDC device, DWORD filterFlags) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (index < -1 || index >= rec->itemCount) return -1;
     CloseUp(rec, false);
     rec->fontLastIndex = index;

@@ -62,9 +62,9 @@ int CALLBACK QelBox_FontsForSizeEnumProc(const LOGFONTA*, const TEXTMETRICA* met
 }
 
 int WINAPI QelBox_FontSizes_A(HWND control, HDC device, const char* faceName) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
     if (!faceName) return 0;
-    ControlRecord* rec = RecordOf(control);
     EnumerateFonts(rec, device, true, faceName, QelBox_FontsForSizeEnumProc);
     return rec->itemCount > 0 ? 1 : 0;
 }

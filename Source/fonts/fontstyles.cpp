@@ -151,12 +151,12 @@ int CALLBACK QelBox_FontsForStyleEnumProc(const LOGFONTA* font, const TEXTMETRIC
 
 int WINAPI QelBox_FontStyles_A(HWND control, HDC device, const char* faceName,
                                const char* weightNames, const char* italicSuffix) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
     if (!faceName) return 0;
     StyleNames names;
     if (!names.Resolve(weightNames, italicSuffix)) return 0;
     // The names are only borrowed for the length of the enumeration.
-    ControlRecord* rec = RecordOf(control);
     rec->fontWeightNames = const_cast<char*>(names.Names());
     rec->fontItalicSuffix = const_cast<char*>(names.Suffix());
     EnumerateFonts(rec, device, true, faceName, QelBox_FontsForStyleEnumProc);

@@ -31,12 +31,14 @@ void SetColHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw) {
 extern "C" {
 
 void WINAPI QelBox_SetColHeaderFont(HWND control, HFONT font, BOOL redraw) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    SetColHeaderFont(RecordOf(control), font, redraw);
+    SetColHeaderFont(rec, font, redraw);
 }
 
 HFONT WINAPI QelBox_GetColHeaderFont(HWND control) {
-    return RecordOf(control)->colHeaderFont;
+    ENTER_CONTROL(control, nullptr);
+    return rec->colHeaderFont;
 }
 
 } // extern "C"

@@ -61,21 +61,25 @@ int SetHorizontalOffset(ControlRecord* rec, int offset) {
 extern "C" {
 
 int WINAPI QelBox_SetHorizontalExtent(HWND control, int extent) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    return SetHorizontalExtent(RecordOf(control), extent);
+    return SetHorizontalExtent(rec, extent);
 }
 
 int WINAPI QelBox_GetHorizontalExtent(HWND control) {
-    return RecordOf(control)->horizontalExtent;
+    ENTER_CONTROL(control, 0);
+    return rec->horizontalExtent;
 }
 
 int WINAPI QelBox_SetHorizontalOffset(HWND control, int offset) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    return SetHorizontalOffset(RecordOf(control), offset);
+    return SetHorizontalOffset(rec, offset);
 }
 
 int WINAPI QelBox_GetHorizontalOffset(HWND control) {
-    return RecordOf(control)->horizontalOffset;
+    ENTER_CONTROL(control, 0);
+    return rec->horizontalOffset;
 }
 
 } // extern "C"

@@ -314,52 +314,58 @@ int SetTopIndex(ControlRecord* rec, int index) {
 extern "C" {
 
 int WINAPI QelBox_GetItemsShown(HWND control) {
-    return RowsShown(RecordOf(control));
+    ENTER_CONTROL(control, 0);
+    return RowsShown(rec);
 }
 
 int WINAPI QelBox_GetTopIndex(HWND control) {
-    return RecordOf(control)->topIndex;
+    ENTER_CONTROL(control, -1);
+    return rec->topIndex;
 }
 
 int WINAPI QelBox_SetTopIndex(HWND control, int index) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    return SetTopIndex(RecordOf(control), index);
+    return SetTopIndex(rec, index);
 }
 
 void WINAPI QelBox_MakeRowVisible(HWND control, int index) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    MakeRowVisible(RecordOf(control), index);
+    MakeRowVisible(rec, index);
 }
 
 int WINAPI QelBox_GetItemLines(HWND control) {
-    return RecordOf(control)->itemLines;
+    ENTER_CONTROL(control, 0);
+    return rec->itemLines;
 }
 
 int WINAPI QelBox_GetOverheadWidth(HWND control) {
-    return RecordOf(control)->overheadWidth;
+    ENTER_CONTROL(control, 0);
+    return rec->overheadWidth;
 }
 
 int WINAPI QelBox_GetDroppedHeight(HWND control) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     return rec->isSimple ? -1 : rec->droppedHeight;
 }
 
 int WINAPI QelBox_SetDroppedHeight(HWND control, int height) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (rec->isSimple || height == 0) return -1;
     rec->droppedHeight = height;
     return 0;
 }
 
 int WINAPI QelBox_GetDroppedWidth(HWND control) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     return rec->isSimple ? -1 : rec->droppedWidth;
 }
 
 int WINAPI QelBox_SetDroppedWidth(HWND control, int width) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (rec->isSimple) return -1;
     rec->droppedWidth = width;
     return 0;

@@ -135,17 +135,19 @@ void MakeColumnOptimal(ControlRecord* rec, int column, int count) {
 extern "C" {
 
 int WINAPI QelBox_CalcOptimalColumnWidth(HWND control, int column, int count) {
-    return OptimalColumnWidth(RecordOf(control), column, count);
+    ENTER_CONTROL(control, -1);
+    return OptimalColumnWidth(rec, column, count);
 }
 
 void WINAPI QelBox_MakeColumnOptimal(HWND control, int column, int count) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    MakeColumnOptimal(RecordOf(control), column, count);
+    MakeColumnOptimal(rec, column, count);
 }
 
 void WINAPI QelBox_RecalcHorizontalExtent(HWND control, int count) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     const int n = MeasuredRows(rec, count);
     const int last = LastVisiblePosition(rec);
     int extent;

@@ -131,31 +131,37 @@ RECT* CellRect(ControlRecord* rec, int index, int column) {
 extern "C" {
 
 int WINAPI QelBox_GetItemRect(HWND control, int index, RECT* rect) {
-    return ItemRect(RecordOf(control), index, rect);
+    ENTER_CONTROL(control, -1);
+    return ItemRect(rec, index, rect);
 }
 
 RECT* WINAPI QelBox_GetCellRect(HWND control, int index, int column) {
-    return CellRect(RecordOf(control), index, column);
+    ENTER_CONTROL(control, nullptr);
+    return CellRect(rec, index, column);
 }
 
 void WINAPI QelBox_GetHeaderRect(HWND control, int column, RECT* rect) {
-    HeaderRect(RecordOf(control), column, rect);
+    ENTER_CONTROL(control, );
+    HeaderRect(rec, column, rect);
 }
 
 void WINAPI QelBox_GetRowHeaderRect(HWND control, int index, RECT* rect) {
-    RowHeaderRect(RecordOf(control), index, rect);
+    ENTER_CONTROL(control, );
+    RowHeaderRect(rec, index, rect);
 }
 
 void WINAPI QelBox_GetRowColHeaderRect(HWND control, RECT* rect) {
-    CornerHeaderRect(RecordOf(control), rect);
+    ENTER_CONTROL(control, );
+    CornerHeaderRect(rec, rect);
 }
 
 void WINAPI QelBox_GetDropDownButtonRect(HWND control, RECT* rect) {
-    DropDownButtonRect(RecordOf(control), rect);
+    ENTER_CONTROL(control, );
+    DropDownButtonRect(rec, rect);
 }
 
 int WINAPI QelBox_GetDroppedControlRect(HWND control, RECT* rect) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     Empty(rect);
     if (!rec->hwndDropDown) return -1;
     if (rect) GetWindowRect(rec->hwndDropDown, rect);
@@ -163,18 +169,19 @@ int WINAPI QelBox_GetDroppedControlRect(HWND control, RECT* rect) {
 }
 
 int WINAPI QelBox_CalcIndexFromPoint(HWND control, POINT* point, int* area) {
-    return IndexFromPoint(RecordOf(control), point, area);
+    ENTER_CONTROL(control, -1);
+    return IndexFromPoint(rec, point, area);
 }
 
 int WINAPI QelBox_GetItemHeight(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (index < -1 || index >= rec->itemCount) return -1;
     return index == -1 ? EditAreaHeight(rec) : RowHeight(rec, index);
 }
 
 int WINAPI QelBox_SetItemLines(HWND control, int lines) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (lines < 1) return 0;
     if (lines == rec->itemLines) return 1;
     rec->itemLines = lines;
@@ -184,8 +191,8 @@ int WINAPI QelBox_SetItemLines(HWND control, int lines) {
 }
 
 void WINAPI QelBox_MakeColumnVisible(HWND control, int column) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (!IsValidColumn(rec, column)) return;
     if (rec->itemCount == 0) {
         SetHorizontalOffsetNotify(rec, 0);
@@ -213,24 +220,26 @@ void WINAPI QelBox_MakeColumnVisible(HWND control, int column) {
 }
 
 int WINAPI QelBox_GetDropDownPosition(HWND control) {
-    return RecordOf(control)->dropDownPosition;
+    ENTER_CONTROL(control, 0);
+    return rec->dropDownPosition;
 }
 
 void WINAPI QelBox_SetDropDownPosition(HWND control, int position) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     g_view.closeList(rec);
     if ((ControlStyle(rec) & QELBOXSTYLE_TYPEMASK) == QELBOXSTYLE_DROPDOWNLIST)
         rec->dropDownPosition = position;
 }
 
 int WINAPI QelBox_GetDisableNoScroll(HWND control) {
+    ENTER_CONTROL(control, 0);
     return (GetWindowLongA(control, GWL_STYLE) >> 14) & 1;
 }
 
 void WINAPI QelBox_SetDisableNoScroll(HWND control, BOOL disable) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     g_view.closeList(rec);
     LONG style = GetWindowLongA(control, GWL_STYLE);
     bool current = (style & QELBOXSTYLE_DISABLENOSCROLL) != 0;
@@ -242,12 +251,14 @@ void WINAPI QelBox_SetDisableNoScroll(HWND control, BOOL disable) {
 }
 
 int WINAPI QelBox_GetOpenEnded(HWND control) {
-    return RecordOf(control)->openEnded;
+    ENTER_CONTROL(control, 0);
+    return rec->openEnded;
 }
 
 void WINAPI QelBox_SetOpenEnded(HWND control, int enable) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    SetOpenEnded(RecordOf(control), enable);
+    SetOpenEnded(rec, enable);
 }
 
 } // extern "C"

@@ -80,17 +80,19 @@ void SetRowHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw) {
 extern "C" {
 
 void WINAPI QelBox_SetRowHeaderFont(HWND control, HFONT font, BOOL redraw) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    SetRowHeaderFont(RecordOf(control), font, redraw);
+    SetRowHeaderFont(rec, font, redraw);
 }
 
 HFONT WINAPI QelBox_GetRowHeaderFont(HWND control) {
-    return RecordOf(control)->rowHeaderFont;
+    ENTER_CONTROL(control, nullptr);
+    return rec->rowHeaderFont;
 }
 
 void WINAPI QelBox_SetShowRowHeader(HWND control, int mode) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (mode < 0 || mode > 6) return;
     int width = mode == 0 ? 0 : 4 * rec->charWidth;
     if (width == rec->rowHeaderWidth && mode == rec->showRowHeader) return;
@@ -101,12 +103,13 @@ void WINAPI QelBox_SetShowRowHeader(HWND control, int mode) {
 }
 
 int WINAPI QelBox_GetShowRowHeader(HWND control) {
-    return RecordOf(control)->showRowHeader;
+    ENTER_CONTROL(control, 0);
+    return rec->showRowHeader;
 }
 
 void WINAPI QelBox_SetRowHeaderWidth(HWND control, int width) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (width < 0 || width == rec->rowHeaderWidth) return;
     rec->rowHeaderWidth = width;
     RecalcLayout(rec);
@@ -114,23 +117,25 @@ void WINAPI QelBox_SetRowHeaderWidth(HWND control, int width) {
 }
 
 int WINAPI QelBox_GetRowHeaderWidth(HWND control) {
-    return RecordOf(control)->rowHeaderWidth;
+    ENTER_CONTROL(control, 0);
+    return rec->rowHeaderWidth;
 }
 
 void WINAPI QelBox_SetRowHeaderStyle(HWND control, int style) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     rec->rowHeaderStyle = style;
     InvalidateRowHeaders(rec, 0, true);
     RecalcLayout(rec);
 }
 
 int WINAPI QelBox_GetRowHeaderStyle(HWND control) {
-    return RecordOf(control)->rowHeaderStyle;
+    ENTER_CONTROL(control, 0);
+    return rec->rowHeaderStyle;
 }
 
 int WINAPI QelBox_CalcOptimalRowHeaderWidth(HWND control, int count) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (!rec->rowHeaderWidth) return 0;
     const int n = MeasuredRows(rec, count);
     WindowDC dc(control);
@@ -155,8 +160,8 @@ int WINAPI QelBox_CalcOptimalRowHeaderWidth(HWND control, int count) {
 }
 
 int WINAPI QelBox_SetRowColText_A(HWND control, const char* text) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     // A null text removes the corner text.
     char* copy = nullptr;
     if (text) {
@@ -170,7 +175,7 @@ int WINAPI QelBox_SetRowColText_A(HWND control, const char* text) {
 }
 
 int WINAPI QelBox_GetRowColText_A(HWND control, char* buffer, int size) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (!buffer || size <= 0) return 0;
     buffer[0] = 0;
     if (rec->rowColText) lstrcpynA(buffer, rec->rowColText, size);
@@ -178,13 +183,14 @@ int WINAPI QelBox_GetRowColText_A(HWND control, char* buffer, int size) {
 }
 
 int WINAPI QelBox_GetRowColTextLength(HWND control) {
-    const char* text = RecordOf(control)->rowColText;
+    ENTER_CONTROL(control, 0);
+    const char* text = rec->rowColText;
     return text ? lstrlenA(text) : 0;
 }
 
 void WINAPI QelBox_SetRowColBitmap(HWND control, HBITMAP bitmap) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     const LONG oldHeight = rec->rowColBitmapInfo.bmHeight;
     // A handle that is no bitmap counts as none.
     if (!QueryBitmap(bitmap, &rec->rowColBitmapInfo)) bitmap = nullptr;
@@ -199,34 +205,37 @@ void WINAPI QelBox_SetRowColBitmap(HWND control, HBITMAP bitmap) {
 }
 
 HBITMAP WINAPI QelBox_GetRowColBitmap(HWND control) {
-    return RecordOf(control)->rowColBitmap;
+    ENTER_CONTROL(control, nullptr);
+    return rec->rowColBitmap;
 }
 
 void WINAPI QelBox_SetRowColBitmapStyle(HWND control, int style) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     rec->rowColBitmapStyle = style;
     InvalidateCorner(rec);
 }
 
 int WINAPI QelBox_GetRowColBitmapStyle(HWND control) {
-    return RecordOf(control)->rowColBitmapStyle;
+    ENTER_CONTROL(control, 0);
+    return rec->rowColBitmapStyle;
 }
 
 void WINAPI QelBox_SetRowColHeaderStyle(HWND control, int style) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     rec->rowColHeaderStyle = style;
     InvalidateCorner(rec);
 }
 
 int WINAPI QelBox_GetRowColHeaderStyle(HWND control) {
-    return RecordOf(control)->rowColHeaderStyle;
+    ENTER_CONTROL(control, 0);
+    return rec->rowColHeaderStyle;
 }
 
 void WINAPI QelBox_SetRowColHeaderButton(HWND control, BOOL pressed) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     const int value = pressed ? 1 : 0;
     if (value == rec->rowColHeaderButton) return;
     rec->rowColHeaderButton = value;
@@ -234,12 +243,13 @@ void WINAPI QelBox_SetRowColHeaderButton(HWND control, BOOL pressed) {
 }
 
 int WINAPI QelBox_GetRowColHeaderButton(HWND control) {
-    return RecordOf(control)->rowColHeaderButton;
+    ENTER_CONTROL(control, 0);
+    return rec->rowColHeaderButton;
 }
 
 void WINAPI QelBox_SetShowRowColHeaderButton(HWND control, BOOL show) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     const int value = show ? 1 : 0;
     if (value == rec->showRowColHeaderButton) return;
     rec->showRowColHeaderButton = value;
@@ -247,7 +257,8 @@ void WINAPI QelBox_SetShowRowColHeaderButton(HWND control, BOOL show) {
 }
 
 int WINAPI QelBox_GetShowRowColHeaderButton(HWND control) {
-    return RecordOf(control)->showRowColHeaderButton;
+    ENTER_CONTROL(control, 0);
+    return rec->showRowColHeaderButton;
 }
 
 } // extern "C"

@@ -13,6 +13,11 @@
 
 namespace {
 
+// The row generation a merge sort started from, and whether a callback
+// changed the rows since.
+unsigned g_sortGeneration;
+bool g_sortAborted;
+
 // One sibling block: where it starts, how many rows it has, its key.
 struct Block {
     int start;
@@ -44,7 +49,15 @@ void Merge(ControlRecord* rec, const Block* blocks, int* order, int* scratch, in
     int right = mid;
     int out = lo;
     while (left < mid && right < hi) {
-        if (KeyBelongsAfter(rec, blocks[order[left]].key, blocks[order[right]].key, compare))
+        const bool after =
+            KeyBelongsAfter(rec, blocks[order[left]].key, blocks[order[right]].key, compare);
+        // A callback that changed the rows or destroyed the control makes
+        // the keys stale: the sort stops and moves nothing.
+        if (Died(rec) || rec->rowGeneration != g_sortGeneration) {
+            g_sortAborted = true;
+            return;
+        }
+        if (after)
             scratch[out++] = order[right++];
         else
             scratch[out++] = order[left++];
@@ -59,8 +72,8 @@ void Merge(ControlRecord* rec, const Block* blocks, int* order, int* scratch, in
 // Bottom-up merge sort of order[lo, hi).
 void MergeSort(ControlRecord* rec, const Block* blocks, int* order, int* scratch, int lo, int hi,
                const Comparison& compare) {
-    for (int width = 1; width < hi - lo; width *= 2) {
-        for (int start = lo; start + width < hi; start += 2 * width) {
+    for (int width = 1; width < hi - lo && !g_sortAborted; width *= 2) {
+        for (int start = lo; start + width < hi && !g_sortAborted; start += 2 * width) {
             const int mid = start + width;
             const int end = (hi - mid > width) ? mid + width : hi;
             Merge(rec, blocks, order, scratch, start, mid, end, compare);
@@ -133,6 +146,18 @@ bool SortBlocksStable(ControlRecord* rec, int first, int column, const Compariso
     }
     blocks[count - 1].length = end - blocks[count - 1].start;
 
+    // A sort run from inside a compare callback keeps the outer sort's
+    // state intact.
+    struct SavedSortState {
+        unsigned generation = g_sortGeneration;
+        bool aborted = g_sortAborted;
+        ~SavedSortState() {
+            g_sortGeneration = generation;
+            g_sortAborted = aborted;
+        }
+    } saved;
+    g_sortGeneration = rec->rowGeneration;
+    g_sortAborted = false;
     // Sort each run between fixed blocks.
     int runStart = 0;
     for (int i = 0; i <= count; ++i) {
@@ -141,6 +166,8 @@ bool SortBlocksStable(ControlRecord* rec, int first, int column, const Compariso
             MergeSort(rec, blocks.get(), order.get(), scratch.get(), runStart, i, compare);
         runStart = i + 1;
     }
+
+    if (g_sortAborted) return false;
 
     // Copy the rows into their new order and follow the tracked row.
     ItemRecord** items = rec->items;

@@ -94,12 +94,14 @@ int SetCellInfo(ControlRecord* rec, const CellInfo* info) {
 extern "C" {
 
 int WINAPI QelBox_GetCellInfo(HWND control, CellInfo* info) {
-    return GetCellInfo(RecordOf(control), info);
+    ENTER_CONTROL(control, 0);
+    return GetCellInfo(rec, info);
 }
 
 int WINAPI QelBox_SetCellInfo(HWND control, const CellInfo* info) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    return SetCellInfo(RecordOf(control), info);
+    return SetCellInfo(rec, info);
 }
 
 } // extern "C"

@@ -177,13 +177,14 @@ int SetColumns(ControlRecord* rec, int count, const ColumnRecord* columns) {
 extern "C" {
 
 int WINAPI QelBox_SetColumns(HWND control, int count, const ColumnRecord* columns) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    return SetColumns(RecordOf(control), count, columns);
+    return SetColumns(rec, count, columns);
 }
 
 int WINAPI QelBox_SetHeader_A(HWND control, int column, const char* text) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (!IsValidColumn(rec, column)) return 0;
     // A null text clears the header.
     char* copy = nullptr;
@@ -197,7 +198,7 @@ int WINAPI QelBox_SetHeader_A(HWND control, int column, const char* text) {
 }
 
 int WINAPI QelBox_GetHeader_A(HWND control, int column, char* buffer, int size) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (buffer && size > 0) buffer[0] = 0;
     if (!IsValidColumn(rec, column) || !buffer) return -1;
     // A buffer without room (size 0 or less) receives nothing.
@@ -208,15 +209,15 @@ int WINAPI QelBox_GetHeader_A(HWND control, int column, char* buffer, int size) 
 }
 
 int WINAPI QelBox_GetHeaderLength(HWND control, int column) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (!IsValidColumn(rec, column)) return -1;
     const char* text = ColumnHeaderText(rec, column);
     return text ? lstrlenA(text) : 0;
 }
 
 int WINAPI QelBox_SetHeaderButton(HWND control, int column) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (column < -1 || column >= rec->columnCount) return 0;
     if (column == rec->headerButton) return 1;
     rec->headerButton = column;
@@ -225,8 +226,8 @@ int WINAPI QelBox_SetHeaderButton(HWND control, int column) {
 }
 
 void WINAPI QelBox_SetShowHeader(HWND control, int mode) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (mode < QELBOX_SHOWHEADER_NONE || mode > QELBOX_SHOWHEADER_SUNKEN || mode == rec->showHeader)
         return;
     rec->showHeader = mode;
@@ -235,11 +236,12 @@ void WINAPI QelBox_SetShowHeader(HWND control, int mode) {
 }
 
 int WINAPI QelBox_GetShowHeader(HWND control) {
-    return RecordOf(control)->showHeader;
+    ENTER_CONTROL(control, 0);
+    return rec->showHeader;
 }
 
 int WINAPI QelBox_GetColumns(HWND control, ColumnRecord** out) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (!out) return rec->columnCount;
     ColumnRecord* copy =
         static_cast<ColumnRecord*>(QelMalloc(sizeof(ColumnRecord) * rec->columnCount));
@@ -252,7 +254,8 @@ int WINAPI QelBox_GetColumns(HWND control, ColumnRecord** out) {
 }
 
 int WINAPI QelBox_GetHeaderButton(HWND control) {
-    return RecordOf(control)->headerButton;
+    ENTER_CONTROL(control, -1);
+    return rec->headerButton;
 }
 
 } // extern "C"

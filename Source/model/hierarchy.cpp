@@ -95,25 +95,25 @@ int CountDependents(ControlRecord* rec, int index, bool directOnly) {
 extern "C" {
 
 int WINAPI QelBox_GetItemLevel(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (!IsValidIndex(rec, index)) return -1;
     return ItemLevel(rec, index);
 }
 
 int WINAPI QelBox_GetParent(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (!IsValidIndex(rec, index)) return -1;
     return FindParent(rec, index);
 }
 
 int WINAPI QelBox_GetTopParent(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (!IsValidIndex(rec, index)) return -1;
     return FindTopParent(rec, index);
 }
 
 int WINAPI QelBox_GetDependent(HWND control, int index, int code) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (!IsValidIndex(rec, index)) return -1;
     switch (code) {
     case QELBOX_FIRST:
@@ -126,13 +126,13 @@ int WINAPI QelBox_GetDependent(HWND control, int index, int code) {
 }
 
 int WINAPI QelBox_GetDependentCount(HWND control, int index, BOOL all) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (!IsValidIndex(rec, index)) return -1;
     return CountDependents(rec, index, !all);
 }
 
 int WINAPI QelBox_GetSibling(HWND control, int index, int code) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (!IsValidIndex(rec, index)) return -1;
     switch (code) {
     case QELBOX_FIRST:

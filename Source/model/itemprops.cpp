@@ -126,7 +126,7 @@ int SetRowText(ControlRecord* rec, int index, const char* text) {
 extern "C" {
 
 QelData WINAPI QelBox_GetItemData(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, static_cast<QelData>(-1));
     // All bits set for a bad index: 0xFFFFFFFF, and its 64-bit widening.
     if (!IsValidIndex(rec, index)) return static_cast<QelData>(-1);
     QelData data = GetItem(rec, index)->itemData;
@@ -135,8 +135,8 @@ QelData WINAPI QelBox_GetItemData(HWND control, int index) {
 }
 
 int WINAPI QelBox_SetItemData(HWND control, int index, QelData value) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
     GetItem(rec, index)->itemData = value;
     ReleaseItem(rec);
@@ -144,7 +144,7 @@ int WINAPI QelBox_SetItemData(HWND control, int index, QelData value) {
 }
 
 int WINAPI QelBox_GetItemStatus(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (!IsValidIndex(rec, index)) return 0;
     int enabled = (GetItem(rec, index)->flags & QELBOX_ITEM_ENABLED) ? 1 : 0;
     ReleaseItem(rec);
@@ -152,8 +152,8 @@ int WINAPI QelBox_GetItemStatus(HWND control, int index) {
 }
 
 int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return 0;
     ItemRecord* item = GetItem(rec, index);
     DWORD flags =
@@ -169,38 +169,45 @@ int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled) {
 }
 
 HBITMAP WINAPI QelBox_GetItemLabel(HWND control, int index) {
-    return GetItemPicture(RecordOf(control), index, true);
+    ENTER_CONTROL(control, nullptr);
+    return GetItemPicture(rec, index, true);
 }
 
 int WINAPI QelBox_SetItemLabel(HWND control, int index, HBITMAP bitmap) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    return SetItemPicture(RecordOf(control), index, bitmap, true);
+    return SetItemPicture(rec, index, bitmap, true);
 }
 
 HBITMAP WINAPI QelBox_GetItemBitmap(HWND control, int index) {
-    return GetItemPicture(RecordOf(control), index, false);
+    ENTER_CONTROL(control, nullptr);
+    return GetItemPicture(rec, index, false);
 }
 
 int WINAPI QelBox_SetItemBitmap(HWND control, int index, HBITMAP bitmap) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    return SetItemPicture(RecordOf(control), index, bitmap, false);
+    return SetItemPicture(rec, index, bitmap, false);
 }
 
 int WINAPI QelBox_GetTextLength(HWND control, int index, int column) {
-    return TextLength(RecordOf(control), index, column);
+    ENTER_CONTROL(control, -1);
+    return TextLength(rec, index, column);
 }
 
 int WINAPI QelBox_GetText_A(HWND control, int index, int column, char* buffer) {
-    return GetCellText(RecordOf(control), index, column, buffer);
+    ENTER_CONTROL(control, -1);
+    return GetCellText(rec, index, column, buffer);
 }
 
 int WINAPI QelBox_SetText_A(HWND control, int index, int column, const char* text) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    return SetCellText(RecordOf(control), index, column, text);
+    return SetCellText(rec, index, column, text);
 }
 
 int WINAPI QelBox_GetRowTextLength(HWND control, int index) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (!IsValidIndex(rec, index)) return -1;
     const char* text = GetItem(rec, index)->rowText;
     int length = text ? lstrlenA(text) : 0;
@@ -209,7 +216,7 @@ int WINAPI QelBox_GetRowTextLength(HWND control, int index) {
 }
 
 int WINAPI QelBox_GetRowText_A(HWND control, int index, char* buffer) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (buffer) buffer[0] = 0;
     if (!IsValidIndex(rec, index) || !buffer) return -1;
     int length = CopyItemText(GetItem(rec, index)->rowText, buffer);
@@ -218,12 +225,13 @@ int WINAPI QelBox_GetRowText_A(HWND control, int index, char* buffer) {
 }
 
 int WINAPI QelBox_SetRowText_A(HWND control, int index, const char* text) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    return SetRowText(RecordOf(control), index, text);
+    return SetRowText(rec, index, text);
 }
 
 int WINAPI QelBox_GetRowInfo(HWND control, RowInfo* info) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, 0);
     if (!info || info->version != 1 || !IsValidIndex(rec, info->index)) return 0;
     const RowInfoBlock* block = GetItem(rec, info->index)->rowInfo;
     RowInfoBlock values = block ? *block : DefaultRowInfo();
@@ -238,8 +246,8 @@ int WINAPI QelBox_GetRowInfo(HWND control, RowInfo* info) {
 }
 
 int WINAPI QelBox_SetRowInfo(HWND control, const RowInfo* info) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (!info || info->version != 1 || info->index < -1 || info->index >= rec->itemCount) return 0;
     BITMAP described;
     if (!DescribeBitmap(info->bitmap, &described)) return 0;

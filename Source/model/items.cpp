@@ -32,9 +32,63 @@ void FreeItem(ItemRecord* item, int columnCount) {
     QelFree(item);
 }
 
-void CallDeleteCallback(ControlRecord* rec, int index, const ItemRecord* item) {
-    if (rec->deleteCallback)
-        rec->deleteCallback(rec->hwndControl, index, item->itemData, rec->deleteCallbackValue);
+} // namespace
+
+// An item whose delete callback is running. The entry lives on the stack of
+// the deleting call; whoever frees the item meanwhile (a deletion or a reset
+// from inside the callback) clears `item`, so that the deleting call knows
+// it has nothing left to do.
+struct PendingDelete {
+    ItemRecord* item;
+    PendingDelete* outer;
+};
+
+namespace {
+
+bool IsPendingDelete(const ControlRecord* rec, const ItemRecord* item) {
+    for (const PendingDelete* p = rec->pendingDeletes; p; p = p->outer)
+        if (p->item == item) return true;
+    return false;
+}
+
+void ForgetPendingDelete(ControlRecord* rec, const ItemRecord* item) {
+    for (PendingDelete* p = rec->pendingDeletes; p; p = p->outer)
+        if (p->item == item) p->item = nullptr;
+}
+
+// Calls the delete callback for `item` (row `index`), once per item: an
+// item whose callback is already running is not reported again. Returns
+// false when the callback caused the item to be freed.
+bool CallDeleteCallback(ControlRecord* rec, int index, ItemRecord* item) {
+    if (!rec->deleteCallback || IsPendingDelete(rec, item)) return true;
+    PendingDelete pending = {item, rec->pendingDeletes};
+    rec->pendingDeletes = &pending;
+    rec->deleteCallback(rec->hwndControl, index, item->itemData, rec->deleteCallbackValue);
+    rec->pendingDeletes = pending.outer;
+    return pending.item != nullptr;
+}
+
+// Current row of a stored item, looked for first at `hint`; -1 when it is
+// no longer in the array.
+int IndexOfItem(const ControlRecord* rec, const ItemRecord* item, int hint) {
+    if (hint >= 0 && hint < rec->itemCount && rec->items[hint] == item) return hint;
+    for (int i = 0; i < rec->itemCount; ++i)
+        if (rec->items[i] == item) return i;
+    return -1;
+}
+
+// Stands in for an item that cannot be had: a row outside the count, or a
+// fetch after which the control died, left virtual mode or lost the row.
+// It is enabled, at level 0, with no texts, bitmaps or overrides.
+const int kBlankColumns = 4096;
+char* g_blankCells[kBlankColumns];
+ItemRecord g_blankItem;
+
+ItemRecord* BlankItem() {
+    g_blankItem = ItemRecord{};
+    g_blankItem.flags = QELBOX_ITEM_ENABLED;
+    g_blankItem.cells = g_blankCells;
+    return &g_blankItem;
 }
 
 // Invalidates from the new item's previous sibling (or the item itself) to
@@ -51,17 +105,28 @@ void RefreshAfterInsert(ControlRecord* rec, int index) {
 
 ItemRecord* GetItem(ControlRecord* rec, int index) {
     if (index >= 0) NoteItemTaken();
-    if (!IsVirtual(rec)) return index >= 0 ? rec->items[index] : nullptr;
+    if (!IsVirtual(rec)) {
+        if (index < 0) return nullptr;
+        return index < rec->itemCount ? rec->items[index] : BlankItem();
+    }
+    // A dead control calls the application no more.
+    if (Died(rec)) return index < 0 ? nullptr : BlankItem();
     if (rec->virtualFetchedIndex >= 0) {
-        if (rec->virtualRelease)
-            rec->virtualRelease(rec->hwndControl, rec->virtualUserData, rec->virtualFetchedIndex,
-                                rec->virtualBuffer);
+        const int fetched = rec->virtualFetchedIndex;
+        ItemRecord* buffer = rec->virtualBuffer;
         rec->virtualBuffer = nullptr;
         rec->virtualFetchedIndex = -1;
+        if (rec->virtualRelease)
+            rec->virtualRelease(rec->hwndControl, rec->virtualUserData, fetched, buffer);
     }
     if (index < 0) return nullptr;
+    // The release callback may have changed the mode or the count: a row
+    // outside the count is never fetched.
+    if (Died(rec) || !IsVirtual(rec) || index >= rec->itemCount) return BlankItem();
     rec->virtualFetchedIndex = index;
     rec->virtualFetch(rec->hwndControl, rec->virtualUserData, index, &rec->virtualBuffer);
+    if (Died(rec) || !IsVirtual(rec) || index >= rec->itemCount || !rec->virtualBuffer)
+        return BlankItem();
     return rec->virtualBuffer;
 }
 
@@ -120,6 +185,7 @@ int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, cons
     ShiftSelectionsForInsert(rec, index);
     ++rec->itemCount;
     --rec->freeSlots;
+    ++rec->rowGeneration;
     memmove(rec->items + index + 1, rec->items + index,
             sizeof(ItemRecord*) * (rec->itemCount - 1 - index));
     rec->items[index] = item;
@@ -128,18 +194,38 @@ int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, cons
     return index;
 }
 
-void DeleteItemRecord(ControlRecord* rec, int index) {
+bool DeleteItemRecord(ControlRecord* rec, int index) {
     ItemRecord* item = rec->items[index];
-    CallDeleteCallback(rec, index, item);
+    // An item whose callback is already running further up the stack is
+    // being deleted from inside that callback: it is not reported again.
+    const bool reported = IsPendingDelete(rec, item);
+    const bool kept = CallDeleteCallback(rec, index, item);
+    if (Died(rec)) return false;
+    if (!kept) return true;
+    // The callback may have deleted or inserted other rows: the item is
+    // looked for again.
+    index = IndexOfItem(rec, item, index);
+    if (index < 0) return true;
+    // While the selections move, the item stays in the array (with its
+    // pending mark, so a reset triggered from here does not report it twice).
+    PendingDelete pending = {item, rec->pendingDeletes};
+    if (!reported) rec->pendingDeletes = &pending;
     if (rec->topIndex >= rec->itemCount - 1) rec->topIndex = max(0, rec->topIndex - 1);
     ShiftSelectionsForDelete(rec, index);
+    if (!reported) rec->pendingDeletes = pending.outer;
+    if (Died(rec)) return false;
+    if (reported ? !IsPendingDelete(rec, item) : !pending.item) return true;
+    index = IndexOfItem(rec, item, index);
+    if (index < 0) return true;
     // The item leaves the array before it is freed so that the routines
     // above never see a half-freed record.
     --rec->itemCount;
     ++rec->freeSlots;
+    ++rec->rowGeneration;
     memmove(rec->items + index, rec->items + index + 1,
             sizeof(ItemRecord*) * (rec->itemCount - index));
     LevelsChanged(rec, index);
+    ForgetPendingDelete(rec, item);
     FreeItem(item, rec->columnCount);
     if (rec->itemCount == 0) {
         QelFree(rec->items);
@@ -155,29 +241,54 @@ void DeleteItemRecord(ControlRecord* rec, int index) {
         }
     }
     AccRowsChanged(rec);
+    return true;
 }
 
 void ClearItems(ControlRecord* rec) {
     SetHighlight(rec, -1);
     SetCommittedSel(rec, -1, false);
-    if (!IsVirtual(rec)) {
-        for (int i = 0; i < rec->itemCount; ++i) {
-            CallDeleteCallback(rec, i, rec->items[i]);
-            FreeItem(rec->items[i], rec->columnCount);
-        }
-        QelFree(rec->items);
+    if (!IsVirtual(rec) && rec->items) {
+        // The items leave the control before the first callback: whatever
+        // the callbacks do to the control (add, delete, reset, destroy), the
+        // items being cleared are this call's alone. Each callback still sees
+        // the index its item had when clearing began.
+        ItemRecord** items = rec->items;
+        const int count = rec->itemCount;
+        const int columns = rec->columnCount;
         rec->items = nullptr;
         rec->itemCount = 0;
         rec->freeSlots = 0;
+        ++rec->rowGeneration;
+        for (int i = 0; i < count; ++i) {
+            CallDeleteCallback(rec, i, items[i]);
+            ForgetPendingDelete(rec, items[i]);
+            FreeItem(items[i], columns);
+        }
+        QelFree(items);
     }
+    if (Died(rec)) return;
     FreeLevelIndex(rec);
     rec->topIndex = 0;
+    // Rows a callback added meanwhile keep their levels.
     rec->maxLevel = 0;
+    if (!IsVirtual(rec))
+        for (int i = 0; i < rec->itemCount; ++i)
+            rec->maxLevel = max(rec->maxLevel, LevelFromFlags(rec->items[i]->flags));
     rec->horizontalOffset = 0;
     rec->overheadWidth = 0;
     RepaintAll(rec);
     g_view.layoutChanged(rec);
     AccRowsChanged(rec);
+}
+
+void DiscardItems(ControlRecord* rec) {
+    if (IsVirtual(rec) || !rec->items) return;
+    for (int i = 0; i < rec->itemCount; ++i)
+        FreeItem(rec->items[i], rec->columnCount);
+    QelFree(rec->items);
+    rec->items = nullptr;
+    rec->itemCount = 0;
+    rec->freeSlots = 0;
 }
 
 int InsertString(ControlRecord* rec, int index, const char* text) {
@@ -195,7 +306,9 @@ int DeleteString(ControlRecord* rec, int index) {
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
     g_view.closeList(rec);
     int parent = FindParent(rec, index);
-    DeleteItemRecord(rec, index);
+    if (!DeleteItemRecord(rec, index)) return -1;
+    // The delete callback may have changed the rows above.
+    if (parent >= rec->itemCount) parent = -1;
     g_view.rowsChanged(rec, parent >= 0 ? parent : 0, true);
     g_view.layoutChanged(rec);
     return rec->itemCount;
@@ -210,32 +323,37 @@ void ResetContent(ControlRecord* rec) {
 extern "C" {
 
 int WINAPI QelBox_InsertString_A(HWND control, int index, const char* text) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    return InsertString(RecordOf(control), index, text);
+    return InsertString(rec, index, text);
 }
 
 int WINAPI QelBox_AddString_A(HWND control, const char* text) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    return InsertString(RecordOf(control), -1, text);
+    return InsertString(rec, -1, text);
 }
 
 int WINAPI QelBox_DeleteString(HWND control, int index) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    return DeleteString(RecordOf(control), index);
+    return DeleteString(rec, index);
 }
 
 void WINAPI QelBox_ResetContent(HWND control) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ResetContent(RecordOf(control));
+    ResetContent(rec);
 }
 
 int WINAPI QelBox_GetCount(HWND control) {
-    return RecordOf(control)->itemCount;
+    ENTER_CONTROL(control, -1);
+    return rec->itemCount;
 }
 
 int WINAPI QelBox_SetDeleteCallback(HWND control, const DeleteCallbackInfo* info) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec)) return 0;
     rec->deleteCallback = info ? info->callback : nullptr;
     rec->deleteCallbackValue = info ? info->value : 0;

@@ -7,7 +7,10 @@
 
 // The item of a valid row (0 <= index < itemCount). Virtual mode releases
 // the item fetched before and fetches this one; index -1 only releases.
-// The pointer stays valid until the next GetItem.
+// The pointer stays valid until the next GetItem. A row outside the count,
+// or a fetch after which the control died, left virtual mode or lost the
+// row, gives a blank item (enabled, level 0, empty); no row outside the
+// count is ever fetched.
 ItemRecord* GetItem(ControlRecord* rec, int index);
 // The item of a valid row that the caller fetched itself a moment ago (in
 // the same paint): in virtual mode the item still fetched when it is this
@@ -22,12 +25,19 @@ void ReleaseItem(ControlRecord* rec);
 int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, const char* text,
                      QelData itemData);
 // Deletes one stored item (valid index, stored mode), calling the delete
-// callback first and shifting the selections and the top index.
-void DeleteItemRecord(ControlRecord* rec, int index);
+// callback first and shifting the selections and the top index. The
+// callback may change the control: the item is found again afterwards (and
+// nothing more happens when it is gone). Returns false when the control
+// died meanwhile; the caller then ends at once.
+bool DeleteItemRecord(ControlRecord* rec, int index);
 // Deletes every item (delete callback for each stored item, in index
 // order), clears both selections, resets top index, tree depth, horizontal
 // offset and overhead width, repaints and recalculates.
+// Callbacks may add, delete or reset items, or destroy the control.
 void ClearItems(ControlRecord* rec);
+// Frees the stored items without callbacks or repainting (a destroyed
+// control's last items).
+void DiscardItems(ControlRecord* rec);
 
 inline bool IsValidIndex(const ControlRecord* rec, int index) {
     return index >= 0 && index < rec->itemCount;

@@ -21,6 +21,7 @@ int FindText(ControlRecord* rec, int start, int column, const char* text, BOOL w
     for (int i = start + 1;; ++i) {
         const int index = i % count;
         const ItemRecord* item = GetItem(rec, index);
+        if (Died(rec)) return -1;
         const char* cell = item && item->cells ? item->cells[column] : nullptr;
         const bool match =
             cell && (exact ? _stricmp(text, cell) == 0 : _strnicmp(text, cell, length) == 0);
@@ -33,7 +34,7 @@ int FindText(ControlRecord* rec, int start, int column, const char* text, BOOL w
 extern "C" {
 
 int WINAPI QelBox_FindItem(HWND control, int start, QelData data) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (start < 0) return -1;
     for (int i = start; i < rec->itemCount; ++i) {
         const ItemRecord* item = GetItem(rec, i);
@@ -45,29 +46,35 @@ int WINAPI QelBox_FindItem(HWND control, int start, QelData data) {
 }
 
 int WINAPI QelBox_FindString_A(HWND control, int start, int column, const char* text, BOOL wrap) {
-    return FindText(RecordOf(control), start, column, text, wrap, false);
+    ENTER_CONTROL(control, -1);
+    return FindText(rec, start, column, text, wrap, false);
 }
 
 int WINAPI QelBox_FindStringExact_A(HWND control, int start, int column, const char* text,
                                     BOOL wrap) {
-    return FindText(RecordOf(control), start, column, text, wrap, true);
+    ENTER_CONTROL(control, -1);
+    return FindText(rec, start, column, text, wrap, true);
 }
 
 int WINAPI QelBox_SelectString_A(HWND control, int start, int column, const char* text, BOOL wrap) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     int found = FindText(rec, start, column, text, wrap, false);
     SetCurSel(rec, found);
+    // A selection-change handler may have destroyed the control.
+    if (Died(rec)) return -1;
     if (found >= 0) g_view.showRow(rec, found);
     return found;
 }
 
 int WINAPI QelBox_SelectStringExact_A(HWND control, int start, int column, const char* text,
                                       BOOL wrap) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     int found = FindText(rec, start, column, text, wrap, true);
     SetCurSel(rec, found);
+    // A selection-change handler may have destroyed the control.
+    if (Died(rec)) return -1;
     if (found >= 0) g_view.showRow(rec, found);
     return found;
 }

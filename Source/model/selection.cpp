@@ -57,21 +57,25 @@ int SetCurSel(ControlRecord* rec, int index) {
 extern "C" {
 
 int WINAPI QelBox_GetCurSel(HWND control) {
-    return RecordOf(control)->curSel;
+    ENTER_CONTROL(control, -1);
+    return rec->curSel;
 }
 
 int WINAPI QelBox_SetCurSel(HWND control, int index) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    return SetCurSel(RecordOf(control), index);
+    return SetCurSel(rec, index);
 }
 
 int WINAPI QelBox_GetCursorSelect(HWND control) {
-    return RecordOf(control)->cursorSelect;
+    ENTER_CONTROL(control, 0);
+    return rec->cursorSelect;
 }
 
 void WINAPI QelBox_SetCursorSelect(HWND control, BOOL value) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    RecordOf(control)->cursorSelect = value;
+    rec->cursorSelect = value;
 }
 
 } // extern "C"

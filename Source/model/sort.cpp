@@ -59,6 +59,7 @@ int SwapBlocks(ControlRecord* rec, int a, int b, ItemRecord** scratch, int* trac
 // index earlier than the one before. Returns false when memory runs out.
 bool BubbleSort(ControlRecord* rec, int first, int last, int column, const Comparison& compare,
                 int* selected) {
+    const unsigned generation = rec->rowGeneration;
     ItemRecord** scratch =
         static_cast<ItemRecord**>(QelMalloc(sizeof(ItemRecord*) * LongestBlock(rec, first)));
     if (!scratch) return false;
@@ -71,7 +72,14 @@ bool BubbleSort(ControlRecord* rec, int first, int last, int column, const Compa
         while (i < limit) {
             const int j = NextSibling(rec, i);
             if (j < 0 || j > limit) break;
-            if (BelongsAfter(rec, i, j, column, compare)) {
+            const bool after = BelongsAfter(rec, i, j, column, compare);
+            // A compare callback that changed the rows or destroyed the
+            // control ends the sort where it is.
+            if (Died(rec) || rec->rowGeneration != generation) {
+                QelFree(scratch);
+                return false;
+            }
+            if (after) {
                 i += SwapBlocks(rec, i, j, scratch, selected);
                 exchanged = true;
             } else {
@@ -99,14 +107,19 @@ int Sort(ControlRecord* rec, int parent, int column, const Comparison& compare, 
     // Both selections are put aside while the items move and come back
     // on the highlighted item at its new place.
     AccBatch batch(rec);
+    const unsigned generation = rec->rowGeneration;
     int selected = rec->curSel;
     SetHighlight(rec, -1);
     SetCommittedSel(rec, -1, false);
+    if (Died(rec) || rec->rowGeneration != generation) return 0;
 
     const bool merged = fast || (!compare.plain && !compare.extended);
     if (merged ? !SortBlocksStable(rec, first, column, compare, &selected)
                : !BubbleSort(rec, first, last, column, compare, &selected))
         return 0;
+    // Rows moved: a sort running further up the stack (from a compare
+    // callback) must not go on with its old picture of them.
+    ++rec->rowGeneration;
 
     if (selected >= 0) {
         SetHighlight(rec, selected);
@@ -123,42 +136,48 @@ extern "C" {
 
 int WINAPI QelBox_DefaultCompareProc(HWND control, const char* text1, const char* text2,
                                      QelData data1, QelData data2) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
     (void)data1;
     (void)data2;
-    return LocaleCompare(RecordOf(control)->locale, text1, text2);
+    return LocaleCompare(rec->locale, text1, text2);
 }
 
 int WINAPI QelBox_SortItems(HWND control, int parent, int column, QELBOX_COMPAREPROC compare) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
     const Comparison comparison = {compare, nullptr};
-    return Sort(RecordOf(control), parent, column, comparison, false);
+    return Sort(rec, parent, column, comparison, false);
 }
 
 int WINAPI QelBox_SortItemsEx(HWND control, int parent, int column, QELBOX_COMPAREEXPROC compare) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
     const Comparison comparison = {nullptr, compare};
-    return Sort(RecordOf(control), parent, column, comparison, false);
+    return Sort(rec, parent, column, comparison, false);
 }
 
 int WINAPI QelBox_SortItemsFast(HWND control, int parent, int column, QELBOX_COMPAREPROC compare) {
+    ENTER_CONTROL(control, 0);
     const Comparison comparison = {compare, nullptr};
-    return Sort(RecordOf(control), parent, column, comparison, true);
+    return Sort(rec, parent, column, comparison, true);
 }
 
 int WINAPI QelBox_SortItemsExFast(HWND control, int parent, int column,
                                   QELBOX_COMPAREEXPROC compare) {
+    ENTER_CONTROL(control, 0);
     const Comparison comparison = {nullptr, compare};
-    return Sort(RecordOf(control), parent, column, comparison, true);
+    return Sort(rec, parent, column, comparison, true);
 }
 
 LCID WINAPI QelBox_GetLocale(HWND control) {
-    return RecordOf(control)->locale;
+    ENTER_CONTROL(control, 0);
+    return rec->locale;
 }
 
 LCID WINAPI QelBox_SetLocale(HWND control, LCID locale) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     const LCID previous = rec->locale;
     rec->locale = locale;
     return previous;

@@ -110,16 +110,21 @@ int SetItemLevel(ControlRecord* rec, int index, int level) {
         item->flags = (item->flags & ~QELBOX_ITEM_LEVELMASK) |
                       (static_cast<DWORD>(level) << QELBOX_ITEM_LEVELSHIFT);
         LevelsChanged(rec, index);
+        ++rec->rowGeneration;
     }
     ReleaseItem(rec);
     if (oldLevel == level) return 1;
     if (level > rec->maxLevel) {
         // A deeper tree widens the tree area, which moves every column.
         rec->maxLevel = level;
+        // The overhead-width notification may destroy the control.
         g_view.indentChanged(rec);
+        if (Died(rec)) return 0;
         g_view.headerChanged(rec);
         if (rec->columnCount > 1) g_view.rowsChanged(rec, 0, true);
     }
+    // Rows may have gone meanwhile: only a row still there is redrawn.
+    if (!IsValidIndex(rec, index)) return 1;
     if (CanDraw(rec)) InvalidateLevelChange(rec, index, oldLevel, level);
     return 1;
 }
@@ -127,27 +132,29 @@ int SetItemLevel(ControlRecord* rec, int index, int level) {
 extern "C" {
 
 int WINAPI QelBox_SetItemLevel(HWND control, int index, int level) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    return SetItemLevel(RecordOf(control), index, level);
+    return SetItemLevel(rec, index, level);
 }
 
 int WINAPI QelBox_DeleteDependents(HWND control, int index) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
     g_view.closeList(rec);
     AccBatch batch(rec);
     const int level = ItemLevel(rec, index);
     while (index + 1 < rec->itemCount && ItemLevel(rec, index + 1) > level)
-        DeleteItemRecord(rec, index + 1);
-    g_view.rowsChanged(rec, index, true);
+        if (!DeleteItemRecord(rec, index + 1)) return -1;
+    // The delete callback may have taken rows away, the item itself too.
+    g_view.rowsChanged(rec, min(index, max(rec->itemCount - 1, 0)), true);
     g_view.layoutChanged(rec);
     return rec->itemCount;
 }
 
 int WINAPI QelBox_CopyItem(HWND control, int from, int to) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, from)) return -1;
     g_view.closeList(rec);
     AccBatch batch(rec);
@@ -156,8 +163,8 @@ int WINAPI QelBox_CopyItem(HWND control, int from, int to) {
 }
 
 int WINAPI QelBox_MoveItem(HWND control, int from, int to) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, from)) return -1;
     g_view.closeList(rec);
     AccBatch batch(rec);

@@ -35,6 +35,9 @@ int VirtualCount(ControlRecord* rec, int count) {
         SetCommittedSel(rec, -1, true);
     }
     GetItem(rec, -1);
+    // The notifications and the release callback above may have destroyed
+    // the control or left virtual mode: the count then stays as it is.
+    if (Died(rec) || !IsVirtual(rec)) return 0;
     rec->itemCount = count;
     LevelsChanged(rec, 0);
     VirtualItemChanged(rec, -1);
@@ -46,10 +49,12 @@ extern "C" {
 
 int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
                                     QELBOX_RELEASEPROC release, QelData value) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (rec->items) return 0;
     g_view.closeList(rec);
+    // The close-up handler may have destroyed the control or added items.
+    if (Died(rec) || rec->items) return 0;
     // The item fetched under the old callbacks is forgotten, not released:
     // those callbacks may no longer be the application's.
     rec->virtualFetchedIndex = -1;
@@ -69,13 +74,15 @@ int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
 }
 
 int WINAPI QelBox_VirtualCount(HWND control, int count) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    return VirtualCount(RecordOf(control), count);
+    return VirtualCount(rec, count);
 }
 
 int WINAPI QelBox_VirtualItemChanged(HWND control, int index) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    return VirtualItemChanged(RecordOf(control), index);
+    return VirtualItemChanged(rec, index);
 }
 
 } // extern "C"

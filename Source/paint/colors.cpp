@@ -20,12 +20,13 @@ void RefreshBackgroundBrush(ControlRecord* rec) {
 extern "C" {
 
 void WINAPI QelBox_GetCtlColors(HWND control, CtlColors* colors) {
-    if (colors) *colors = RecordOf(control)->colors;
+    ENTER_CONTROL(control, );
+    if (colors) *colors = rec->colors;
 }
 
 void WINAPI QelBox_SetCtlColors(HWND control, const CtlColors* colors) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (!colors) return;
     rec->colors = *colors;
     RepaintAll(rec);

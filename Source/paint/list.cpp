@@ -119,6 +119,7 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
             }
             ReleaseItem(rec);
             rowPainted = true;
+            if (Died(rec)) return;
         }
         const RECT header = {headerColumn.left, y, headerColumn.right, y + h};
         if (rec->rowHeaderWidth && IntersectRect(&clip, &paintArea, &header)) {
@@ -134,6 +135,7 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
                 PaintRowHeader(rec, false, dc, scratch1, scratch2, item, i, header, enabled);
             }
             ReleaseItem(rec);
+            if (Died(rec)) return;
         }
         y += h;
     }

@@ -33,8 +33,8 @@ void SwapDefaultRowColors(ControlRecord* rec, bool on) {
 extern "C" {
 
 int WINAPI QelBox_SetDrawInfoCallback(HWND control, const DrawInfoCallbackInfo* info) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     rec->drawInfoCallback = nullptr;
     rec->drawInfoUserData = 0;
     if (info) {
@@ -45,12 +45,13 @@ int WINAPI QelBox_SetDrawInfoCallback(HWND control, const DrawInfoCallbackInfo* 
 }
 
 int WINAPI QelBox_GetShowGrid(HWND control) {
-    return RecordOf(control)->showGrid;
+    ENTER_CONTROL(control, 0);
+    return rec->showGrid;
 }
 
 void WINAPI QelBox_SetShowGrid(HWND control, BOOL show) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (rec->showGrid == Flag(show)) return;
     rec->showGrid = Flag(show);
     RecalcLayout(rec);
@@ -58,12 +59,13 @@ void WINAPI QelBox_SetShowGrid(HWND control, BOOL show) {
 }
 
 int WINAPI QelBox_GetGridStyle(HWND control) {
-    return RecordOf(control)->gridStyle;
+    ENTER_CONTROL(control, 0);
+    return rec->gridStyle;
 }
 
 void WINAPI QelBox_SetGridStyle(HWND control, int style) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (style != QELBOX_GRID_VERTICAL && style != QELBOX_GRID_HORIZONTAL) style = QELBOX_GRID_BOTH;
     if (rec->gridStyle == style) return;
     rec->gridStyle = style;
@@ -74,12 +76,13 @@ void WINAPI QelBox_SetGridStyle(HWND control, int style) {
 }
 
 int WINAPI QelBox_GetShow3D(HWND control) {
-    return RecordOf(control)->show3D;
+    ENTER_CONTROL(control, 0);
+    return rec->show3D;
 }
 
 void WINAPI QelBox_SetShow3D(HWND control, BOOL show) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (rec->show3D == Flag(show)) return;
     rec->show3D = Flag(show);
     SwapDefaultRowColors(rec, rec->show3D != 0);
@@ -88,12 +91,13 @@ void WINAPI QelBox_SetShow3D(HWND control, BOOL show) {
 }
 
 int WINAPI QelBox_GetShowTreeLines(HWND control) {
-    return RecordOf(control)->showTreeLines;
+    ENTER_CONTROL(control, 0);
+    return rec->showTreeLines;
 }
 
 void WINAPI QelBox_SetShowTreeLines(HWND control, BOOL show) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (rec->showTreeLines == Flag(show)) return;
     rec->showTreeLines = Flag(show);
     UpdateOverheadWidth(rec);
@@ -102,24 +106,26 @@ void WINAPI QelBox_SetShowTreeLines(HWND control, BOOL show) {
 }
 
 int WINAPI QelBox_GetShowTruncated(HWND control) {
-    return RecordOf(control)->showTruncated;
+    ENTER_CONTROL(control, 0);
+    return rec->showTruncated;
 }
 
 void WINAPI QelBox_SetShowTruncated(HWND control, BOOL show) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (rec->showTruncated == Flag(show)) return;
     rec->showTruncated = Flag(show);
     InvalidateItemCells(rec, 0, true);
 }
 
 int WINAPI QelBox_GetSelectionStyle(HWND control) {
-    return RecordOf(control)->selectionStyle;
+    ENTER_CONTROL(control, 0);
+    return rec->selectionStyle;
 }
 
 void WINAPI QelBox_SetSelectionStyle(HWND control, int style) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (style < QELBOX_SELECTION_ROW || style > QELBOX_SELECTION_TEXT ||
         style == rec->selectionStyle)
         return;
@@ -128,11 +134,13 @@ void WINAPI QelBox_SetSelectionStyle(HWND control, int style) {
 }
 
 int WINAPI QelBox_GetShowBitmaps(HWND control) {
-    return RecordOf(control)->showBitmaps;
+    ENTER_CONTROL(control, 0);
+    return rec->showBitmaps;
 }
 
 int WINAPI QelBox_GetShowLabels(HWND control) {
-    return RecordOf(control)->showLabels;
+    ENTER_CONTROL(control, 0);
+    return rec->showLabels;
 }
 
 } // extern "C"

@@ -130,8 +130,15 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
     info.label = item->label;
     info.bitmap = item->bitmap;
     info.enabled = windowEnabled && itemEnabled;
-    if (rec->drawInfoCallback)
+    if (rec->drawInfoCallback) {
         rec->drawInfoCallback(rec->hwndControl, &info, rec->drawInfoUserData);
+        // The callback may have changed the rows or destroyed the control:
+        // a stored item is looked up again (a blank one when the row is
+        // gone), a fetched one again only when the callback let it go.
+        if (Died(rec)) return;
+        if (!IsVirtual(rec) || rec->virtualFetchedIndex != index) item = GetItem(rec, index);
+        if (!item) return;
+    }
     const bool rowEnabled = windowEnabled && info.enabled;
     if (enabled) *enabled = rowEnabled;
 
@@ -154,7 +161,7 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
         // The walk may have fetched other items; in virtual mode that let
         // this one go.
         item = GetItemForPaint(rec, index);
-        if (!item) return;
+        if (!item || Died(rec)) return;
     }
     if (rec->showBitmaps && info.bitmap)
         DrawSlotBitmap(rec, dc, scratch1, scratch2, info.bitmap, rec->prototypeBitmap,

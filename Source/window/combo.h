@@ -9,6 +9,10 @@ void InstallViewHandlers();
 
 // Ends any mouse operation in progress (WM_CANCELMODE processing).
 void CancelMode(ControlRecord* rec);
+// Frees what the record of a destroyed control still owns: items an
+// application added after destruction had begun, the columns, the corner
+// text and the GDI objects. Installed as the view's recordGone handler.
+void ReleaseOwned(ControlRecord* rec);
 // WM_SETREDRAW processing, shared with the list window.
 void SetRedraw(ControlRecord* rec, BOOL allowed);
 // WM_CTLCOLOREDIT answer, shared with the list window.

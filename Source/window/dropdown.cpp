@@ -11,9 +11,13 @@
 #include "base/diagnostics.h"
 
 void CloseUp(ControlRecord* rec, bool commit) {
-    if (!rec->isSimple && rec->hwndDropDown) {
-        if (NotifyUncancelled(rec, commit ? QELBOXN_CLOSEUPOK : QELBOXN_CLOSEUPCANCEL))
-            ShowDropDown(rec, FALSE);
+    if (!rec->isSimple && rec->hwndDropDown && !rec->listClosing) {
+        const bool close =
+            NotifyUncancelled(rec, commit ? QELBOXN_CLOSEUPOK : QELBOXN_CLOSEUPCANCEL);
+        // The handler may have destroyed the control.
+        if (Died(rec)) return;
+        if (close) ShowDropDown(rec, FALSE);
+        if (Died(rec)) return;
     }
     if (commit)
         SetCommittedSel(rec, rec->curSel, true);
@@ -26,6 +30,14 @@ void ShowOrClose(ControlRecord* rec, bool show, bool commit) {
         ShowDropDown(rec, TRUE);
     else
         CloseUp(rec, commit);
+}
+
+void DestroyDropDown(ControlRecord* rec) {
+    if (rec->isSimple || !rec->hwndDropDown || rec->listClosing) return;
+    rec->listClosing = 1;
+    DestroyWindow(rec->hwndDropDown);
+    rec->listClosing = 0;
+    rec->hwndDropDown = nullptr;
 }
 
 bool CreateSimpleList(ControlRecord* rec) {
@@ -49,13 +61,17 @@ int ShowDropDown(ControlRecord* rec, BOOL show) {
     if ((rec->hwndDropDown != nullptr) == (show != 0)) return 1;
     if (show && rec->itemCount < 1) return 0;
     if (!show) {
+        if (rec->listClosing) return 1;
         AccListClosing(rec);
-        DestroyWindow(rec->hwndDropDown);
-        rec->hwndDropDown = nullptr;
-        AccListClosed(rec);
+        DestroyDropDown(rec);
+        // The list's destruction notification may have destroyed the
+        // control: the list is closed all the same.
+        if (!Died(rec)) AccListClosed(rec);
         return 1;
     }
-    if (!NotifyUncancelled(rec, QELBOXN_DROPDOWN)) return 1;
+    const bool open = NotifyUncancelled(rec, QELBOXN_DROPDOWN);
+    if (Died(rec)) return -1;
+    if (!open) return 1;
     HWND focus = GetFocus();
     if (!focus || (focus != rec->hwndControl && focus != rec->hwndEdit)) SetFocus(rec->hwndControl);
 
@@ -68,6 +84,8 @@ int ShowDropDown(ControlRecord* rec, BOOL show) {
     HWND list =
         CreateWindowExA(WS_EX_TOOLWINDOW, QELBOX_DROPDOWNCLASSNAME, "", style, r.left, r.top,
                         Width(r) - 1, Height(r), GetDesktopWindow(), nullptr, g_module.module, rec);
+    // The list's opening notification may have destroyed the control.
+    if (Died(rec)) return -1;
     rec->hwndDropDown = list;
     if (!list) {
         ReportError("QelBox", __LINE__, "Couldn't create dropdown control");
@@ -84,16 +102,19 @@ int ShowDropDown(ControlRecord* rec, BOOL show) {
 extern "C" {
 
 int WINAPI QelBox_ShowDropDown(HWND control, BOOL show) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    return ShowDropDown(RecordOf(control), show);
+    return ShowDropDown(rec, show);
 }
 
 int WINAPI QelBox_GetDroppedState(HWND control) {
-    return RecordOf(control)->hwndDropDown ? 1 : 0;
+    ENTER_CONTROL(control, 0);
+    return rec->hwndDropDown ? 1 : 0;
 }
 
 HWND WINAPI QelBox_GetHWNDDropDown(HWND control) {
-    return RecordOf(control)->hwndDropDown;
+    ENTER_CONTROL(control, nullptr);
+    return rec->hwndDropDown;
 }
 
 } // extern "C"

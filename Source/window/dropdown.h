@@ -6,6 +6,8 @@
 // Closes an open drop-down and accepts the highlight (commit) or returns it
 // to the committed row.
 void CloseUp(ControlRecord* rec, bool commit);
+// Destroys the drop-down popup, if one is open and not already going.
+void DestroyDropDown(ControlRecord* rec);
 // Opens the list (show) or closes it with CloseUp(commit).
 void ShowOrClose(ControlRecord* rec, bool show, bool commit);
 // Creates the simple type's permanent list window; false on failure.

@@ -123,13 +123,16 @@ extern "C" LRESULT WINAPI QelCtl_WndProc(HWND edit, UINT message, WPARAM wParam,
         rec->hwndEdit = edit;
     }
     if (rec == reinterpret_cast<ControlRecord*>(-1)) return PassOn(edit, message, wParam, lParam);
-
+    // The record outlives the message even when a notification destroys the
+    // control meanwhile.
+    const RecordScope scope(rec);
     HWND control = rec->hwndControl;
     switch (message) {
     case WM_KILLFOCUS: {
         HWND receiver = reinterpret_cast<HWND>(wParam);
         SendMessageA(control, WM_CANCELMODE, 0, 0);
         Notify(rec, QELBOXN_KILLFOCUS);
+        if (Died(rec)) return 0;
         if (!receiver ||
             (receiver != control && receiver != rec->hwndDropDown && receiver != rec->hwndEdit))
             CloseUp(rec, false);
@@ -176,19 +179,20 @@ void SetEditFont(ControlRecord* rec, HFONT font, BOOL redraw) {
 extern "C" {
 
 HWND WINAPI QelBox_GetHWNDEdit(HWND control) {
-    return RecordOf(control)->hwndEdit;
+    ENTER_CONTROL(control, nullptr);
+    return rec->hwndEdit;
 }
 
 int WINAPI QelBox_LimitText(HWND control, int length) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (length < 0 || !rec->hwndEdit) return -1;
     SendMessageA(rec->hwndEdit, EM_LIMITTEXT, length, 0);
     return 0;
 }
 
 int WINAPI QelBox_GetEditSel(HWND control, DWORD* start, DWORD* end) {
-    ControlRecord* rec = RecordOf(control);
+    ENTER_CONTROL(control, -1);
     if (start) *start = 0xFFFFFFFF;
     if (end) *end = 0xFFFFFFFF;
     if (!rec->hwndEdit) return -1;
@@ -201,34 +205,39 @@ int WINAPI QelBox_GetEditSel(HWND control, DWORD* start, DWORD* end) {
 }
 
 int WINAPI QelBox_SetEditSel(HWND control, int start, int end) {
+    ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    ControlRecord* rec = RecordOf(control);
     if (!rec->hwndEdit) return -1;
     SendMessageA(rec->hwndEdit, EM_SETSEL, start, end);
     return 0;
 }
 
 HFONT WINAPI QelBox_GetEditCtlFont(HWND control) {
-    return RecordOf(control)->editFont;
+    ENTER_CONTROL(control, nullptr);
+    return rec->editFont;
 }
 
 void WINAPI QelBox_SetEditCtlFont(HWND control, HFONT font, BOOL redraw) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    SetEditFont(RecordOf(control), font, redraw);
+    SetEditFont(rec, font, redraw);
 }
 
 int WINAPI QelBox_GetExtendedUI(HWND control) {
-    return RecordOf(control)->extendedUI;
+    ENTER_CONTROL(control, 0);
+    return rec->extendedUI;
 }
 
 int WINAPI QelBox_SetExtendedUI(HWND control, int on) {
+    ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    RecordOf(control)->extendedUI = on;
+    rec->extendedUI = on;
     return 0;
 }
 
 int WINAPI QelBox_GetCaretColumn(HWND control) {
-    return RecordOf(control)->caretColumn;
+    ENTER_CONTROL(control, -1);
+    return rec->caretColumn;
 }
 
 } // extern "C"

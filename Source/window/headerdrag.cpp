@@ -270,7 +270,8 @@ void DropColumn(ControlRecord* rec, int x) {
 }
 
 extern "C" void CALLBACK QelBox_HeaderScrollTimerProc(HWND control, UINT, UINT_PTR, DWORD) {
-    ControlRecord* rec = RecordOf(control);
+    // A timer of a window that is not a live control of ours is ignored.
+    ENTER_CONTROL(control, );
     RECT display = ClosedDisplayRect(rec);
     const int step = max(Width(display) / 8, 20);
     int offset = rec->horizontalOffset + (rec->autoScrollLeft ? -step : step);
@@ -291,30 +292,36 @@ extern "C" void CALLBACK QelBox_HeaderScrollTimerProc(HWND control, UINT, UINT_P
 extern "C" {
 
 int WINAPI QelBox_GetDragType(HWND control) {
-    return RecordOf(control)->dragType;
+    ENTER_CONTROL(control, 0);
+    return rec->dragType;
 }
 
 void WINAPI QelBox_SetDragType(HWND control, int value) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    RecordOf(control)->dragType = value == 1 ? 1 : 0;
+    rec->dragType = value == 1 ? 1 : 0;
 }
 
 int WINAPI QelBox_GetResizeHeader(HWND control) {
-    return RecordOf(control)->resizeHeader;
+    ENTER_CONTROL(control, 0);
+    return rec->resizeHeader;
 }
 
 void WINAPI QelBox_SetResizeHeader(HWND control, BOOL value) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    RecordOf(control)->resizeHeader = value != 0;
+    rec->resizeHeader = value != 0;
 }
 
 int WINAPI QelBox_GetReorderColumns(HWND control) {
-    return RecordOf(control)->reorderColumns;
+    ENTER_CONTROL(control, 0);
+    return rec->reorderColumns;
 }
 
 void WINAPI QelBox_SetReorderColumns(HWND control, BOOL value) {
+    ENTER_CONTROL(control, );
     QELBOX_CHECK_ON_RETURN(control);
-    RecordOf(control)->reorderColumns = value != 0;
+    rec->reorderColumns = value != 0;
 }
 
 } // extern "C"

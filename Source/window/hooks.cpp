@@ -27,7 +27,9 @@ bool CloseOnOutsideClick(HWND target) {
     if (!focus || focus == target) return false;
     HWND control = FindMarkedAncestor(focus);
     if (!control) return false;
-    const ControlRecord* rec = RecordOf(control);
+    // Only a live control of ours is asked.
+    const ControlRecord* rec = EnterRecord(control);
+    if (!rec) return false;
     if (target == control || IsChild(control, target) || target == rec->hwndDropDown ||
         IsSimpleStyle(control))
         return false;
@@ -65,8 +67,9 @@ extern "C" LRESULT WINAPI QelBox_KeyboardFilterHook(int code, WPARAM key, LPARAM
     LRESULT result = CallNextHookEx(g_module.keyboardHook, code, key, data);
     if (data & 0x10000000) {
         HWND control = FindMarkedAncestor(GetFocus());
-        if (control && !IsSimpleStyle(control) && !(GetWindowLongA(control, GWL_STYLE) & 0x8000) &&
-            RecordOf(control)->hwndDropDown)
+        const ControlRecord* rec = control ? EnterRecord(control) : nullptr;
+        if (rec && !IsSimpleStyle(control) && !(GetWindowLongA(control, GWL_STYLE) & 0x8000) &&
+            rec->hwndDropDown)
             PostMessageA(control, QELBOX_WM_CLOSEDROPDOWN, 0, 0);
     }
     return result;

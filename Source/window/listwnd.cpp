@@ -28,6 +28,7 @@ bool LeftButtonOnly(const ControlRecord* rec) {
 void OnCreate(ControlRecord* rec, HWND list) {
     SetPropA(list, kListProperty, reinterpret_cast<HANDLE>(1));
     if (!rec->isSimple) Notify(rec, QELBOXN_DROPDOWNOPEN);
+    if (Died(rec)) return;
     SetScrollPos(list, SB_VERT, 0, FALSE);
     SetScrollPos(list, SB_HORZ, 0, FALSE);
     SetScrollRange(list, SB_VERT, 0, 0, FALSE);
@@ -150,6 +151,8 @@ void PaintMessage(ControlRecord* rec, HWND list, HDC dc) {
     if (paint.Get()) PaintList(rec, paint.Get(), &paint.Update());
 }
 
+LRESULT ListMessage(ControlRecord* rec, HWND list, UINT message, WPARAM wParam, LPARAM lParam);
+
 // Button-down and button-up handling of one button (1 left, 2 middle,
 // 3 right).
 void ButtonDown(ControlRecord* rec, int button, int code, WPARAM wParam, LPARAM lParam,
@@ -174,7 +177,15 @@ extern "C" LRESULT WINAPI QelDropDown_WndProc(HWND list, UINT message, WPARAM wP
     }
     if (rec == reinterpret_cast<ControlRecord*>(-1))
         return DefWindowProcA(list, message, wParam, lParam);
+    // The record outlives the message even when a notification destroys the
+    // control meanwhile.
+    const RecordScope scope(rec);
+    return ListMessage(rec, list, message, wParam, lParam);
+}
 
+namespace {
+
+LRESULT ListMessage(ControlRecord* rec, HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     const bool leftOnly = LeftButtonOnly(rec);
     switch (message) {
     case WM_CREATE:
@@ -264,3 +275,5 @@ extern "C" LRESULT WINAPI QelDropDown_WndProc(HWND list, UINT message, WPARAM wP
     }
     return DefWindowProcA(list, message, wParam, lParam);
 }
+
+} // namespace

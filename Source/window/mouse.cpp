@@ -439,7 +439,8 @@ bool SetHeaderCursor(ControlRecord* rec) {
 }
 
 extern "C" void CALLBACK QelBox_VScrollTimerProc(HWND control, UINT, UINT_PTR, DWORD) {
-    ControlRecord* rec = RecordOf(control);
+    // A timer of a window that is not a live control of ours is ignored.
+    ENTER_CONTROL(control, );
     int cur = rec->curSel;
     int next = rec->autoScrollDown ? cur + 1 : cur - 1;
     if (cur >= rec->itemCount || next >= rec->itemCount || next < 0) return;

@@ -39,4 +39,5 @@ void InstallViewHandlers() {
     g_view.closeList = CloseListUncommitted;
     g_view.editTextChanged = SyncEditText;
     g_view.editFieldChanged = RecreateEditField;
+    g_view.recordGone = ReleaseOwned;
 }

@@ -118,15 +118,17 @@ void OnDestroy(ControlRecord* rec) {
     AccControlDestroying(rec);
     StopAutoScrollTimer(rec);
     CloseUp(rec, false);
+    if (Died(rec)) return;
+    // A close-up handler may have kept the popup open: it goes now, since
+    // it must not outlive the record it shows.
+    DestroyDropDown(rec);
     ClearItems(rec);
+    if (Died(rec)) return;
     if (rec->hwndEdit) DestroyWindow(rec->hwndEdit);
-    DeleteOwned(rec->fontBitmapTrueType);
-    DeleteOwned(rec->fontBitmapDevice);
-    DeleteOwned(rec->backgroundBrush);
-    FreeColumns(rec);
-    QelFree(rec->rowColText);
-    rec->rowColText = nullptr;
     RemovePropA(rec->hwndControl, kControlProperty);
+    // The columns, strings and GDI objects stay until the record itself goes
+    // (ReleaseOwned), so that a call still in progress on this control finds
+    // a complete record.
 }
 
 void OnSize(ControlRecord* rec, WPARAM type, LPARAM size) {
@@ -228,16 +230,38 @@ LRESULT DefaultProcessing(ControlRecord* rec, HWND window, UINT message, WPARAM 
     if (rec->hwndEdit && (message == WM_SETTEXT || message == WM_PASTE || message == WM_UNDO))
         SendMessageA(rec->hwndEdit, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        // What the model keeps besides the record: the level summary and the
-        // column offsets.
-        FreeLevelIndex(rec);
-        FreeColumnOffsets(rec);
-        FreeRecord(window, rec);
+        // The popup list is no child of the control: a close-up handler
+        // that destroyed the control again may have left it open. It must
+        // not outlive the record it shows.
+        DestroyDropDown(rec);
+        // No row is painted for a dead control. A clearing still in progress
+        // goes on reporting the items it holds to the delete callback.
+        rec->drawInfoCallback = nullptr;
+        RecordWindowGone(window, rec);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
 } // namespace
+
+void ReleaseOwned(ControlRecord* rec) {
+    // A list window or edit field still there no longer reaches the record.
+    if (rec->hwndDropDown && IsWindow(rec->hwndDropDown))
+        SetWindowLongPtrA(rec->hwndDropDown, 0, -1);
+    if (rec->hwndEdit && IsWindow(rec->hwndEdit))
+        SetWindowLongPtrA(rec->hwndEdit, g_module.editExtraOffset, -1);
+    DiscardItems(rec);
+    DeleteOwned(rec->fontBitmapTrueType);
+    DeleteOwned(rec->fontBitmapDevice);
+    DeleteOwned(rec->backgroundBrush);
+    // What the model keeps besides the items: the level summary and the
+    // column offsets.
+    FreeLevelIndex(rec);
+    FreeColumnOffsets(rec);
+    FreeColumns(rec);
+    QelFree(rec->rowColText);
+    rec->rowColText = nullptr;
+}
 
 void CancelMode(ControlRecord* rec) {
     HWND capture = GetCapture();
@@ -268,17 +292,10 @@ LRESULT CtlColorEdit(ControlRecord* rec, HDC dc, HWND sender) {
     return reinterpret_cast<LRESULT>(rec->backgroundBrush);
 }
 
-extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    ControlRecord* rec = RecordOf(window);
-    if (rec == reinterpret_cast<ControlRecord*>(-1))
-        return DefWindowProcA(window, message, wParam, lParam);
-    if (!rec) {
-        if (message != WM_NCCREATE && message != WM_GETMINMAXINFO) return 0;
-        InstallViewHandlers();
-        rec = AllocRecord(window);
-        if (!rec) return 0;
-    }
+namespace {
 
+LRESULT ControlMessage(ControlRecord* rec, HWND window, UINT message, WPARAM wParam,
+                       LPARAM lParam) {
     switch (message) {
     case WM_CREATE: {
         LRESULT result = OnCreate(rec, reinterpret_cast<const CREATESTRUCTA*>(lParam));
@@ -286,7 +303,12 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
         return result;
     }
     case WM_DESTROY:
-        OnDestroy(rec);
+        // A second WM_DESTROY (DestroyWindow called again from a callback
+        // of the first) finds the work done or in progress.
+        if (!rec->destroying) {
+            rec->destroying = 1;
+            OnDestroy(rec);
+        }
         return 0;
     case WM_SIZE:
         OnSize(rec, wParam, lParam);
@@ -409,4 +431,22 @@ extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wPara
     default:
         return DefaultProcessing(rec, window, message, wParam, lParam);
     }
+}
+
+} // namespace
+
+extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ControlRecord* rec = RecordOf(window);
+    if (rec == reinterpret_cast<ControlRecord*>(-1))
+        return DefWindowProcA(window, message, wParam, lParam);
+    if (!rec) {
+        if (message != WM_NCCREATE && message != WM_GETMINMAXINFO) return 0;
+        InstallViewHandlers();
+        rec = AllocRecord(window);
+        if (!rec) return 0;
+    }
+    // The record outlives the message even when a notification sent while
+    // handling it destroys the control.
+    const RecordScope scope(rec);
+    return ControlMessage(rec, window, message, wParam, lParam);
 }
