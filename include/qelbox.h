@@ -40,7 +40,8 @@
  *       QelBox_GetItemRect, QelBox_GetDroppedControlRect, QelBox_CalcIndexFromPoint,
  *       QelBox_GetItemHeight, QelBox_CalcOptimalColumnWidth, QelBox_Fonts,
  *       QelBox_ShowDropDown, QelBox_LimitText, QelBox_GetEditSel,
- *       QelBox_SetEditSel); QelBox_GetItemData returns (QelData)-1;
+ *       QelBox_SetEditSel, and the _W twins of these); QelBox_GetItemData
+ *       returns (QelData)-1;
  *   NULL functions returning a handle or a pointer;
  *   0   all other functions with a result (setters returning 1 on success,
  *       property getters, QelBox_GetLocale/SetLocale,
@@ -95,6 +96,12 @@ extern "C" {
 #define QELBOX_APPCLASSNAME "QelBoxControl"
 #define QELBOX_DROPDOWNCLASSNAME "QelBoxDropDown"
 #define QELBOX_EDITCLASSNAME "QelBoxCtl"
+/* The same names as UTF-16 strings, for CreateWindowExW. The classes are
+   Unicode window classes (IsWindowUnicode is true for their windows). */
+#define QELBOX_CLASSNAMEW L"RqCombo"
+#define QELBOX_APPCLASSNAMEW L"QelBoxControl"
+#define QELBOX_DROPDOWNCLASSNAMEW L"QelBoxDropDown"
+#define QELBOX_EDITCLASSNAMEW L"QelBoxCtl"
 
 /* Control ids of the child windows */
 #define QELBOX_EDIT_ID 100
@@ -345,6 +352,19 @@ typedef struct ItemRecord {
     DWORD flags;              /* bit 0 enabled, bits 1-6 level */
 } ItemRecord;
 
+/* ItemRecord with UTF-16 texts: the record a fetch callback installed with
+   QelBox_VirtualInitialize_W hands over. Same layout and rules. */
+typedef struct ItemRecordW {
+    QelData itemData;
+    HBITMAP label;
+    HBITMAP bitmap;
+    RowInfoBlock* rowInfo;
+    wchar_t* rowText;
+    CellInfoRecord* cellInfo;
+    wchar_t** cells;
+    DWORD flags;
+} ItemRecordW;
+
 /* One column definition (QelBox_SetColumns, QelBox_GetColumns; 108 bytes in
    32-bit and 120 in 64-bit programs). Start from QelBox_InitColumnRecord.
    QelBox_SetColumns reads width, the four colours (QELBOX_COLOR_NONE: the
@@ -379,12 +399,45 @@ typedef struct ColumnRecord {
     BYTE reserved4[38];
 } ColumnRecord;
 
+/* ColumnRecord with a UTF-16 header text (QelBox_SetColumns_W,
+   QelBox_GetColumns_W). Same layout and rules. */
+typedef struct ColumnRecordW {
+    DWORD reserved0;
+    DWORD reserved1;
+    DWORD reserved2;
+    int width;
+    QelColorRef colorBackground;
+    QelColorRef colorText;
+    QelColorRef colorSelBackground;
+    QelColorRef colorSelText;
+    DWORD style;
+    DWORD headerStyle;
+    const wchar_t* headerText;
+    wchar_t* headerTextOwned;
+    HBITMAP headerBitmap;
+    WORD headerBitmapStyle;
+    WORD padding;
+    DWORD reserved3;
+    int columnAtPosition;
+    int displayPosition;
+    WORD columnFlags;
+    BYTE reserved4[38];
+} ColumnRecordW;
+
 /* Fills *column with the defaults of a column: everything 0 (so no header
    text, left-aligned, width 0) except the four colours, which are
    QELBOX_COLOR_NONE ("use the control's colours"); a zeroed record would
    instead mean black. Set the width and header text afterwards. Header only,
    usable from C89 and C++. */
 static __inline void QelBox_InitColumnRecord(ColumnRecord* column) {
+    ZeroMemory(column, sizeof(*column));
+    column->colorBackground = QELBOX_COLOR_NONE;
+    column->colorText = QELBOX_COLOR_NONE;
+    column->colorSelBackground = QELBOX_COLOR_NONE;
+    column->colorSelText = QELBOX_COLOR_NONE;
+}
+/* The same for a ColumnRecordW. */
+static __inline void QelBox_InitColumnRecordW(ColumnRecordW* column) {
     ZeroMemory(column, sizeof(*column));
     column->colorBackground = QELBOX_COLOR_NONE;
     column->colorText = QELBOX_COLOR_NONE;
@@ -483,6 +536,16 @@ typedef int(CALLBACK* QELBOX_COMPAREEXPROC)(HWND control, const char* text1, con
                                             QelData data1, QelData data2, QelData cellData1,
                                             QelData cellData2);
 typedef void(CALLBACK* QELBOX_DRAWINFOPROC)(HWND control, DrawInfo* info, QelData value);
+/* The same callbacks with UTF-16 records and texts (the _W functions). */
+typedef void(CALLBACK* QELBOX_FETCHPROCW)(HWND control, QelData userData, int index,
+                                          ItemRecordW** buffer);
+typedef void(CALLBACK* QELBOX_RELEASEPROCW)(HWND control, QelData userData, int index,
+                                            ItemRecordW* item);
+typedef int(CALLBACK* QELBOX_COMPAREPROCW)(HWND control, const wchar_t* text1, const wchar_t* text2,
+                                           QelData data1, QelData data2);
+typedef int(CALLBACK* QELBOX_COMPAREEXPROCW)(HWND control, const wchar_t* text1,
+                                             const wchar_t* text2, QelData data1, QelData data2,
+                                             QelData cellData1, QelData cellData2);
 
 typedef struct DeleteCallbackInfo {
     QELBOX_DELETEPROC callback;
@@ -506,6 +569,25 @@ typedef struct DrawInfoCallbackInfo {
      (cellData at 28, bitmapStyle at 52), RowInfoBlock 32, RowInfo 40
      (bitmap at 24), CtlColors 148, DrawInfo 80 (hwnd at 8, font at 48),
      DeleteCallbackInfo and DrawInfoCallbackInfo 16 (value at 8). */
+/* Both architectures: the UTF-16 records have the layout of their ANSI
+   twins. */
+QELBOX_STATIC_ASSERT(sizeof(ItemRecordW) == sizeof(ItemRecord), item_record_w_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ItemRecordW, rowText) == QELBOX_OFFSETOF(ItemRecord, rowText),
+                     item_record_w_row_text);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ItemRecordW, cells) == QELBOX_OFFSETOF(ItemRecord, cells),
+                     item_record_w_cells);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ItemRecordW, flags) == QELBOX_OFFSETOF(ItemRecord, flags),
+                     item_record_w_flags);
+QELBOX_STATIC_ASSERT(sizeof(ColumnRecordW) == sizeof(ColumnRecord), column_record_w_size);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecordW, headerText) ==
+                         QELBOX_OFFSETOF(ColumnRecord, headerText),
+                     column_record_w_text);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecordW, headerBitmap) ==
+                         QELBOX_OFFSETOF(ColumnRecord, headerBitmap),
+                     column_record_w_bitmap);
+QELBOX_STATIC_ASSERT(QELBOX_OFFSETOF(ColumnRecordW, columnFlags) ==
+                         QELBOX_OFFSETOF(ColumnRecord, columnFlags),
+                     column_record_w_flags);
 #if defined(_WIN64)
 QELBOX_STATIC_ASSERT(sizeof(QelData) == 8, qel_data_size);
 QELBOX_STATIC_ASSERT(sizeof(ItemRecord) == 64, item_record_size);
@@ -1399,6 +1481,117 @@ QELBOXAPI int CALLBACK QelBox_FontsForSizeEnumProc(const LOGFONTA* font, const T
 QELBOXAPI int CALLBACK QelBox_FontsForStyleEnumProc(const LOGFONTA* font,
                                                     const TEXTMETRICA* metrics, DWORD fontType,
                                                     LPARAM record);
+
+/* ------------------------------------------------------------------ */
+/* UTF-16 text                                                         */
+/* ------------------------------------------------------------------ */
+/* The control keeps every text as UTF-16. Each function above that takes
+   or returns text has a twin here with the same name ending in _W, the same
+   arguments, results, refusals, failure values and notifications, except:
+   - texts are wchar_t (UTF-16; a character outside the Basic Multilingual
+     Plane is a surrogate pair and counts as two);
+   - the _W getters take the buffer size in characters, copy at most
+     size-1 characters and a terminator (a surrogate pair is never cut in
+     half; buffer[0] is set to 0 whenever size > 0, also on failure) and
+     return the length of the whole text, so that a call with size 0 (the
+     buffer may then be NULL) measures it. They return -1 where their _A
+     twins do.
+   The _A functions convert with the ANSI code page (CP_ACP) on the way in
+   and out, so they behave as before for every text the code page can
+   represent. A character that it cannot represent reads back through an
+   _A getter as the system's default character ('?' in most code pages),
+   and the _A length functions count bytes of that ANSI form, while the _W
+   ones count UTF-16 characters. The searches ignore case as the C
+   runtime's _wcsicmp/_wcsnicmp do, which is what the _A searches do for
+   their texts (in the default "C" locale: the letters A-Z only); the
+   default comparison is CompareStringW in the control's locale.
+   The window classes are Unicode windows: the edit field accepts every
+   character the user types, WM_GETTEXT and WM_SETTEXT work in both forms
+   (the system converts for ANSI callers), and the drop-down-list type
+   copies its committed text to the clipboard as CF_UNICODETEXT (the system
+   provides CF_TEXT from it). Define UNICODE to make the names without a
+   suffix (QelBox_AddString, QelBox_GetText, ...) mean the _W functions, as
+   windows.h does; without it they mean the _A functions. Mind that the _A
+   and _W getters differ in their size argument. */
+QELBOXAPI int WINAPI QelBox_AddString_W(HWND control, const wchar_t* text);
+QELBOXAPI int WINAPI QelBox_InsertString_W(HWND control, int index, const wchar_t* text);
+QELBOXAPI int WINAPI QelBox_GetText_W(HWND control, int index, int column, wchar_t* buffer,
+                                      int size);
+QELBOXAPI int WINAPI QelBox_GetTextLength_W(HWND control, int index, int column);
+QELBOXAPI int WINAPI QelBox_SetText_W(HWND control, int index, int column, const wchar_t* text);
+QELBOXAPI int WINAPI QelBox_GetRowText_W(HWND control, int index, wchar_t* buffer, int size);
+QELBOXAPI int WINAPI QelBox_GetRowTextLength_W(HWND control, int index);
+QELBOXAPI int WINAPI QelBox_SetRowText_W(HWND control, int index, const wchar_t* text);
+QELBOXAPI int WINAPI QelBox_FindString_W(HWND control, int start, int column, const wchar_t* text,
+                                         BOOL wrap);
+QELBOXAPI int WINAPI QelBox_FindStringExact_W(HWND control, int start, int column,
+                                              const wchar_t* text, BOOL wrap);
+QELBOXAPI int WINAPI QelBox_SelectString_W(HWND control, int start, int column, const wchar_t* text,
+                                           BOOL wrap);
+QELBOXAPI int WINAPI QelBox_SelectStringExact_W(HWND control, int start, int column,
+                                                const wchar_t* text, BOOL wrap);
+/* The sorts call a wide callback in exactly the order in which the _A sorts
+   call theirs; the default comparison is the same. */
+QELBOXAPI int WINAPI QelBox_DefaultCompareProc_W(HWND control, const wchar_t* text1,
+                                                 const wchar_t* text2, QelData data1,
+                                                 QelData data2);
+QELBOXAPI int WINAPI QelBox_SortItems_W(HWND control, int parent, int column,
+                                        QELBOX_COMPAREPROCW compare);
+QELBOXAPI int WINAPI QelBox_SortItemsEx_W(HWND control, int parent, int column,
+                                          QELBOX_COMPAREEXPROCW compare);
+QELBOXAPI int WINAPI QelBox_SortItemsFast_W(HWND control, int parent, int column,
+                                            QELBOX_COMPAREPROCW compare);
+QELBOXAPI int WINAPI QelBox_SortItemsExFast_W(HWND control, int parent, int column,
+                                              QELBOX_COMPAREEXPROCW compare);
+/* Virtual mode whose fetch callback hands over ItemRecordW records. */
+QELBOXAPI int WINAPI QelBox_VirtualInitialize_W(HWND control, QELBOX_FETCHPROCW fetch,
+                                                QELBOX_RELEASEPROCW release, QelData value);
+/* QelBox_SetColumns / QelBox_GetColumns with ColumnRecordW. The copy that
+   QelBox_GetColumns_W hands out is replaced by the next call of either
+   function. */
+QELBOXAPI int WINAPI QelBox_SetColumns_W(HWND control, int count, const ColumnRecordW* columns);
+QELBOXAPI int WINAPI QelBox_GetColumns_W(HWND control, ColumnRecordW** out);
+QELBOXAPI int WINAPI QelBox_SetHeader_W(HWND control, int column, const wchar_t* text);
+QELBOXAPI int WINAPI QelBox_GetHeader_W(HWND control, int column, wchar_t* buffer, int size);
+QELBOXAPI int WINAPI QelBox_GetHeaderLength_W(HWND control, int column);
+QELBOXAPI int WINAPI QelBox_SetRowColText_W(HWND control, const wchar_t* text);
+QELBOXAPI int WINAPI QelBox_GetRowColText_W(HWND control, wchar_t* buffer, int size);
+QELBOXAPI int WINAPI QelBox_GetRowColTextLength_W(HWND control);
+/* The font lists with wide names; QelBox_Fonts always lists the faces by
+   their UTF-16 names. The enumeration callbacks take LOGFONTW records. */
+QELBOXAPI int WINAPI QelBox_FontSizes_W(HWND control, HDC device, const wchar_t* faceName);
+QELBOXAPI int WINAPI QelBox_FontStyles_W(HWND control, HDC device, const wchar_t* faceName,
+                                         const wchar_t* weightNames, const wchar_t* italicSuffix);
+QELBOXAPI int CALLBACK QelBox_FontsEnumProc_W(const LOGFONTW* font, const TEXTMETRICW* metrics,
+                                              DWORD fontType, LPARAM record);
+QELBOXAPI int CALLBACK QelBox_FontsForSizeEnumProc_W(const LOGFONTW* font,
+                                                     const TEXTMETRICW* metrics, DWORD fontType,
+                                                     LPARAM record);
+QELBOXAPI int CALLBACK QelBox_FontsForStyleEnumProc_W(const LOGFONTW* font,
+                                                      const TEXTMETRICW* metrics, DWORD fontType,
+                                                      LPARAM record);
+
+#ifdef UNICODE
+#define QELBOX_TEXT_NAME_(name) name##_W
+#else
+#define QELBOX_TEXT_NAME_(name) name##_A
+#endif
+#define QelBox_AddString QELBOX_TEXT_NAME_(QelBox_AddString)
+#define QelBox_InsertString QELBOX_TEXT_NAME_(QelBox_InsertString)
+#define QelBox_GetText QELBOX_TEXT_NAME_(QelBox_GetText)
+#define QelBox_SetText QELBOX_TEXT_NAME_(QelBox_SetText)
+#define QelBox_GetRowText QELBOX_TEXT_NAME_(QelBox_GetRowText)
+#define QelBox_SetRowText QELBOX_TEXT_NAME_(QelBox_SetRowText)
+#define QelBox_FindString QELBOX_TEXT_NAME_(QelBox_FindString)
+#define QelBox_FindStringExact QELBOX_TEXT_NAME_(QelBox_FindStringExact)
+#define QelBox_SelectString QELBOX_TEXT_NAME_(QelBox_SelectString)
+#define QelBox_SelectStringExact QELBOX_TEXT_NAME_(QelBox_SelectStringExact)
+#define QelBox_SetHeader QELBOX_TEXT_NAME_(QelBox_SetHeader)
+#define QelBox_GetHeader QELBOX_TEXT_NAME_(QelBox_GetHeader)
+#define QelBox_SetRowColText QELBOX_TEXT_NAME_(QelBox_SetRowColText)
+#define QelBox_GetRowColText QELBOX_TEXT_NAME_(QelBox_GetRowColText)
+#define QelBox_FontSizes QELBOX_TEXT_NAME_(QelBox_FontSizes)
+#define QelBox_FontStyles QELBOX_TEXT_NAME_(QelBox_FontStyles)
 
 /* ------------------------------------------------------------------ */
 /* Dialog editors                                                      */

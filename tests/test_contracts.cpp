@@ -280,10 +280,10 @@ const SweepCase kSweeps[] = {
              QelBox_AddString_A(c, "row");
          QelBox_SetCurSel(c, 1);
      },
-     [](HWND c, std::vector<HWND>*) { return V(QelBox_AddString_A(c, "new")); }, -1, 4, true},
+     [](HWND c, std::vector<HWND>*) { return V(QelBox_AddString_A(c, "new")); }, -1, 2, true},
     {"InsertString before the selection", QELBOXSTYLE_DROPDOWN,
      [](HWND c) { QelBox_SetCurSel(c, 1); },
-     [](HWND c, std::vector<HWND>*) { return V(QelBox_InsertString_A(c, 0, "new")); }, -1, 3, true},
+     [](HWND c, std::vector<HWND>*) { return V(QelBox_InsertString_A(c, 0, "new")); }, -1, 1, true},
     {"SetText", QELBOXSTYLE_DROPDOWN, [](HWND c) { QelBox_SetCurSel(c, 0); },
      [](HWND c, std::vector<HWND>*) { return V(QelBox_SetText_A(c, 0, 0, "new")); }, 0, 1, true},
     {"SetRowText", QELBOXSTYLE_DROPDOWN, [](HWND c) { QelBox_SetRowText_A(c, 0, "old"); },
@@ -332,7 +332,7 @@ const SweepCase kSweeps[] = {
      },
      0, 1, false},
     {"MoveItem", QELBOXSTYLE_DROPDOWNLIST, [](HWND c) { QelBox_SetRowText_A(c, 1, "head"); },
-     [](HWND c, std::vector<HWND>*) { return V(QelBox_MoveItem(c, 1, 0)); }, -1, 4, true},
+     [](HWND c, std::vector<HWND>*) { return V(QelBox_MoveItem(c, 1, 0)); }, -1, 3, true},
     {"SortItems", QELBOXSTYLE_DROPDOWNLIST, [](HWND c) { QelBox_SetText_A(c, 0, 0, "Z"); },
      [](HWND c, std::vector<HWND>*) { return V(QelBox_SortItems(c, -1, 0, nullptr)); }, 0, 1, true},
     {"creating a control", QELBOXSTYLE_DROPDOWN, [](HWND) {},

@@ -34,7 +34,7 @@ def decorations_from_def():
 
 
 def decorations_from_build(build_dir):
-    objects = list(Path(build_dir).glob('CMakeFiles/qelbox.dir/Source/**/*.obj'))
+    objects = list(Path(build_dir).glob('CMakeFiles/qelbox_objects.dir/Source/**/*.obj'))
     if not objects:
         sys.exit('no objects found under ' + build_dir + ': build the library first')
     nm = subprocess.run(['i686-w64-mingw32-nm', '-g', '--defined-only'] + [str(o) for o in objects],

@@ -4,25 +4,26 @@
 #include "base/fittedtext.h"
 
 #include "base/record.h"
+#include "base/unicode.h"
 
 namespace {
 
-const char kEllipsis[] = "...";
+const wchar_t kEllipsis[] = L"...";
 const int kEllipsisLength = 3;
 
-int TextWidth(HDC dc, const char* text, int length) {
+int TextWidth(HDC dc, const wchar_t* text, int length) {
     SIZE size;
-    if (length <= 0 || !GetTextExtentPoint32A(dc, text, length, &size)) return 0;
+    if (length <= 0 || !GetTextExtentPoint32W(dc, text, length, &size)) return 0;
     return size.cx;
 }
 
 // Every line is as high as a capital letter of the selected font.
 int LineHeight(HDC dc) {
     SIZE size;
-    return GetTextExtentPoint32A(dc, "T", 1, &size) ? size.cy : 0;
+    return GetTextExtentPoint32W(dc, L"T", 1, &size) ? size.cy : 0;
 }
 
-bool HasLineBreak(const char* text, int length) {
+bool HasLineBreak(const wchar_t* text, int length) {
     for (int i = 0; i < length; ++i) {
         if (text[i] == '\r' || text[i] == '\n') return true;
     }
@@ -48,11 +49,11 @@ struct Line {
 // when wider than `width`, the line ends at the previous break point. A
 // single word is never split. Spaces at the start of a wrapped line's
 // successor are skipped.
-Line NextLine(HDC dc, const char* text, int length, int start, int width, bool wrap) {
+Line NextLine(HDC dc, const wchar_t* text, int length, int start, int width, bool wrap) {
     int breakAt = -1;
     for (int i = start;; ++i) {
         const bool atEnd = i >= length;
-        const char c = atEnd ? '\0' : text[i];
+        const wchar_t c = atEnd ? L'\0' : text[i];
         const bool lineBreak = c == '\r' || c == '\n';
         if (wrap && (atEnd || lineBreak || c == ' ')) {
             if (breakAt >= 0 && TextWidth(dc, text + start, i - start) > width) {
@@ -73,7 +74,7 @@ Line NextLine(HDC dc, const char* text, int length, int start, int width, bool w
 }
 
 // Number of lines of the text, counting no further than maxLines.
-int CountLines(HDC dc, const char* text, int length, int width, bool wrap, int maxLines) {
+int CountLines(HDC dc, const wchar_t* text, int length, int width, bool wrap, int maxLines) {
     int lines = 0;
     for (int start = 0; start < length && lines < maxLines; ++lines)
         start = NextLine(dc, text, length, start, width, wrap).next;
@@ -86,32 +87,34 @@ int CountLines(HDC dc, const char* text, int length, int width, bool wrap, int m
 // gives the answer; it is checked against single measurements of the
 // prefixes around it, which are what the drawing uses. Costs one pass over
 // the text, however long, instead of one measurement per character.
-int LongestFittingPrefix(HDC dc, const char* text, int length, int room) {
+int LongestFittingPrefix(HDC dc, const wchar_t* text, int length, int room) {
     if (room < 0 || length < 2) return 0;
     int kept = 0;
     SIZE size;
-    if (!GetTextExtentExPointA(dc, text, length, room, &kept, nullptr, &size)) kept = length - 1;
+    if (!GetTextExtentExPointW(dc, text, length, room, &kept, nullptr, &size)) kept = length - 1;
     kept = min(max(kept, 0), length - 1);
     while (kept > 0 && TextWidth(dc, text, kept) > room)
         --kept;
     while (kept + 1 < length && TextWidth(dc, text, kept + 1) <= room)
         ++kept;
+    // A surrogate pair is one character: it is kept whole or not at all.
+    if (kept > 0 && IsLeadSurrogate(text[kept - 1])) --kept;
     return kept;
 }
 
 // One line of text without line breaks: drawn whole when it fits, else the
 // longest prefix that fits together with "..." (or "..." alone).
-void DrawOneLine(HDC dc, const char* text, int length, RECT area, UINT flags, int width) {
+void DrawOneLine(HDC dc, const wchar_t* text, int length, RECT area, UINT flags, int width) {
     const int available = area.right - area.left;
     if (width <= available) {
-        DrawTextA(dc, text, length, &area, flags);
+        DrawTextW(dc, text, length, &area, flags);
         return;
     }
     const int ellipsis = TextWidth(dc, kEllipsis, kEllipsisLength);
     const int kept = LongestFittingPrefix(dc, text, length, available - ellipsis);
     const int keptWidth = TextWidth(dc, text, kept);
     if (kept == 0) {
-        DrawTextA(dc, kEllipsis, kEllipsisLength, &area, flags);
+        DrawTextW(dc, kEllipsis, kEllipsisLength, &area, flags);
         return;
     }
     // Prefix and "..." follow each other from the current position, placed
@@ -124,8 +127,8 @@ void DrawOneLine(HDC dc, const char* text, int length, RECT area, UINT flags, in
     const UINT oldAlign = SetTextAlign(dc, TA_UPDATECP);
     POINT oldPosition;
     MoveToEx(dc, x, area.top, &oldPosition);
-    DrawTextA(dc, text, kept, &area, flags);
-    DrawTextA(dc, kEllipsis, kEllipsisLength, &area, flags);
+    DrawTextW(dc, text, kept, &area, flags);
+    DrawTextW(dc, kEllipsis, kEllipsisLength, &area, flags);
     MoveToEx(dc, oldPosition.x, oldPosition.y, nullptr);
     SetTextAlign(dc, oldAlign);
 }
@@ -135,7 +138,7 @@ void DrawOneLine(HDC dc, const char* text, int length, RECT area, UINT flags, in
 // is drawn as a single line of its own, so a line that is still too wide
 // gets its own "..."; when the lines run out of room while text remains,
 // the last line shows "..." at its right end.
-void DrawLines(HDC dc, const char* text, int length, const RECT& area, UINT flags, int maxLines,
+void DrawLines(HDC dc, const wchar_t* text, int length, const RECT& area, UINT flags, int maxLines,
                int lineHeight) {
     const bool wrap = (flags & DT_WORDBREAK) != 0;
     const UINT lineFlags = (flags & (DT_CENTER | DT_RIGHT)) | DT_SINGLELINE;
@@ -160,7 +163,7 @@ void DrawLines(HDC dc, const char* text, int length, const RECT& area, UINT flag
 
 } // namespace
 
-void DrawFittedText(HDC dc, const char* text, int length, RECT* rect, UINT flags, int maxLines) {
+void DrawFittedText(HDC dc, const wchar_t* text, int length, RECT* rect, UINT flags, int maxLines) {
     if (!text || length < 1 || !rect) return;
     const int lineHeight = LineHeight(dc);
     const bool wrap = (flags & DT_WORDBREAK) != 0;
@@ -170,7 +173,7 @@ void DrawFittedText(HDC dc, const char* text, int length, RECT* rect, UINT flags
     int height;
     if (simple) {
         SIZE size = {0, 0};
-        GetTextExtentPoint32A(dc, text, length, &size);
+        GetTextExtentPoint32W(dc, text, length, &size);
         width = size.cx;
         height = size.cy;
     } else {

@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-// The control's own text output with DrawTextA flag values (DT_CENTER,
+// The control's own text output with DrawTextW flag values (DT_CENTER,
 // DT_RIGHT, DT_VCENTER, DT_WORDBREAK, DT_SINGLELINE, DT_NOCLIP, DT_CALCRECT,
 // DT_NOPREFIX): breaks lines at CR, LF and CR LF, wraps at spaces with
 // DT_WORDBREAK, shows at most `maxLines` lines and ends text that does not
 // fit in "...". With DT_CALCRECT it only measures: rect->bottom becomes
 // top + height (and rect->right left + width for DT_SINGLELINE). Does
 // nothing when length < 1 or rect is null.
-void DrawFittedText(HDC dc, const char* text, int length, RECT* rect, UINT flags, int maxLines);
+void DrawFittedText(HDC dc, const wchar_t* text, int length, RECT* rect, UINT flags, int maxLines);

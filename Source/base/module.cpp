@@ -22,17 +22,19 @@ namespace {
 const int kRecordSlotBytes = static_cast<int>(sizeof(LONG_PTR));
 
 // Registers a class; a class that already exists counts as registered.
-bool RegisterOrFind(const WNDCLASSA& cls, HINSTANCE lookupInstance, const char* failMessage,
+// The classes are Unicode classes, so that their windows receive every
+// character the user types and every text in UTF-16.
+bool RegisterOrFind(const WNDCLASSW& cls, HINSTANCE lookupInstance, const char* failMessage,
                     int line) {
-    if (RegisterClassA(&cls)) return true;
-    WNDCLASSA existing;
-    if (GetClassInfoA(lookupInstance, cls.lpszClassName, &existing)) return true;
+    if (RegisterClassW(&cls)) return true;
+    WNDCLASSW existing;
+    if (GetClassInfoW(lookupInstance, cls.lpszClassName, &existing)) return true;
     ReportError("QelBox", line, failMessage);
     return false;
 }
 
-WNDCLASSA ComboClass(const char* name, UINT style, HINSTANCE instance) {
-    WNDCLASSA cls = {};
+WNDCLASSW ComboClass(const wchar_t* name, UINT style, HINSTANCE instance) {
+    WNDCLASSW cls = {};
     cls.style = style;
     cls.lpfnWndProc = QelBox_WndProc;
     cls.cbWndExtra = kRecordSlotBytes;
@@ -43,23 +45,23 @@ WNDCLASSA ComboClass(const char* name, UINT style, HINSTANCE instance) {
 }
 
 bool RegisterLibraryClasses() {
-    WNDCLASSA combo = ComboClass(QELBOX_CLASSNAME, CS_DBLCLKS | CS_GLOBALCLASS, g_module.module);
+    WNDCLASSW combo = ComboClass(QELBOX_CLASSNAMEW, CS_DBLCLKS | CS_GLOBALCLASS, g_module.module);
     if (!RegisterOrFind(combo, nullptr, "RqCombo could not be registered", __LINE__)) return false;
 
-    WNDCLASSA list = {};
+    WNDCLASSW list = {};
     list.style = CS_DBLCLKS;
     list.lpfnWndProc = QelDropDown_WndProc;
     list.cbWndExtra = kRecordSlotBytes;
     list.hInstance = g_module.module;
     list.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    list.lpszClassName = QELBOX_DROPDOWNCLASSNAME;
+    list.lpszClassName = QELBOX_DROPDOWNCLASSNAMEW;
     if (!RegisterOrFind(list, nullptr, "Dropdown window class could not be registered", __LINE__))
         return false;
 
     // The edit field is a superclass of EDIT that keeps the record pointer
     // after EDIT's own window bytes.
-    WNDCLASSA edit;
-    if (!GetClassInfoA(nullptr, "EDIT", &edit)) {
+    WNDCLASSW edit;
+    if (!GetClassInfoW(nullptr, L"EDIT", &edit)) {
         ReportError("QelBox", __LINE__, "Edit control window class not found");
         return false;
     }
@@ -68,7 +70,7 @@ bool RegisterLibraryClasses() {
     g_module.editExtraOffset = edit.cbWndExtra;
     edit.cbWndExtra += kRecordSlotBytes;
     edit.hInstance = g_module.module;
-    edit.lpszClassName = QELBOX_EDITCLASSNAME;
+    edit.lpszClassName = QELBOX_EDITCLASSNAMEW;
     edit.lpfnWndProc = QelCtl_WndProc;
     return RegisterOrFind(edit, nullptr, "Edit control window class could not be registered",
                           __LINE__);
@@ -113,9 +115,9 @@ void RemoveHooks() {
 
 void Detach() {
     if (IsWin32sKind()) RemoveHooks();
-    UnregisterClassA(QELBOX_CLASSNAME, g_module.module);
-    UnregisterClassA(QELBOX_DROPDOWNCLASSNAME, g_module.module);
-    UnregisterClassA(QELBOX_EDITCLASSNAME, g_module.module);
+    UnregisterClassW(QELBOX_CLASSNAMEW, g_module.module);
+    UnregisterClassW(QELBOX_DROPDOWNCLASSNAMEW, g_module.module);
+    UnregisterClassW(QELBOX_EDITCLASSNAMEW, g_module.module);
 }
 
 } // namespace
@@ -139,7 +141,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 }
 
 extern "C" BOOL WINAPI QelBox_RegisterApp(HINSTANCE instance) {
-    WNDCLASSA cls = ComboClass(QELBOX_APPCLASSNAME, CS_DBLCLKS, instance);
+    WNDCLASSW cls = ComboClass(QELBOX_APPCLASSNAMEW, CS_DBLCLKS, instance);
     if (!RegisterOrFind(cls, instance, "RqCombo (private) could not be registered", __LINE__))
         return FALSE;
     if (g_module.attached && IsWin32sKind()) return TRUE;
@@ -147,7 +149,7 @@ extern "C" BOOL WINAPI QelBox_RegisterApp(HINSTANCE instance) {
 }
 
 extern "C" void WINAPI QelBox_UnregisterApp(HINSTANCE instance) {
-    UnregisterClassA(QELBOX_APPCLASSNAME, instance);
+    UnregisterClassW(QELBOX_APPCLASSNAMEW, instance);
     if (g_module.attached && IsWin32sKind()) return;
     RemoveHooks();
 }

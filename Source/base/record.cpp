@@ -49,7 +49,7 @@ ControlRecord* EnterRecord(HWND control) {
     }
     // Both control classes have the combo window procedure as their class
     // procedure; the edit field's and the list window's classes do not.
-    if (GetClassLongPtrA(control, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(QelBox_WndProc)) {
+    if (GetClassLongPtrW(control, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(QelBox_WndProc)) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return nullptr;
     }

@@ -51,6 +51,12 @@ typedef BOOL(WINAPI* GetScrollInfoFn)(HWND, int, LPSCROLLINFO);
 // ("set at creation" = record.cpp's SetRecordDefaults or the WM_CREATE
 // handler in window/wndproc.cpp). Fields not set at creation start as 0.
 struct PendingDelete;
+struct VirtualText;
+
+// A row as the control reads it: a stored item, the UTF-16 record of a
+// virtual application, or the UTF-16 form of an ANSI virtual record. Texts
+// are UTF-16 throughout the control.
+typedef ItemRecordW Item;
 
 struct ControlRecord {
     // ---- Windows and type -------------------------------------------------
@@ -85,14 +91,23 @@ struct ControlRecord {
     int extendedUI;     // 0/1: Down opens the list, F4 does nothing (editfield.cpp)
 
     // ---- Items (model/items.cpp, model/virtual.cpp) -----------------------
-    int itemCount;                     // number of rows (items.cpp, virtual.cpp)
-    QELBOX_FETCHPROC virtualFetch;     // virtual mode's fetch callback; non-null = virtual mode
-    QELBOX_RELEASEPROC virtualRelease; // virtual mode's release callback, may be null
-    ItemRecord* virtualBuffer;         // virtual mode: the record last fetched (items.cpp)
-    int virtualFetchedIndex;           // virtual mode: its index, -1 = none (items.cpp)
-    QelData virtualUserData;           // virtual mode: passed to both callbacks
-    int freeSlots;                     // spare entries at the end of `items` (items.cpp)
-    ItemRecord** items;                // stored items in row order, owned; null while none
+    int itemCount; // number of rows (items.cpp, virtual.cpp)
+    // Virtual mode's callbacks: the ANSI pair of QelBox_VirtualInitialize or
+    // the UTF-16 pair of QelBox_VirtualInitialize_W; a fetch callback of
+    // either kind = virtual mode. The release callbacks may be null.
+    QELBOX_FETCHPROC virtualFetch;
+    QELBOX_RELEASEPROC virtualRelease;
+    QELBOX_FETCHPROCW virtualFetchW;
+    QELBOX_RELEASEPROCW virtualReleaseW;
+    // Virtual mode: the application's record last fetched (Item or
+    // ItemRecordW by the callbacks' kind), as handed over (items.cpp).
+    void* virtualBuffer;
+    Item* virtualItem;        // virtual mode: that record as the control reads it (items.cpp)
+    VirtualText* virtualText; // UTF-16 copies of an ANSI record's texts, owned (items.cpp)
+    int virtualFetchedIndex;  // virtual mode: its index, -1 = none (items.cpp)
+    QelData virtualUserData;  // virtual mode: passed to both callbacks
+    int freeSlots;            // spare entries at the end of `items` (items.cpp)
+    Item** items;             // stored items in row order, owned; null while none
 
     // ---- Drawing permission and edit-field synchronisation ----------------
     // 0/1: WS_VISIBLE; layout and invalidation happen only while both this
@@ -107,11 +122,11 @@ struct ControlRecord {
     int editSyncSuppress;
 
     // ---- Tree and columns (model/) ------------------------------------------
-    int maxLevel;              // deepest item level present (items.cpp, treeops.cpp, optimal.cpp)
-    int columnCount;           // number of columns, at least 1 after creation (columns.cpp)
-    ColumnRecord* columns;     // the columnCount column records, owned (columns.cpp; widths
-                               // also optimal.cpp, headerdrag.cpp)
-    ColumnRecord* columnsCopy; // copy handed out by QelBox_GetColumns, owned (columns.cpp)
+    int maxLevel;           // deepest item level present (items.cpp, treeops.cpp, optimal.cpp)
+    int columnCount;        // number of columns, at least 1 after creation (columns.cpp)
+    ColumnRecordW* columns; // the columnCount column records, owned (columns.cpp; widths
+                            // also optimal.cpp, headerdrag.cpp)
+    void* columnsCopy;      // copy handed out by QelBox_GetColumns(_W), owned (columns.cpp)
     // Width of the label, tree and bitmap area before the first column's
     // text, in pixels (layout.cpp; reset by items.cpp when emptied).
     int overheadWidth;
@@ -160,6 +175,9 @@ struct ControlRecord {
     // Column under the last click in the list or the closed control, -1
     // beyond the columns (mouse.cpp).
     int caretColumn;
+    // First half of a surrogate pair typed into the closed control, waiting
+    // for its second half (keyboard.cpp); 0 = none.
+    wchar_t pendingLeadSurrogate;
 
     // ---- Edit field and column headers -----------------------------------------
     HFONT editFont; // edit field and closed-control font; null = `font`; not owned (editfield.cpp)
@@ -189,7 +207,7 @@ struct ControlRecord {
     HBITMAP rowColBitmap;             // corner bitmap, not owned
     int rowColHeaderStyle;            // corner header style flags
     int rowColBitmapStyle;            // corner bitmap placement flags
-    char* rowColText;                 // corner text, owned heap string (freed by wndproc.cpp)
+    wchar_t* rowColText;              // corner text, owned heap string (freed by wndproc.cpp)
     int rowColButtonBeforePress;      // rowColHeaderButton when a corner press started (mouse.cpp)
     HFONT rowHeaderFont;              // row header font, not owned
     TEXTMETRICA rowHeaderFontMetrics; // its metrics
@@ -210,14 +228,14 @@ struct ControlRecord {
     int ignoreMouseMoves; // WM_MOUSEMOVE messages the list ignores (placement.cpp, listwnd.cpp)
 
     // ---- Font lists (fonts/) -------------------------------------------------------
-    HBITMAP fontBitmapTrueType; // marker of TrueType faces (wndproc.cpp)
-    HBITMAP fontBitmapDevice;   // marker of device faces (wndproc.cpp)
-    int fontLastIndex;          // index of the last face inserted (fontfaces.cpp)
-    int fontInsertPos;          // first index receiving faces in this call (fontfaces.cpp)
-    int fontAddedCount;         // faces inserted in this call (fontfaces.cpp)
-    int fontFilter;             // filter flags of this call (fontfaces.cpp)
-    char* fontWeightNames;      // comma-separated weight names, borrowed (fontstyles.cpp)
-    char* fontItalicSuffix;     // suffix of italic style names, borrowed (fontstyles.cpp)
+    HBITMAP fontBitmapTrueType;      // marker of TrueType faces (wndproc.cpp)
+    HBITMAP fontBitmapDevice;        // marker of device faces (wndproc.cpp)
+    int fontLastIndex;               // index of the last face inserted (fontfaces.cpp)
+    int fontInsertPos;               // first index receiving faces in this call (fontfaces.cpp)
+    int fontAddedCount;              // faces inserted in this call (fontfaces.cpp)
+    int fontFilter;                  // filter flags of this call (fontfaces.cpp)
+    const wchar_t* fontWeightNames;  // comma-separated weight names, borrowed (fontstyles.cpp)
+    const wchar_t* fontItalicSuffix; // suffix of italic style names, borrowed (fontstyles.cpp)
 
     // ---- Accessibility (base/accevents.cpp) ----------------------------------------
     // A rows-changed event owed, the depth of compound operations holding
@@ -331,7 +349,7 @@ inline int ControlType(const ControlRecord* rec) {
     return static_cast<int>(ControlStyle(rec) & QELBOXSTYLE_TYPEMASK);
 }
 inline bool IsVirtual(const ControlRecord* rec) {
-    return rec->virtualFetch != nullptr;
+    return rec->virtualFetch != nullptr || rec->virtualFetchW != nullptr;
 }
 
 // Major version of the system (low byte of GetVersion).

@@ -34,24 +34,20 @@ void LoadMark(HBITMAP& mark, WORD id) {
     mark = AdoptCreated(LoadBitmapA(g_module.module, MAKEINTRESOURCEA(id)));
 }
 
-// Orders `face` against the first cell of a valid item, as lstrcmpA does.
-int CompareWithItem(ControlRecord* rec, int index, const char* face) {
-    const ItemRecord* item = GetItem(rec, index);
-    const char* text = item && item->cells && item->cells[0] ? item->cells[0] : "";
-    const int order = lstrcmpA(face, text);
+// Orders `face` against the first cell of a valid item, as lstrcmpW does.
+int CompareWithItem(ControlRecord* rec, int index, const wchar_t* face) {
+    const Item* item = GetItem(rec, index);
+    const wchar_t* text = item && item->cells && item->cells[0] ? item->cells[0] : L"";
+    const int order = lstrcmpW(face, text);
     ReleaseItem(rec);
     return order;
 }
 
-} // namespace
-
-extern "C" {
-
-int CALLBACK QelBox_FontsEnumProc(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType,
-                                  LPARAM user) {
-    ControlRecord* rec = reinterpret_cast<ControlRecord*>(user);
-    if (!font || !rec) return 0;
-    if (!FilterAdmits(rec->fontFilter, font->lfPitchAndFamily, fontType)) return 1;
+// One face of the enumeration: listed at its sorted place among this
+// call's faces. Returns 0 to stop the enumeration (an item could not be
+// added).
+int AddFace(ControlRecord* rec, const wchar_t* face, BYTE pitchAndFamily, DWORD fontType) {
+    if (!FilterAdmits(rec->fontFilter, pitchAndFamily, fontType)) return 1;
     HBITMAP mark = nullptr;
     if (fontType & TRUETYPE_FONTTYPE)
         mark = rec->fontBitmapTrueType;
@@ -64,7 +60,7 @@ int CALLBACK QelBox_FontsEnumProc(const LOGFONTA* font, const TEXTMETRICA*, DWOR
     const int end = min(rec->fontInsertPos + rec->fontAddedCount, rec->itemCount);
     int position = rec->fontInsertPos;
     for (; position < end; ++position) {
-        const int order = CompareWithItem(rec, position, font->lfFaceName);
+        const int order = CompareWithItem(rec, position, face);
         if (order < 0) break;
         if (order == 0) {
             SetItemBitmap(rec, position, mark);
@@ -72,12 +68,31 @@ int CALLBACK QelBox_FontsEnumProc(const LOGFONTA* font, const TEXTMETRICA*, DWOR
             return 1;
         }
     }
-    const int inserted = InsertWithData(rec, position, font->lfFaceName, fontType);
+    const int inserted = InsertWithData(rec, position, face, fontType);
     rec->fontLastIndex = inserted;
     if (inserted < 0) return 0;
     SetItemBitmap(rec, inserted, mark);
     ++rec->fontAddedCount;
     return 1;
+}
+
+} // namespace
+
+extern "C" {
+
+int CALLBACK QelBox_FontsEnumProc(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType,
+                                  LPARAM user) {
+    ControlRecord* rec = reinterpret_cast<ControlRecord*>(user);
+    if (!font || !rec) return 0;
+    const WideFaceName face(font);
+    return AddFace(rec, face.text, font->lfPitchAndFamily, fontType);
+}
+
+int CALLBACK QelBox_FontsEnumProc_W(const LOGFONTW* font, const TEXTMETRICW*, DWORD fontType,
+                                    LPARAM user) {
+    ControlRecord* rec = reinterpret_cast<ControlRecord*>(user);
+    if (!font || !rec) return 0;
+    return AddFace(rec, font->lfFaceName, font->lfPitchAndFamily, fontType);
 }
 
 int WINAPI QelBox_Fonts(HWND control, int index, BOOL withBitmaps, HDC device, DWORD filterFlags) {
@@ -98,8 +113,8 @@ int WINAPI QelBox_Fonts(HWND control, int index, BOOL withBitmaps, HDC device, D
     }
     bool completed = true;
     if (!device || (filterFlags & QELBOXFONT_SCREEN))
-        completed = EnumerateFonts(rec, nullptr, true, nullptr, QelBox_FontsEnumProc);
-    if (device && completed) EnumerateFonts(rec, device, false, nullptr, QelBox_FontsEnumProc);
+        completed = EnumerateFonts(rec, nullptr, true, nullptr, QelBox_FontsEnumProc_W);
+    if (device && completed) EnumerateFonts(rec, device, false, nullptr, QelBox_FontsEnumProc_W);
     return rec->fontLastIndex;
 }
 

@@ -32,7 +32,7 @@ bool SetFirstCellData(ControlRecord* rec, int index, QelData value) {
     return SetCellInfo(rec, &cell) != 0;
 }
 
-int InsertWithData(ControlRecord* rec, int index, const char* text, QelData value) {
+int InsertWithData(ControlRecord* rec, int index, const wchar_t* text, QelData value) {
     const int inserted = InsertString(rec, index, text);
     if (inserted < 0) return inserted;
     // An item without its value would read as size or type 0: take it out.
@@ -43,19 +43,25 @@ int InsertWithData(ControlRecord* rec, int index, const char* text, QelData valu
     return inserted;
 }
 
-bool EnumerateFonts(ControlRecord* rec, HDC device, bool onScreen, const char* face,
-                    FONTENUMPROCA proc) {
+bool EnumerateFonts(ControlRecord* rec, HDC device, bool onScreen, const wchar_t* face,
+                    FONTENUMPROCW proc) {
     const LPARAM user = reinterpret_cast<LPARAM>(rec);
     bool completed = true;
     if (onScreen) {
         WindowDC screen(nullptr);
-        if (screen) completed = EnumFontFamiliesA(screen, face, proc, user) != 0;
+        if (screen) completed = EnumFontFamiliesW(screen, face, proc, user) != 0;
     }
-    if (device) completed = EnumFontFamiliesA(device, face, proc, user) != 0;
+    if (device) completed = EnumFontFamiliesW(device, face, proc, user) != 0;
     return completed;
 }
 
-bool LoadLibraryString(UINT id, char* buffer, int size) {
+bool LoadLibraryString(UINT id, wchar_t* buffer, int size) {
     buffer[0] = 0;
-    return LoadStringA(g_module.module, id, buffer, size) > 0 && buffer[0] != 0;
+    return LoadStringW(g_module.module, id, buffer, size) > 0 && buffer[0] != 0;
+}
+
+WideFaceName::WideFaceName(const LOGFONTA* font) {
+    text[0] = 0;
+    if (MultiByteToWideChar(CP_ACP, 0, font->lfFaceName, -1, text, LF_FACESIZE) <= 0) text[0] = 0;
+    text[LF_FACESIZE - 1] = 0;
 }

@@ -1,10 +1,12 @@
-// QelBox_FontStyles_A: fills a control with the styles (weight and italic)
+// QelBox_FontStyles: fills a control with the styles (weight and italic)
 // of one face, named from a comma-separated list of weight names; each
 // item's first cell holds the weight, with the top bit set for italic.
 #include <stdlib.h>
 #include <string.h>
+#include <wchar.h>
 
 #include "base/memory.h"
+#include "base/unicode.h"
 #include "fonts/fontlists.h"
 #include "model/search.h"
 #include "base/resource.h"
@@ -19,29 +21,29 @@ const DWORD kItalicKey = 0x80000000u;
 class StyleNames {
   public:
     // False when a needed default string is absent or empty.
-    bool Resolve(const char* weightNames, const char* italicSuffix) {
+    bool Resolve(const wchar_t* weightNames, const wchar_t* italicSuffix) {
         names_ = weightNames;
         suffix_ = italicSuffix;
         if (!names_) {
-            if (!LoadLibraryString(IDS_QELBOX_WEIGHTS, namesBuffer_, sizeof(namesBuffer_)))
-                return false;
+            if (!LoadLibraryString(IDS_QELBOX_WEIGHTS, namesBuffer_, kNamesSize)) return false;
             names_ = namesBuffer_;
         }
         if (!suffix_) {
-            if (!LoadLibraryString(IDS_QELBOX_ITALIC, suffixBuffer_, sizeof(suffixBuffer_)))
-                return false;
+            if (!LoadLibraryString(IDS_QELBOX_ITALIC, suffixBuffer_, kSuffixSize)) return false;
             suffix_ = suffixBuffer_;
         }
         return true;
     }
-    const char* Names() const { return names_; }
-    const char* Suffix() const { return suffix_; }
+    const wchar_t* Names() const { return names_; }
+    const wchar_t* Suffix() const { return suffix_; }
 
   private:
-    char namesBuffer_[512];
-    char suffixBuffer_[80];
-    const char* names_ = nullptr;
-    const char* suffix_ = nullptr;
+    static const int kNamesSize = 512;
+    static const int kSuffixSize = 80;
+    wchar_t namesBuffer_[kNamesSize];
+    wchar_t suffixBuffer_[kSuffixSize];
+    const wchar_t* names_ = nullptr;
+    const wchar_t* suffix_ = nullptr;
 };
 
 // The weights that the nine entries of a weight-name list stand for.
@@ -64,18 +66,18 @@ int WeightPosition(LONG weight) {
 
 // The entry at `position` of the weight-name list as [*begin, *end); a list
 // that runs out early, or an empty entry, names the weight "Normal".
-void WeightName(const char* names, int position, const char** begin, const char** end) {
-    static const char kNormal[] = "Normal";
-    const char* entry = names;
+void WeightName(const wchar_t* names, int position, const wchar_t** begin, const wchar_t** end) {
+    static const wchar_t kNormal[] = L"Normal";
+    const wchar_t* entry = names;
     for (int i = 0; entry && i < position; ++i) {
-        entry = strchr(entry, ',');
+        entry = wcschr(entry, L',');
         if (entry) ++entry;
     }
-    const char* stop = entry ? strchr(entry, ',') : nullptr;
-    if (entry && !stop) stop = entry + strlen(entry);
+    const wchar_t* stop = entry ? wcschr(entry, L',') : nullptr;
+    if (entry && !stop) stop = entry + wcslen(entry);
     if (!entry || stop == entry) {
         entry = kNormal;
-        stop = kNormal + sizeof(kNormal) - 1;
+        stop = kNormal + (sizeof(kNormal) / sizeof(kNormal[0])) - 1;
     }
     *begin = entry;
     *end = stop;
@@ -108,15 +110,16 @@ int AddStyle(ControlRecord* rec, const StyleNames& names, LONG weight, bool ital
     const int index = StylePosition(rec, key, &listed);
     if (listed) return index;
 
-    const char* begin;
-    const char* end;
+    const wchar_t* begin;
+    const wchar_t* end;
     WeightName(names.Names(), position, &begin, &end);
     const size_t nameLength = static_cast<size_t>(end - begin);
-    const size_t suffixLength = italic ? strlen(names.Suffix()) : 0;
-    char* name = static_cast<char*>(QelMalloc(nameLength + suffixLength + 1));
+    const size_t suffixLength = italic ? wcslen(names.Suffix()) : 0;
+    wchar_t* name =
+        static_cast<wchar_t*>(QelMalloc((nameLength + suffixLength + 1) * sizeof(wchar_t)));
     if (!name) return -1;
-    memcpy(name, begin, nameLength);
-    memcpy(name + nameLength, names.Suffix(), suffixLength);
+    memcpy(name, begin, nameLength * sizeof(wchar_t));
+    memcpy(name + nameLength, names.Suffix(), suffixLength * sizeof(wchar_t));
     name[nameLength + suffixLength] = 0;
 
     int result = FindText(rec, -1, 0, name, FALSE, true);
@@ -125,15 +128,11 @@ int AddStyle(ControlRecord* rec, const StyleNames& names, LONG weight, bool ital
     return result;
 }
 
-} // namespace
-
-extern "C" {
-
-int CALLBACK QelBox_FontsForStyleEnumProc(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType,
-                                          LPARAM user) {
-    ControlRecord* rec = reinterpret_cast<ControlRecord*>(user);
-    if (!font || !rec) return 0;
-    // Outside a QelBox_FontStyles_A call the library's own names apply.
+// One instance of the face: its style, or for faces that are neither
+// TrueType nor raster the four usual styles (and the end of the
+// enumeration, 0).
+int AddFaceStyles(ControlRecord* rec, LONG weight, bool italic, DWORD fontType) {
+    // Outside a QelBox_FontStyles call the library's own names apply.
     StyleNames names;
     if (!names.Resolve(rec->fontWeightNames, rec->fontItalicSuffix)) return 0;
 
@@ -145,24 +144,58 @@ int CALLBACK QelBox_FontsForStyleEnumProc(const LOGFONTA* font, const TEXTMETRIC
         AddStyle(rec, names, FW_BOLD, true);
         return 0;
     }
-    AddStyle(rec, names, font->lfWeight, font->lfItalic != 0);
+    AddStyle(rec, names, weight, italic);
     return 1;
+}
+
+int FontStyles(ControlRecord* rec, HDC device, const wchar_t* faceName, const wchar_t* weightNames,
+               const wchar_t* italicSuffix) {
+    if (!faceName) return 0;
+    StyleNames names;
+    if (!names.Resolve(weightNames, italicSuffix)) return 0;
+    // The names are only borrowed for the length of the enumeration.
+    rec->fontWeightNames = names.Names();
+    rec->fontItalicSuffix = names.Suffix();
+    EnumerateFonts(rec, device, true, faceName, QelBox_FontsForStyleEnumProc_W);
+    rec->fontWeightNames = nullptr;
+    rec->fontItalicSuffix = nullptr;
+    return rec->itemCount > 0 ? 1 : 0;
+}
+
+} // namespace
+
+extern "C" {
+
+int CALLBACK QelBox_FontsForStyleEnumProc(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType,
+                                          LPARAM user) {
+    ControlRecord* rec = reinterpret_cast<ControlRecord*>(user);
+    if (!font || !rec) return 0;
+    return AddFaceStyles(rec, font->lfWeight, font->lfItalic != 0, fontType);
+}
+
+int CALLBACK QelBox_FontsForStyleEnumProc_W(const LOGFONTW* font, const TEXTMETRICW*,
+                                            DWORD fontType, LPARAM user) {
+    ControlRecord* rec = reinterpret_cast<ControlRecord*>(user);
+    if (!font || !rec) return 0;
+    return AddFaceStyles(rec, font->lfWeight, font->lfItalic != 0, fontType);
 }
 
 int WINAPI QelBox_FontStyles_A(HWND control, HDC device, const char* faceName,
                                const char* weightNames, const char* italicSuffix) {
     ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    if (!faceName) return 0;
-    StyleNames names;
-    if (!names.Resolve(weightNames, italicSuffix)) return 0;
-    // The names are only borrowed for the length of the enumeration.
-    rec->fontWeightNames = const_cast<char*>(names.Names());
-    rec->fontItalicSuffix = const_cast<char*>(names.Suffix());
-    EnumerateFonts(rec, device, true, faceName, QelBox_FontsForStyleEnumProc);
-    rec->fontWeightNames = nullptr;
-    rec->fontItalicSuffix = nullptr;
-    return rec->itemCount > 0 ? 1 : 0;
+    const WideArg face(faceName);
+    const WideArg weights(weightNames);
+    const WideArg suffix(italicSuffix);
+    if (!face.ok() || !weights.ok() || !suffix.ok()) return 0;
+    return FontStyles(rec, device, face.get(), weights.get(), suffix.get());
+}
+
+int WINAPI QelBox_FontStyles_W(HWND control, HDC device, const wchar_t* faceName,
+                               const wchar_t* weightNames, const wchar_t* italicSuffix) {
+    ENTER_CONTROL(control, 0);
+    QELBOX_CHECK_ON_RETURN(control);
+    return FontStyles(rec, device, faceName, weightNames, italicSuffix);
 }
 
 } // extern "C"

@@ -41,7 +41,7 @@ int CellBitmapWidth(const ControlRecord* rec, HBITMAP bitmap) {
 
 // Width one row's cell of `column` needs, measured in the control font
 // already selected into `dc` (or the cell's own font).
-int CellContentWidth(const ControlRecord* rec, HDC dc, const ItemRecord* item, int column) {
+int CellContentWidth(const ControlRecord* rec, HDC dc, const Item* item, int column) {
     const CellInfoRecord* cell = item->cellInfo ? &item->cellInfo[column] : nullptr;
     Selection cellFont(dc, cell ? cell->font : nullptr);
     const int cw = rec->charWidth;
@@ -61,7 +61,7 @@ int CellContentWidth(const ControlRecord* rec, HDC dc, const ItemRecord* item, i
 int DeepestLevel(ControlRecord* rec, int n) {
     int deepest = 0;
     for (int i = 0; i < n; ++i) {
-        const ItemRecord* item = GetItem(rec, i);
+        const Item* item = GetItem(rec, i);
         if (item) deepest = max(deepest, LevelFromFlags(item->flags));
         ReleaseItem(rec);
     }
@@ -74,14 +74,14 @@ int MeasuredRows(const ControlRecord* rec, int count) {
     return count <= 0 || count >= rec->itemCount ? rec->itemCount : count;
 }
 
-int SingleLineWidth(HDC dc, const char* text) {
+int SingleLineWidth(HDC dc, const wchar_t* text) {
     if (!text || !text[0]) return 0;
     RECT r = {0, 0, 0, 0};
-    DrawTextA(dc, text, lstrlenA(text), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextW(dc, text, lstrlenW(text), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     return r.right - r.left;
 }
 
-int HeaderContentWidth(const ControlRecord* rec, HDC dc, const char* text, bool bitmap,
+int HeaderContentWidth(const ControlRecord* rec, HDC dc, const wchar_t* text, bool bitmap,
                        int bitmapWidth, WORD bitmapStyle) {
     Selection font(dc, rec->colHeaderFont ? rec->colHeaderFont : rec->font);
     int w = rec->charWidth + 6;
@@ -100,7 +100,7 @@ int OptimalColumnWidth(ControlRecord* rec, int column, int count) {
     {
         Selection font(dc, rec->font);
         for (int i = 0; i < n; ++i) {
-            const ItemRecord* item = GetItem(rec, i);
+            const Item* item = GetItem(rec, i);
             if (item) {
                 deepest = max(deepest, LevelFromFlags(item->flags));
                 best = max(best, CellContentWidth(rec, dc, item, column));

@@ -8,10 +8,10 @@
 // `count` <= 0 or >= itemCount.
 int MeasuredRows(const ControlRecord* rec, int count);
 
-// Width of a single-line text in the font selected into `dc` (DrawTextA
+// Width of a single-line text in the font selected into `dc` (DrawTextW
 // with DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX); 0 for a null or empty
 // text.
-int SingleLineWidth(HDC dc, const char* text);
+int SingleLineWidth(HDC dc, const wchar_t* text);
 
 // Width a header button (a column header or the corner) needs for its text
 // and bitmap, measured in the header font (colHeaderFont, else the control
@@ -19,7 +19,7 @@ int SingleLineWidth(HDC dc, const char* text);
 // centred bitmap hides the text) or the text followed by charWidth / 2 and
 // the bitmap. `bitmap` tells whether the header has one; `bitmapWidth` is
 // its described width.
-int HeaderContentWidth(const ControlRecord* rec, HDC dc, const char* text, bool bitmap,
+int HeaderContentWidth(const ControlRecord* rec, HDC dc, const wchar_t* text, bool bitmap,
                        int bitmapWidth, WORD bitmapStyle);
 
 // Width a column needs for its first `count` rows (all rows when `count`

@@ -5,6 +5,7 @@
 #include "base/bitmapinfo.h"
 #include "geometry/fontmetrics.h"
 #include "base/memory.h"
+#include "base/unicode.h"
 #include "geometry/layout.h"
 #include "geometry/optimal.h"
 #include "model/items.h"
@@ -27,13 +28,13 @@ int RowBitmapWidth(const ControlRecord* rec, HBITMAP bitmap) {
 
 // Width of one row's header content, measured in the font selected into
 // `dc`.
-int RowHeaderContentWidth(const ControlRecord* rec, HDC dc, const ItemRecord* item, int index) {
+int RowHeaderContentWidth(const ControlRecord* rec, HDC dc, const Item* item, int index) {
     const RowInfoBlock* info = item->rowInfo;
     const HBITMAP bitmap = info ? info->bitmap : nullptr;
     // A centred bitmap replaces the label.
     if (bitmap && (info->bitmapStyle & QELBOX_BITMAP_CENTER))
         return max(0, RowBitmapWidth(rec, bitmap));
-    char number[kRowNumberSize];
+    wchar_t number[kRowNumberSize];
     int w = SingleLineWidth(dc, RowHeaderLabel(rec, item, index, number));
     if (bitmap && rec->rowHeaderBitmapPrototype.bmWidth > 0) {
         const int bitmapWidth = RowBitmapWidth(rec, bitmap);
@@ -44,8 +45,8 @@ int RowHeaderContentWidth(const ControlRecord* rec, HDC dc, const ItemRecord* it
 
 } // namespace
 
-const char* RowHeaderLabel(const ControlRecord* rec, const ItemRecord* item, int index,
-                           char (&number)[kRowNumberSize]) {
+const wchar_t* RowHeaderLabel(const ControlRecord* rec, const Item* item, int index,
+                              wchar_t (&number)[kRowNumberSize]) {
     if (item && item->rowText) return item->rowText;
     number[0] = 0;
     switch (rec->showRowHeader) {
@@ -54,10 +55,10 @@ const char* RowHeaderLabel(const ControlRecord* rec, const ItemRecord* item, int
         break;
     case 5:
     case 6:
-        wsprintfA(number, "%d", index + 1);
+        wsprintfW(number, L"%d", index + 1);
         break;
     default:
-        wsprintfA(number, "%d", index);
+        wsprintfW(number, L"%d", index);
         break;
     }
     return number;
@@ -76,6 +77,23 @@ void SetRowHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw) {
     StoreFont(rec, &rec->rowHeaderFont, &rec->rowHeaderFontMetrics, font);
     FontChanged(rec, redraw);
 }
+
+namespace {
+
+// QelBox_SetRowColText: a copy of `text` (null removes it) in the corner.
+int SetCornerText(ControlRecord* rec, const wchar_t* text) {
+    wchar_t* copy = nullptr;
+    if (text) {
+        copy = QelWcsDup(text);
+        if (!copy) return 0;
+    }
+    QelFree(rec->rowColText);
+    rec->rowColText = copy;
+    InvalidateCorner(rec);
+    return 1;
+}
+
+} // namespace
 
 extern "C" {
 
@@ -143,7 +161,7 @@ int WINAPI QelBox_CalcOptimalRowHeaderWidth(HWND control, int count) {
     {
         Selection font(dc, rec->rowHeaderFont ? rec->rowHeaderFont : rec->font);
         for (int i = 0; i < n; ++i) {
-            const ItemRecord* item = GetItem(rec, i);
+            const Item* item = GetItem(rec, i);
             if (item) widest = max(widest, RowHeaderContentWidth(rec, dc, item, i));
             ReleaseItem(rec);
         }
@@ -162,30 +180,34 @@ int WINAPI QelBox_CalcOptimalRowHeaderWidth(HWND control, int count) {
 int WINAPI QelBox_SetRowColText_A(HWND control, const char* text) {
     ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    // A null text removes the corner text.
-    char* copy = nullptr;
-    if (text) {
-        copy = QelStrDup(text);
-        if (!copy) return 0;
-    }
-    QelFree(rec->rowColText);
-    rec->rowColText = copy;
-    InvalidateCorner(rec);
-    return 1;
+    const WideArg wide(text);
+    return wide.ok() ? SetCornerText(rec, wide.get()) : 0;
+}
+
+int WINAPI QelBox_SetRowColText_W(HWND control, const wchar_t* text) {
+    ENTER_CONTROL(control, 0);
+    QELBOX_CHECK_ON_RETURN(control);
+    return SetCornerText(rec, text);
 }
 
 int WINAPI QelBox_GetRowColText_A(HWND control, char* buffer, int size) {
     ENTER_CONTROL(control, 0);
-    if (!buffer || size <= 0) return 0;
-    buffer[0] = 0;
-    if (rec->rowColText) lstrcpynA(buffer, rec->rowColText, size);
-    return lstrlenA(buffer);
+    return CopyAnsiN(rec->rowColText, buffer, size);
+}
+
+int WINAPI QelBox_GetRowColText_W(HWND control, wchar_t* buffer, int size) {
+    ENTER_CONTROL(control, 0);
+    return CopyWideN(rec->rowColText, buffer, size);
 }
 
 int WINAPI QelBox_GetRowColTextLength(HWND control) {
     ENTER_CONTROL(control, 0);
-    const char* text = rec->rowColText;
-    return text ? lstrlenA(text) : 0;
+    return AnsiLength(rec->rowColText);
+}
+
+int WINAPI QelBox_GetRowColTextLength_W(HWND control) {
+    ENTER_CONTROL(control, 0);
+    return WideLength(rec->rowColText);
 }
 
 void WINAPI QelBox_SetRowColBitmap(HWND control, HBITMAP bitmap) {

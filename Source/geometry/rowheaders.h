@@ -14,8 +14,8 @@ constexpr int kRowNumberSize = 12;
 // for 1 and 2, the row index for 3 and 4, the index + 1 for 5 and 6, the
 // index for anything else. Returns item->rowText or `number` (which then
 // holds the number, or "" for no number); never null.
-const char* RowHeaderLabel(const ControlRecord* rec, const ItemRecord* item, int index,
-                           char (&number)[kRowNumberSize]);
+const wchar_t* RowHeaderLabel(const ControlRecord* rec, const Item* item, int index,
+                              wchar_t (&number)[kRowNumberSize]);
 
 // QelBox_SetRowHeaderFont.
 void SetRowHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw);

@@ -19,11 +19,11 @@ BITMAP BitmapSize(HBITMAP bitmap) {
     return size;
 }
 
-const char* CellText(const ItemRecord* item, int column) {
+const wchar_t* CellText(const Item* item, int column) {
     return item->cells ? item->cells[column] : nullptr;
 }
 
-bool HasText(const char* text) {
+bool HasText(const wchar_t* text) {
     return text && text[0];
 }
 
@@ -35,20 +35,20 @@ HBITMAP CellBitmap(const ControlRecord* rec, const CellInfoRecord* infos, int co
 
 // Height of the wrapped text of a cell, measured with the font selected
 // into `dc` over the column's width less the cell's margins and bitmap.
-int WrappedTextHeight(ControlRecord* rec, HDC dc, const char* text, int column,
+int WrappedTextHeight(ControlRecord* rec, HDC dc, const wchar_t* text, int column,
                       HBITMAP cellBitmap) {
     int width = ColumnWidth(rec, column);
     const int bitmapWidth = cellBitmap ? static_cast<int>(BitmapSize(cellBitmap).bmWidth) : 0;
     width -= bitmapWidth > 0 ? bitmapWidth + 3 * rec->charWidth / 2 : rec->charWidth;
     RECT area = {0, 0, width, 0};
-    DrawFittedText(dc, text, lstrlenA(text), &area, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX,
+    DrawFittedText(dc, text, lstrlenW(text), &area, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX,
                    rec->itemLines);
     return area.bottom - area.top;
 }
 
 // Tallest cell content: first the cells drawn in the control font, then
 // the cells with a font of their own, and the cell bitmaps.
-int CellContentHeight(ControlRecord* rec, HDC dc, const ItemRecord* item) {
+int CellContentHeight(ControlRecord* rec, HDC dc, const Item* item) {
     const CellInfoRecord* infos = item->cellInfo;
     int h = 0;
     {
@@ -57,7 +57,7 @@ int CellContentHeight(ControlRecord* rec, HDC dc, const ItemRecord* item) {
             if (ColumnWidth(rec, c) == 0) continue;
             // Centred cell bitmaps replace the text; own fonts come later.
             if (infos && ((infos[c].bitmapStyle & QELBOX_BITMAP_CENTER) || infos[c].font)) continue;
-            const char* text = CellText(item, c);
+            const wchar_t* text = CellText(item, c);
             if ((ColumnStyle(rec, c) & QELBOX_MULTILINE) && HasText(text))
                 h = max(h, WrappedTextHeight(rec, dc, text, c, CellBitmap(rec, infos, c)));
         }
@@ -68,7 +68,7 @@ int CellContentHeight(ControlRecord* rec, HDC dc, const ItemRecord* item) {
         const CellInfoRecord& info = infos[c];
         if (info.font && !(info.bitmapStyle & QELBOX_BITMAP_CENTER)) {
             Selection font(dc, info.font);
-            const char* text = CellText(item, c);
+            const wchar_t* text = CellText(item, c);
             if (ColumnStyle(rec, c) & QELBOX_MULTILINE) {
                 if (HasText(text))
                     h = max(h, WrappedTextHeight(rec, dc, text, c, CellBitmap(rec, infos, c)));
@@ -85,7 +85,7 @@ int CellContentHeight(ControlRecord* rec, HDC dc, const ItemRecord* item) {
 } // namespace
 
 int VariableRowHeight(ControlRecord* rec, int index) {
-    const ItemRecord* item = GetItem(rec, index);
+    const Item* item = GetItem(rec, index);
     WindowDC dc(rec->hwndControl);
     int h = max(0, rec->fontMetrics.tmHeight);
     if (item && dc) h = max(h, CellContentHeight(rec, dc, item));

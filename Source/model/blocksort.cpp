@@ -7,6 +7,7 @@
 #include <string.h>
 
 #include "base/memory.h"
+#include "base/unicode.h"
 #include "model/hierarchy.h"
 #include "model/items.h"
 #include "model/levelindex.h"
@@ -53,7 +54,7 @@ void Merge(ControlRecord* rec, const Block* blocks, int* order, int* scratch, in
             KeyBelongsAfter(rec, blocks[order[left]].key, blocks[order[right]].key, compare);
         // A callback that changed the rows or destroyed the control makes
         // the keys stale: the sort stops and moves nothing.
-        if (Died(rec) || rec->rowGeneration != g_sortGeneration) {
+        if (SortInterrupted(rec, g_sortGeneration, compare)) {
             g_sortAborted = true;
             return;
         }
@@ -85,20 +86,46 @@ void MergeSort(ControlRecord* rec, const Block* blocks, int* order, int* scratch
 // with nothing: it stays where it is and divides the blocks into runs
 // that are sorted separately.
 bool IsFixed(const Block& block, const Comparison& compare) {
-    return !compare.extended && !block.key.text;
+    return !IsExtended(compare) && !block.key.text;
 }
 
 } // namespace
 
-int LocaleCompare(LCID locale, const char* text1, const char* text2) {
+AnsiKeys::~AnsiKeys() {
+    QelFree(text_[0]);
+    QelFree(text_[1]);
+}
+
+bool AnsiKeys::Reserve(size_t bytes) {
+    for (int i = 0; i < 2; ++i) {
+        if (capacity_[i] >= bytes) continue;
+        void* grown = QelRealloc(text_[i], bytes);
+        if (!grown) {
+            failed_ = true;
+            return false;
+        }
+        text_[i] = static_cast<char*>(grown);
+        capacity_[i] = bytes;
+    }
+    return true;
+}
+
+const char* AnsiKeys::Convert(int which, const wchar_t* text) {
+    if (!text) return nullptr;
+    if (!Reserve(static_cast<size_t>(AnsiLength(text)) + 1)) return nullptr;
+    CopyAnsi(text, text_[which]);
+    return text_[which];
+}
+
+int LocaleCompare(LCID locale, const wchar_t* text1, const wchar_t* text2) {
     if (!text1 || !text2) return -2;
-    // CompareStringA answers 1, 2 or 3 for less, equal and greater, 0 on
+    // CompareStringW answers 1, 2 or 3 for less, equal and greater, 0 on
     // failure.
-    return CompareStringA(locale, 0, text1, -1, text2, -1) - 2;
+    return CompareStringW(locale, 0, text1, -1, text2, -1) - 2;
 }
 
 SortKey KeyOf(ControlRecord* rec, int index, int column) {
-    const ItemRecord* item = GetItem(rec, index);
+    const Item* item = GetItem(rec, index);
     SortKey key = {item->cells[column], item->itemData,
                    item->cellInfo ? item->cellInfo[column].cellData : 0};
     ReleaseItem(rec);
@@ -107,12 +134,26 @@ SortKey KeyOf(ControlRecord* rec, int index, int column) {
 
 bool KeyBelongsAfter(ControlRecord* rec, const SortKey& a, const SortKey& b,
                      const Comparison& compare) {
-    if (compare.extended)
-        return compare.extended(rec->hwndControl, a.text, b.text, a.itemData, b.itemData,
-                                a.cellData, b.cellData) > 0;
+    if (compare.extendedW)
+        return compare.extendedW(rec->hwndControl, a.text, b.text, a.itemData, b.itemData,
+                                 a.cellData, b.cellData) > 0;
+    if (compare.extended) {
+        const char* textA = compare.ansi->Convert(0, a.text);
+        const char* textB = compare.ansi->Convert(1, b.text);
+        if (compare.ansi->failed()) return false;
+        return compare.extended(rec->hwndControl, textA, textB, a.itemData, b.itemData, a.cellData,
+                                b.cellData) > 0;
+    }
     if (!a.text || !b.text) return false;
-    if (!compare.plain) return LocaleCompare(rec->locale, a.text, b.text) > 0;
-    return compare.plain(rec->hwndControl, a.text, b.text, a.itemData, b.itemData) > 0;
+    if (compare.plainW)
+        return compare.plainW(rec->hwndControl, a.text, b.text, a.itemData, b.itemData) > 0;
+    if (compare.plain) {
+        const char* textA = compare.ansi->Convert(0, a.text);
+        const char* textB = compare.ansi->Convert(1, b.text);
+        if (compare.ansi->failed()) return false;
+        return compare.plain(rec->hwndControl, textA, textB, a.itemData, b.itemData) > 0;
+    }
+    return LocaleCompare(rec->locale, a.text, b.text) > 0;
 }
 
 bool SortBlocksStable(ControlRecord* rec, int first, int column, const Comparison& compare,
@@ -133,7 +174,7 @@ bool SortBlocksStable(ControlRecord* rec, int first, int column, const Compariso
     TempArray<Block> blocks(static_cast<size_t>(count));
     TempArray<int> order(static_cast<size_t>(count));
     TempArray<int> scratch(static_cast<size_t>(count));
-    TempArray<ItemRecord*> moved(static_cast<size_t>(rows));
+    TempArray<Item*> moved(static_cast<size_t>(rows));
     if (!blocks.get() || !order.get() || !scratch.get() || !moved.get()) return false;
 
     int b = 0;
@@ -170,18 +211,18 @@ bool SortBlocksStable(ControlRecord* rec, int first, int column, const Compariso
     if (g_sortAborted) return false;
 
     // Copy the rows into their new order and follow the tracked row.
-    ItemRecord** items = rec->items;
+    Item** items = rec->items;
     int to = 0;
     int newTracked = *tracked;
     for (int k = 0; k < count; ++k) {
         const Block& block = blocks[order[k]];
         memcpy(moved.get() + to, items + block.start,
-               sizeof(ItemRecord*) * static_cast<size_t>(block.length));
+               sizeof(Item*) * static_cast<size_t>(block.length));
         if (*tracked >= block.start && *tracked < block.start + block.length)
             newTracked = first + to + (*tracked - block.start);
         to += block.length;
     }
-    memcpy(items + first, moved.get(), sizeof(ItemRecord*) * static_cast<size_t>(rows));
+    memcpy(items + first, moved.get(), sizeof(Item*) * static_cast<size_t>(rows));
     LevelsChanged(rec, first);
     *tracked = newTracked;
     return true;

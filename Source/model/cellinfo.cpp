@@ -63,7 +63,7 @@ int GetCellInfo(ControlRecord* rec, CellInfo* info) {
     if (!info || info->version != 1 || !IsValidIndex(rec, info->index) ||
         !IsValidColumn(rec, info->column))
         return 0;
-    const ItemRecord* item = GetItem(rec, info->index);
+    const Item* item = GetItem(rec, info->index);
     CellInfoRecord cell = DefaultCellInfo();
     if (item && item->cellInfo) cell = item->cellInfo[info->column];
     ReleaseItem(rec);
@@ -77,7 +77,7 @@ int SetCellInfo(ControlRecord* rec, const CellInfo* info) {
     if (!IsValidColumn(rec, info->column) || IsVirtual(rec)) return 0;
     BITMAP described;
     if (info->bitmap && !QueryBitmap(info->bitmap, &described)) return 0;
-    ItemRecord* item = GetItem(rec, info->index);
+    Item* item = GetItem(rec, info->index);
     if (!item->cellInfo) {
         item->cellInfo = NewCellInfoArray(rec->columnCount);
         if (!item->cellInfo) {

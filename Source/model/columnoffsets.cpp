@@ -8,7 +8,7 @@
 
 struct ColumnOffsets {
     bool valid = false;
-    const ColumnRecord* columns = nullptr; // the array they were built for
+    const ColumnRecordW* columns = nullptr; // the array they were built for
     int count = 0;
     int room = 0;
     int* before = nullptr; // before[p]: widths of positions 0..p-1

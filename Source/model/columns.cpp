@@ -8,14 +8,15 @@
 
 #include "base/bitmapinfo.h"
 #include "base/memory.h"
+#include "base/unicode.h"
 #include "base/view.h"
 #include "model/columnoffsets.h"
 #include "base/diagnostics.h"
 
 namespace {
 
-ColumnRecord DefaultColumn() {
-    ColumnRecord column;
+ColumnRecordW DefaultColumn() {
+    ColumnRecordW column;
     memset(&column, 0, sizeof(column));
     column.width = 500;
     column.colorBackground = column.colorText = QELBOX_COLOR_NONE;
@@ -27,7 +28,7 @@ ColumnRecord DefaultColumn() {
 // True when the displayPosition values of the records are a permutation of
 // 0..count-1: every value in range and none twice. One pass, ticking the
 // values off in columnAtPosition (which the caller rebuilds afterwards).
-bool IsPermutation(ColumnRecord* columns, int count) {
+bool IsPermutation(ColumnRecordW* columns, int count) {
     for (int c = 0; c < count; ++c)
         columns[c].columnAtPosition = -1;
     for (int c = 0; c < count; ++c) {
@@ -38,46 +39,47 @@ bool IsPermutation(ColumnRecord* columns, int count) {
     return true;
 }
 
-void FreeHeaderTexts(ColumnRecord* columns, int count) {
+void FreeHeaderTexts(ColumnRecordW* columns, int count) {
     for (int c = 0; c < count; ++c)
         QelFree(columns[c].headerTextOwned);
 }
 
 // Replaces a column's header text by `copy` (a heap string the column now
 // owns, or null for no text).
-void AdoptHeaderText(ColumnRecord& column, char* copy) {
+void AdoptHeaderText(ColumnRecordW& column, wchar_t* copy) {
     QelFree(column.headerTextOwned);
     column.headerTextOwned = copy;
     column.headerText = copy;
 }
 
-// Every width must be 0 or more, and at least one column must be shown.
-bool AreWidthsValid(const ColumnRecord* columns, int count) {
-    bool anyVisible = false;
+// At least one column must be shown.
+bool AnyColumnShown(const ColumnSource& columns, int count) {
     for (int c = 0; c < count; ++c) {
-        if (columns[c].width < 0) return false;
-        if (columns[c].width > 0) anyVisible = true;
+        if ((columns.wide ? columns.wide[c].width : columns.ansi[c].width) > 0) return true;
     }
-    return anyVisible;
+    return false;
 }
 
 // Builds the array to install from the application's records: every field
-// copied, header texts duplicated, the display order checked and its
-// inverse table rebuilt. Returns null, with nothing left allocated, when
-// memory runs out.
-ColumnRecord* BuildColumns(const ColumnRecord* columns, int count) {
-    ColumnRecord* built = static_cast<ColumnRecord*>(QelMalloc(sizeof(ColumnRecord) * count));
+// copied, header texts duplicated (and converted from ANSI records), the
+// display order checked and its inverse table rebuilt. Returns null, with
+// nothing left allocated, when memory runs out.
+ColumnRecordW* BuildColumns(const ColumnSource& source, int count) {
+    ColumnRecordW* built = static_cast<ColumnRecordW*>(QelMalloc(sizeof(ColumnRecordW) * count));
     if (!built) return nullptr;
-    for (int c = 0; c < count; ++c) {
-        built[c] = columns[c];
+    // The two record kinds share their layout; only the text differs.
+    memcpy(built, source.wide ? static_cast<const void*>(source.wide) : source.ansi,
+           sizeof(ColumnRecordW) * static_cast<size_t>(count));
+    for (int c = 0; c < count; ++c)
         built[c].headerText = built[c].headerTextOwned = nullptr;
-    }
     // The texts are copied before anything is installed, so that running
     // out of memory leaves the old columns and their headers as they were.
     for (int c = 0; c < count; ++c) {
-        if (!columns[c].headerText) continue;
-        char* copy = QelStrDup(columns[c].headerText);
-        if (!copy) {
+        bool failed = false;
+        wchar_t* copy = source.wide ? QelWcsDup(source.wide[c].headerText)
+                                    : WideDupFromAnsi(source.ansi[c].headerText, &failed);
+        if (!copy && source.wide && source.wide[c].headerText) failed = true;
+        if (failed) {
             FreeHeaderTexts(built, c);
             QelFree(built);
             return nullptr;
@@ -95,7 +97,7 @@ ColumnRecord* BuildColumns(const ColumnRecord* columns, int count) {
 
 // The header bitmap of the last column, in array order, that has a valid
 // one sizes the header strip; all zero when there is none.
-BITMAP HeaderBitmapInfo(const ColumnRecord* columns, int count) {
+BITMAP HeaderBitmapInfo(const ColumnRecordW* columns, int count) {
     BITMAP found;
     memset(&found, 0, sizeof(found));
     for (int c = 0; c < count; ++c) {
@@ -103,6 +105,53 @@ BITMAP HeaderBitmapInfo(const ColumnRecord* columns, int count) {
         if (QueryBitmap(columns[c].headerBitmap, &info)) found = info;
     }
     return found;
+}
+
+// Replaces the copy handed out last by `copy`.
+void KeepColumnsCopy(ControlRecord* rec, void* copy) {
+    QelFree(rec->columnsCopy);
+    rec->columnsCopy = copy;
+}
+
+// The ANSI copy QelBox_GetColumns hands out: the records and their header
+// texts in one block, so that it goes with one free. Null when memory runs
+// out (the previous copy stays).
+ColumnRecord* CopyColumnsAnsi(ControlRecord* rec) {
+    const size_t records = sizeof(ColumnRecord) * static_cast<size_t>(rec->columnCount);
+    size_t bytes = records;
+    for (int c = 0; c < rec->columnCount; ++c) {
+        if (rec->columns[c].headerText)
+            bytes += static_cast<size_t>(AnsiLength(rec->columns[c].headerText)) + 1;
+    }
+    char* block = static_cast<char*>(QelMalloc(bytes));
+    if (!block) return nullptr;
+    ColumnRecord* copy = reinterpret_cast<ColumnRecord*>(block);
+    memcpy(copy, rec->columns, records);
+    char* text = block + records;
+    for (int c = 0; c < rec->columnCount; ++c) {
+        const bool owned = rec->columns[c].headerTextOwned != nullptr;
+        copy[c].headerText = copy[c].headerTextOwned = nullptr;
+        if (!rec->columns[c].headerText) continue;
+        copy[c].headerText = text;
+        if (owned) copy[c].headerTextOwned = text;
+        text += CopyAnsi(rec->columns[c].headerText, text) + 1;
+    }
+    KeepColumnsCopy(rec, block);
+    return copy;
+}
+
+// QelBox_SetHeader: a copy of `text` (null clears it) as the header of
+// `column`.
+int SetHeaderText(ControlRecord* rec, int column, const wchar_t* text) {
+    if (!IsValidColumn(rec, column)) return 0;
+    wchar_t* copy = nullptr;
+    if (text) {
+        copy = QelWcsDup(text);
+        if (!copy) return 0;
+    }
+    AdoptHeaderText(rec->columns[column], copy);
+    g_view.headerChanged(rec);
+    return 1;
 }
 
 } // namespace
@@ -136,26 +185,29 @@ void FreeColumns(ControlRecord* rec) {
     FreeColumnOffsets(rec);
 }
 
-int SetColumns(ControlRecord* rec, int count, const ColumnRecord* columns) {
+int SetColumns(ControlRecord* rec, int count, ColumnSource columns) {
     if (count < 0) return 0;
-    ColumnRecord fallback = DefaultColumn();
+    ColumnRecordW fallback = DefaultColumn();
     if (count == 0) {
-        columns = &fallback;
+        columns = {&fallback, nullptr};
         count = 1;
     }
-    if (!columns) return 0;
+    if (!columns.wide && !columns.ansi) return 0;
     // A new column count invalidates what the open list shows; it closes
     // even when the new columns are refused below.
     if (count != rec->columnCount) g_view.closeList(rec);
     // Stored items hold one text and one cell-info record per column, so
     // the count is fixed while there are any.
     if (!IsVirtual(rec) && count != rec->columnCount && rec->itemCount > 0) return 0;
-    if (!AreWidthsValid(columns, count)) return 0;
-    ColumnRecord* installed = BuildColumns(columns, count);
+    for (int c = 0; c < count; ++c) {
+        if ((columns.wide ? columns.wide[c].width : columns.ansi[c].width) < 0) return 0;
+    }
+    if (!AnyColumnShown(columns, count)) return 0;
+    ColumnRecordW* installed = BuildColumns(columns, count);
     if (!installed) return 0;
 
     rec->headerBitmapInfo = HeaderBitmapInfo(installed, count);
-    ColumnRecord* old = rec->columns;
+    ColumnRecordW* old = rec->columns;
     const int oldCount = rec->columnCount;
     rec->columns = installed;
     rec->columnCount = count;
@@ -179,22 +231,27 @@ extern "C" {
 int WINAPI QelBox_SetColumns(HWND control, int count, const ColumnRecord* columns) {
     ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    return SetColumns(rec, count, columns);
+    return SetColumns(rec, count, {nullptr, columns});
+}
+
+int WINAPI QelBox_SetColumns_W(HWND control, int count, const ColumnRecordW* columns) {
+    ENTER_CONTROL(control, 0);
+    QELBOX_CHECK_ON_RETURN(control);
+    return SetColumns(rec, count, {columns, nullptr});
 }
 
 int WINAPI QelBox_SetHeader_A(HWND control, int column, const char* text) {
     ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    if (!IsValidColumn(rec, column)) return 0;
-    // A null text clears the header.
-    char* copy = nullptr;
-    if (text) {
-        copy = QelStrDup(text);
-        if (!copy) return 0;
-    }
-    AdoptHeaderText(rec->columns[column], copy);
-    g_view.headerChanged(rec);
-    return 1;
+    const WideArg wide(text);
+    if (!wide.ok()) return 0;
+    return SetHeaderText(rec, column, wide.get());
+}
+
+int WINAPI QelBox_SetHeader_W(HWND control, int column, const wchar_t* text) {
+    ENTER_CONTROL(control, 0);
+    QELBOX_CHECK_ON_RETURN(control);
+    return SetHeaderText(rec, column, text);
 }
 
 int WINAPI QelBox_GetHeader_A(HWND control, int column, char* buffer, int size) {
@@ -202,17 +259,26 @@ int WINAPI QelBox_GetHeader_A(HWND control, int column, char* buffer, int size) 
     if (buffer && size > 0) buffer[0] = 0;
     if (!IsValidColumn(rec, column) || !buffer) return -1;
     // A buffer without room (size 0 or less) receives nothing.
-    if (size <= 0) return 0;
-    const char* text = ColumnHeaderText(rec, column);
-    lstrcpynA(buffer, text ? text : "", size);
-    return lstrlenA(buffer);
+    return CopyAnsiN(ColumnHeaderText(rec, column), buffer, size);
+}
+
+int WINAPI QelBox_GetHeader_W(HWND control, int column, wchar_t* buffer, int size) {
+    ENTER_CONTROL(control, -1);
+    if (buffer && size > 0) buffer[0] = 0;
+    if (!IsValidColumn(rec, column)) return -1;
+    return CopyWideN(ColumnHeaderText(rec, column), buffer, size);
 }
 
 int WINAPI QelBox_GetHeaderLength(HWND control, int column) {
     ENTER_CONTROL(control, -1);
     if (!IsValidColumn(rec, column)) return -1;
-    const char* text = ColumnHeaderText(rec, column);
-    return text ? lstrlenA(text) : 0;
+    return AnsiLength(ColumnHeaderText(rec, column));
+}
+
+int WINAPI QelBox_GetHeaderLength_W(HWND control, int column) {
+    ENTER_CONTROL(control, -1);
+    if (!IsValidColumn(rec, column)) return -1;
+    return WideLength(ColumnHeaderText(rec, column));
 }
 
 int WINAPI QelBox_SetHeaderButton(HWND control, int column) {
@@ -243,12 +309,20 @@ int WINAPI QelBox_GetShowHeader(HWND control) {
 int WINAPI QelBox_GetColumns(HWND control, ColumnRecord** out) {
     ENTER_CONTROL(control, 0);
     if (!out) return rec->columnCount;
-    ColumnRecord* copy =
-        static_cast<ColumnRecord*>(QelMalloc(sizeof(ColumnRecord) * rec->columnCount));
+    ColumnRecord* copy = CopyColumnsAnsi(rec);
     if (!copy) return 0;
-    memcpy(copy, rec->columns, sizeof(ColumnRecord) * rec->columnCount);
-    QelFree(rec->columnsCopy);
-    rec->columnsCopy = copy;
+    *out = copy;
+    return rec->columnCount;
+}
+
+int WINAPI QelBox_GetColumns_W(HWND control, ColumnRecordW** out) {
+    ENTER_CONTROL(control, 0);
+    if (!out) return rec->columnCount;
+    const size_t bytes = sizeof(ColumnRecordW) * static_cast<size_t>(rec->columnCount);
+    ColumnRecordW* copy = static_cast<ColumnRecordW*>(QelMalloc(bytes));
+    if (!copy) return 0;
+    memcpy(copy, rec->columns, bytes);
+    KeepColumnsCopy(rec, copy);
     *out = copy;
     return rec->columnCount;
 }

@@ -3,7 +3,7 @@
 
 #include "base/record.h"
 
-inline const ColumnRecord& Column(const ControlRecord* rec, int column) {
+inline const ColumnRecordW& Column(const ControlRecord* rec, int column) {
     return rec->columns[column];
 }
 inline int ColumnWidth(const ControlRecord* rec, int column) {
@@ -16,7 +16,7 @@ inline DWORD ColumnHeaderStyle(const ControlRecord* rec, int column) {
     return rec->columns[column].headerStyle;
 }
 // The control's own copy of the header text; null when the header has none.
-inline const char* ColumnHeaderText(const ControlRecord* rec, int column) {
+inline const wchar_t* ColumnHeaderText(const ControlRecord* rec, int column) {
     return rec->columns[column].headerText;
 }
 inline HBITMAP ColumnHeaderBitmap(const ControlRecord* rec, int column) {
@@ -50,5 +50,11 @@ int EditColumn(const ControlRecord* rec);
 // Frees the column array, its header texts and the copy handed out.
 void FreeColumns(ControlRecord* rec);
 
+// The application's column records: UTF-16 (QelBox_SetColumns_W) or ANSI
+// (QelBox_SetColumns); the one given is non-null.
+struct ColumnSource {
+    const ColumnRecordW* wide;
+    const ColumnRecord* ansi;
+};
 // QelBox_SetColumns: installs `count` columns (0: one default column).
-int SetColumns(ControlRecord* rec, int count, const ColumnRecord* columns);
+int SetColumns(ControlRecord* rec, int count, ColumnSource columns);

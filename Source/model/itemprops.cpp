@@ -6,6 +6,7 @@
 
 #include "base/bitmapinfo.h"
 #include "base/memory.h"
+#include "base/unicode.h"
 #include "model/columns.h"
 #include "model/items.h"
 #include "base/view.h"
@@ -37,7 +38,7 @@ int SetItemPicture(ControlRecord* rec, int index, HBITMAP bitmap, bool label) {
         return 1;
     }
     if (IsVirtual(rec)) return 0;
-    ItemRecord* item = GetItem(rec, index);
+    Item* item = GetItem(rec, index);
     (label ? item->label : item->bitmap) = bitmap;
     ReleaseItem(rec);
     g_view.rowsChanged(rec, index, false);
@@ -46,18 +47,10 @@ int SetItemPicture(ControlRecord* rec, int index, HBITMAP bitmap, bool label) {
 
 HBITMAP GetItemPicture(ControlRecord* rec, int index, bool label) {
     if (!IsValidIndex(rec, index)) return nullptr;
-    const ItemRecord* item = GetItem(rec, index);
+    const Item* item = GetItem(rec, index);
     HBITMAP picture = label ? item->label : item->bitmap;
     ReleaseItem(rec);
     return picture;
-}
-
-// Copies an item string (null = empty) into the caller's buffer, which the
-// caller sized with the matching length function; returns the length.
-int CopyItemText(const char* text, char* buffer) {
-    if (!text) return 0;
-    lstrcpyA(buffer, text);
-    return lstrlenA(buffer);
 }
 
 RowInfoBlock DefaultRowInfo() {
@@ -73,33 +66,38 @@ int SetItemBitmap(ControlRecord* rec, int index, HBITMAP bitmap) {
     return SetItemPicture(rec, index, bitmap, false);
 }
 
+bool CellText(ControlRecord* rec, int index, int column, const wchar_t** text) {
+    *text = nullptr;
+    index = ResolveTextIndex(rec, index);
+    if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return false;
+    const Item* item = GetItem(rec, index);
+    *text = item->cells ? item->cells[column] : nullptr;
+    ReleaseItem(rec);
+    return true;
+}
+
+bool RowText(ControlRecord* rec, int index, const wchar_t** text) {
+    *text = nullptr;
+    if (!IsValidIndex(rec, index)) return false;
+    *text = GetItem(rec, index)->rowText;
+    ReleaseItem(rec);
+    return true;
+}
+
 int TextLength(ControlRecord* rec, int index, int column) {
-    index = ResolveTextIndex(rec, index);
-    if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return -1;
-    const char* text = GetItem(rec, index)->cells[column];
-    int length = text ? lstrlenA(text) : 0;
-    ReleaseItem(rec);
-    return length;
+    const wchar_t* text;
+    return CellText(rec, index, column, &text) ? WideLength(text) : -1;
 }
 
-int GetCellText(ControlRecord* rec, int index, int column, char* buffer) {
-    if (buffer) buffer[0] = 0;
-    index = ResolveTextIndex(rec, index);
-    if (!IsValidIndex(rec, index) || !IsValidColumn(rec, column) || !buffer) return -1;
-    int length = CopyItemText(GetItem(rec, index)->cells[column], buffer);
-    ReleaseItem(rec);
-    return length;
-}
-
-int SetCellText(ControlRecord* rec, int index, int column, const char* text) {
+int SetCellText(ControlRecord* rec, int index, int column, const wchar_t* text) {
     if (IsVirtual(rec) || !IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return 0;
-    char* copy = nullptr;
+    wchar_t* copy = nullptr;
     if (text) {
-        copy = QelStrDup(text);
+        copy = QelWcsDup(text);
         if (!copy) return 0;
     }
-    ItemRecord* item = GetItem(rec, index);
-    QelFree(item->cells[column]);
+    Item* item = GetItem(rec, index);
+    FreeCellText(item, rec->columnCount, item->cells[column]);
     item->cells[column] = copy;
     ReleaseItem(rec);
     g_view.cellsChanged(rec, index, false);
@@ -108,14 +106,14 @@ int SetCellText(ControlRecord* rec, int index, int column, const char* text) {
     return 1;
 }
 
-int SetRowText(ControlRecord* rec, int index, const char* text) {
+int SetRowText(ControlRecord* rec, int index, const wchar_t* text) {
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return 0;
-    char* copy = nullptr;
+    wchar_t* copy = nullptr;
     if (text) {
-        copy = QelStrDup(text);
+        copy = QelWcsDup(text);
         if (!copy) return 0;
     }
-    ItemRecord* item = GetItem(rec, index);
+    Item* item = GetItem(rec, index);
     QelFree(item->rowText);
     item->rowText = copy;
     ReleaseItem(rec);
@@ -155,7 +153,7 @@ int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled) {
     ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return 0;
-    ItemRecord* item = GetItem(rec, index);
+    Item* item = GetItem(rec, index);
     DWORD flags =
         enabled ? (item->flags | QELBOX_ITEM_ENABLED) : (item->flags & ~QELBOX_ITEM_ENABLED);
     bool changed = flags != item->flags;
@@ -192,15 +190,40 @@ int WINAPI QelBox_SetItemBitmap(HWND control, int index, HBITMAP bitmap) {
 
 int WINAPI QelBox_GetTextLength(HWND control, int index, int column) {
     ENTER_CONTROL(control, -1);
+    const wchar_t* text;
+    return CellText(rec, index, column, &text) ? AnsiLength(text) : -1;
+}
+
+int WINAPI QelBox_GetTextLength_W(HWND control, int index, int column) {
+    ENTER_CONTROL(control, -1);
     return TextLength(rec, index, column);
 }
 
 int WINAPI QelBox_GetText_A(HWND control, int index, int column, char* buffer) {
     ENTER_CONTROL(control, -1);
-    return GetCellText(rec, index, column, buffer);
+    if (buffer) buffer[0] = 0;
+    const wchar_t* text;
+    if (!CellText(rec, index, column, &text) || !buffer) return -1;
+    return CopyAnsi(text, buffer);
+}
+
+int WINAPI QelBox_GetText_W(HWND control, int index, int column, wchar_t* buffer, int size) {
+    ENTER_CONTROL(control, -1);
+    if (buffer && size > 0) buffer[0] = 0;
+    const wchar_t* text;
+    if (!CellText(rec, index, column, &text)) return -1;
+    return CopyWideN(text, buffer, size);
 }
 
 int WINAPI QelBox_SetText_A(HWND control, int index, int column, const char* text) {
+    ENTER_CONTROL(control, 0);
+    QELBOX_CHECK_ON_RETURN(control);
+    const WideArg wide(text);
+    if (!wide.ok()) return 0;
+    return SetCellText(rec, index, column, wide.get());
+}
+
+int WINAPI QelBox_SetText_W(HWND control, int index, int column, const wchar_t* text) {
     ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
     return SetCellText(rec, index, column, text);
@@ -208,23 +231,41 @@ int WINAPI QelBox_SetText_A(HWND control, int index, int column, const char* tex
 
 int WINAPI QelBox_GetRowTextLength(HWND control, int index) {
     ENTER_CONTROL(control, -1);
-    if (!IsValidIndex(rec, index)) return -1;
-    const char* text = GetItem(rec, index)->rowText;
-    int length = text ? lstrlenA(text) : 0;
-    ReleaseItem(rec);
-    return length;
+    const wchar_t* text;
+    return RowText(rec, index, &text) ? AnsiLength(text) : -1;
+}
+
+int WINAPI QelBox_GetRowTextLength_W(HWND control, int index) {
+    ENTER_CONTROL(control, -1);
+    const wchar_t* text;
+    return RowText(rec, index, &text) ? WideLength(text) : -1;
 }
 
 int WINAPI QelBox_GetRowText_A(HWND control, int index, char* buffer) {
     ENTER_CONTROL(control, -1);
     if (buffer) buffer[0] = 0;
-    if (!IsValidIndex(rec, index) || !buffer) return -1;
-    int length = CopyItemText(GetItem(rec, index)->rowText, buffer);
-    ReleaseItem(rec);
-    return length;
+    const wchar_t* text;
+    if (!RowText(rec, index, &text) || !buffer) return -1;
+    return CopyAnsi(text, buffer);
+}
+
+int WINAPI QelBox_GetRowText_W(HWND control, int index, wchar_t* buffer, int size) {
+    ENTER_CONTROL(control, -1);
+    if (buffer && size > 0) buffer[0] = 0;
+    const wchar_t* text;
+    if (!RowText(rec, index, &text)) return -1;
+    return CopyWideN(text, buffer, size);
 }
 
 int WINAPI QelBox_SetRowText_A(HWND control, int index, const char* text) {
+    ENTER_CONTROL(control, 0);
+    QELBOX_CHECK_ON_RETURN(control);
+    const WideArg wide(text);
+    if (!wide.ok()) return 0;
+    return SetRowText(rec, index, wide.get());
+}
+
+int WINAPI QelBox_SetRowText_W(HWND control, int index, const wchar_t* text) {
     ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
     return SetRowText(rec, index, text);
@@ -259,7 +300,7 @@ int WINAPI QelBox_SetRowInfo(HWND control, const RowInfo* info) {
         return 1;
     }
     if (IsVirtual(rec)) return 0;
-    ItemRecord* item = GetItem(rec, info->index);
+    Item* item = GetItem(rec, info->index);
     if (!item->rowInfo) {
         RowInfoBlock* block = static_cast<RowInfoBlock*>(QelMalloc(sizeof(RowInfoBlock)));
         if (!block) {

@@ -5,11 +5,13 @@
 #include <string.h>
 
 #include "base/memory.h"
+#include "base/unicode.h"
 #include "model/hierarchy.h"
 #include "model/selection.h"
 #include "base/view.h"
 #include "base/accevents.h"
 #include "model/levelindex.h"
+#include "model/virtual.h"
 #include "base/diagnostics.h"
 
 namespace {
@@ -19,13 +21,22 @@ namespace {
 const int kGrowSlots = 300;
 const int kShrinkThreshold = 600;
 
+// A stored item is one heap block: the record, its array of cell texts
+// and the first cell's text as it was inserted. Texts set later have
+// blocks of their own.
+size_t ItemHeaderBytes(int columnCount) {
+    return sizeof(Item) + sizeof(wchar_t*) * static_cast<size_t>(columnCount);
+}
+// Where the item's own block keeps the first cell's inserted text.
+const wchar_t* InlineText(const Item* item, int columnCount) {
+    return reinterpret_cast<const wchar_t*>(reinterpret_cast<const char*>(item) +
+                                            ItemHeaderBytes(columnCount));
+}
+
 // Frees everything a stored item owns, then the record itself.
-void FreeItem(ItemRecord* item, int columnCount) {
-    if (item->cells) {
-        for (int c = 0; c < columnCount; ++c)
-            QelFree(item->cells[c]);
-        QelFree(item->cells);
-    }
+void FreeItem(Item* item, int columnCount) {
+    for (int c = 0; c < columnCount; ++c)
+        FreeCellText(item, columnCount, item->cells[c]);
     QelFree(item->rowText);
     QelFree(item->cellInfo);
     QelFree(item->rowInfo);
@@ -39,19 +50,19 @@ void FreeItem(ItemRecord* item, int columnCount) {
 // from inside the callback) clears `item`, so that the deleting call knows
 // it has nothing left to do.
 struct PendingDelete {
-    ItemRecord* item;
+    Item* item;
     PendingDelete* outer;
 };
 
 namespace {
 
-bool IsPendingDelete(const ControlRecord* rec, const ItemRecord* item) {
+bool IsPendingDelete(const ControlRecord* rec, const Item* item) {
     for (const PendingDelete* p = rec->pendingDeletes; p; p = p->outer)
         if (p->item == item) return true;
     return false;
 }
 
-void ForgetPendingDelete(ControlRecord* rec, const ItemRecord* item) {
+void ForgetPendingDelete(ControlRecord* rec, const Item* item) {
     for (PendingDelete* p = rec->pendingDeletes; p; p = p->outer)
         if (p->item == item) p->item = nullptr;
 }
@@ -59,7 +70,7 @@ void ForgetPendingDelete(ControlRecord* rec, const ItemRecord* item) {
 // Calls the delete callback for `item` (row `index`), once per item: an
 // item whose callback is already running is not reported again. Returns
 // false when the callback caused the item to be freed.
-bool CallDeleteCallback(ControlRecord* rec, int index, ItemRecord* item) {
+bool CallDeleteCallback(ControlRecord* rec, int index, Item* item) {
     if (!rec->deleteCallback || IsPendingDelete(rec, item)) return true;
     PendingDelete pending = {item, rec->pendingDeletes};
     rec->pendingDeletes = &pending;
@@ -70,7 +81,7 @@ bool CallDeleteCallback(ControlRecord* rec, int index, ItemRecord* item) {
 
 // Current row of a stored item, looked for first at `hint`; -1 when it is
 // no longer in the array.
-int IndexOfItem(const ControlRecord* rec, const ItemRecord* item, int hint) {
+int IndexOfItem(const ControlRecord* rec, const Item* item, int hint) {
     if (hint >= 0 && hint < rec->itemCount && rec->items[hint] == item) return hint;
     for (int i = 0; i < rec->itemCount; ++i)
         if (rec->items[i] == item) return i;
@@ -81,11 +92,11 @@ int IndexOfItem(const ControlRecord* rec, const ItemRecord* item, int hint) {
 // fetch after which the control died, left virtual mode or lost the row.
 // It is enabled, at level 0, with no texts, bitmaps or overrides.
 const int kBlankColumns = 4096;
-char* g_blankCells[kBlankColumns];
-ItemRecord g_blankItem;
+wchar_t* g_blankCells[kBlankColumns];
+Item g_blankItem;
 
-ItemRecord* BlankItem() {
-    g_blankItem = ItemRecord{};
+Item* BlankItem() {
+    g_blankItem = Item{};
     g_blankItem.flags = QELBOX_ITEM_ENABLED;
     g_blankItem.cells = g_blankCells;
     return &g_blankItem;
@@ -103,7 +114,11 @@ void RefreshAfterInsert(ControlRecord* rec, int index) {
 
 } // namespace
 
-ItemRecord* GetItem(ControlRecord* rec, int index) {
+void FreeCellText(Item* item, int columnCount, wchar_t* text) {
+    if (text != InlineText(item, columnCount)) QelFree(text);
+}
+
+Item* GetItem(ControlRecord* rec, int index) {
     if (index >= 0) NoteItemTaken();
     if (!IsVirtual(rec)) {
         if (index < 0) return nullptr;
@@ -113,26 +128,41 @@ ItemRecord* GetItem(ControlRecord* rec, int index) {
     if (Died(rec)) return index < 0 ? nullptr : BlankItem();
     if (rec->virtualFetchedIndex >= 0) {
         const int fetched = rec->virtualFetchedIndex;
-        ItemRecord* buffer = rec->virtualBuffer;
+        void* buffer = rec->virtualBuffer;
         rec->virtualBuffer = nullptr;
+        rec->virtualItem = nullptr;
         rec->virtualFetchedIndex = -1;
-        if (rec->virtualRelease)
-            rec->virtualRelease(rec->hwndControl, rec->virtualUserData, fetched, buffer);
+        if (rec->virtualReleaseW)
+            rec->virtualReleaseW(rec->hwndControl, rec->virtualUserData, fetched,
+                                 static_cast<ItemRecordW*>(buffer));
+        else if (rec->virtualRelease)
+            rec->virtualRelease(rec->hwndControl, rec->virtualUserData, fetched,
+                                static_cast<ItemRecord*>(buffer));
     }
     if (index < 0) return nullptr;
     // The release callback may have changed the mode or the count: a row
     // outside the count is never fetched.
     if (Died(rec) || !IsVirtual(rec) || index >= rec->itemCount) return BlankItem();
     rec->virtualFetchedIndex = index;
-    rec->virtualFetch(rec->hwndControl, rec->virtualUserData, index, &rec->virtualBuffer);
-    if (Died(rec) || !IsVirtual(rec) || index >= rec->itemCount || !rec->virtualBuffer)
+    if (rec->virtualFetchW) {
+        ItemRecordW* wide = nullptr;
+        rec->virtualFetchW(rec->hwndControl, rec->virtualUserData, index, &wide);
+        rec->virtualBuffer = wide;
+        rec->virtualItem = wide;
+    } else {
+        ItemRecord* ansi = nullptr;
+        rec->virtualFetch(rec->hwndControl, rec->virtualUserData, index, &ansi);
+        rec->virtualBuffer = ansi;
+        rec->virtualItem = ansi && !Died(rec) ? WidenVirtualRecord(rec, ansi) : nullptr;
+    }
+    if (Died(rec) || !IsVirtual(rec) || index >= rec->itemCount || !rec->virtualItem)
         return BlankItem();
-    return rec->virtualBuffer;
+    return rec->virtualItem;
 }
 
-ItemRecord* GetItemForPaint(ControlRecord* rec, int index) {
-    if (IsVirtual(rec) && index >= 0 && rec->virtualFetchedIndex == index && rec->virtualBuffer)
-        return rec->virtualBuffer;
+Item* GetItemForPaint(ControlRecord* rec, int index) {
+    if (IsVirtual(rec) && index >= 0 && rec->virtualFetchedIndex == index && rec->virtualItem)
+        return rec->virtualItem;
     return GetItem(rec, index);
 }
 
@@ -148,34 +178,30 @@ int ItemLevel(ControlRecord* rec, int index) {
     return level;
 }
 
-int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, const char* text,
+int InsertItemRecord(ControlRecord* rec, const Item* tmpl, int index, const wchar_t* text,
                      QelData itemData) {
-    ItemRecord* item = static_cast<ItemRecord*>(QelMalloc(sizeof(ItemRecord)));
+    // Record, cell array and first text in one block (an empty text still
+    // reserves its terminator, so that the block's text address is its own).
+    const size_t header = ItemHeaderBytes(rec->columnCount);
+    const size_t textBytes = (static_cast<size_t>(WideLength(text)) + 1) * sizeof(wchar_t);
+    Item* item = static_cast<Item*>(QelMalloc(header + textBytes));
     if (!item) return -1;
     *item = *tmpl;
     item->itemData = itemData;
-    item->cells = static_cast<char**>(QelMalloc(sizeof(char*) * rec->columnCount));
-    if (!item->cells) {
-        QelFree(item);
-        return -1;
-    }
-    memset(item->cells, 0, sizeof(char*) * rec->columnCount);
+    item->cells = reinterpret_cast<wchar_t**>(item + 1);
+    memset(item->cells, 0, header - sizeof(Item));
+    wchar_t* inlineText = const_cast<wchar_t*>(InlineText(item, rec->columnCount));
+    inlineText[0] = 0;
     if (text) {
-        item->cells[0] = QelStrDup(text);
-        if (!item->cells[0]) {
-            QelFree(item->cells);
-            QelFree(item);
-            return -1;
-        }
+        memcpy(inlineText, text, textBytes);
+        item->cells[0] = inlineText;
     }
     if (!rec->items || rec->freeSlots <= 0) {
         size_t slots = static_cast<size_t>(rec->itemCount) + kGrowSlots;
-        ItemRecord** grown = static_cast<ItemRecord**>(
-            rec->items ? QelRealloc(rec->items, slots * sizeof(ItemRecord*))
-                       : QelMalloc(kGrowSlots * sizeof(ItemRecord*)));
+        Item** grown =
+            static_cast<Item**>(rec->items ? QelRealloc(rec->items, slots * sizeof(Item*))
+                                           : QelMalloc(kGrowSlots * sizeof(Item*)));
         if (!grown) {
-            QelFree(item->cells[0]);
-            QelFree(item->cells);
             QelFree(item);
             return -1;
         }
@@ -187,7 +213,7 @@ int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, cons
     --rec->freeSlots;
     ++rec->rowGeneration;
     memmove(rec->items + index + 1, rec->items + index,
-            sizeof(ItemRecord*) * (rec->itemCount - 1 - index));
+            sizeof(Item*) * (rec->itemCount - 1 - index));
     rec->items[index] = item;
     AccRowsChanged(rec);
     LevelsChanged(rec, index);
@@ -195,7 +221,7 @@ int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, cons
 }
 
 bool DeleteItemRecord(ControlRecord* rec, int index) {
-    ItemRecord* item = rec->items[index];
+    Item* item = rec->items[index];
     // An item whose callback is already running further up the stack is
     // being deleted from inside that callback: it is not reported again.
     const bool reported = IsPendingDelete(rec, item);
@@ -222,8 +248,7 @@ bool DeleteItemRecord(ControlRecord* rec, int index) {
     --rec->itemCount;
     ++rec->freeSlots;
     ++rec->rowGeneration;
-    memmove(rec->items + index, rec->items + index + 1,
-            sizeof(ItemRecord*) * (rec->itemCount - index));
+    memmove(rec->items + index, rec->items + index + 1, sizeof(Item*) * (rec->itemCount - index));
     LevelsChanged(rec, index);
     ForgetPendingDelete(rec, item);
     FreeItem(item, rec->columnCount);
@@ -233,8 +258,7 @@ bool DeleteItemRecord(ControlRecord* rec, int index) {
         rec->freeSlots = 0;
     } else if (rec->freeSlots > kShrinkThreshold) {
         size_t slots = static_cast<size_t>(rec->itemCount) + kGrowSlots;
-        ItemRecord** shrunk =
-            static_cast<ItemRecord**>(QelRealloc(rec->items, slots * sizeof(ItemRecord*)));
+        Item** shrunk = static_cast<Item**>(QelRealloc(rec->items, slots * sizeof(Item*)));
         if (shrunk) {
             rec->items = shrunk;
             rec->freeSlots = kGrowSlots;
@@ -252,7 +276,7 @@ void ClearItems(ControlRecord* rec) {
         // the callbacks do to the control (add, delete, reset, destroy), the
         // items being cleared are this call's alone. Each callback still sees
         // the index its item had when clearing began.
-        ItemRecord** items = rec->items;
+        Item** items = rec->items;
         const int count = rec->itemCount;
         const int columns = rec->columnCount;
         rec->items = nullptr;
@@ -291,11 +315,11 @@ void DiscardItems(ControlRecord* rec) {
     rec->freeSlots = 0;
 }
 
-int InsertString(ControlRecord* rec, int index, const char* text) {
+int InsertString(ControlRecord* rec, int index, const wchar_t* text) {
     if (IsVirtual(rec)) return -1;
     g_view.closeList(rec);
     if (index < 0 || index >= rec->itemCount) index = rec->itemCount;
-    ItemRecord tmpl = {};
+    Item tmpl = {};
     tmpl.flags = QELBOX_ITEM_ENABLED;
     int result = InsertItemRecord(rec, &tmpl, index, text, 0);
     if (result >= 0) RefreshAfterInsert(rec, result);
@@ -325,10 +349,26 @@ extern "C" {
 int WINAPI QelBox_InsertString_A(HWND control, int index, const char* text) {
     ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
+    const WideArg wide(text);
+    if (!wide.ok()) return -1;
+    return InsertString(rec, index, wide.get());
+}
+
+int WINAPI QelBox_InsertString_W(HWND control, int index, const wchar_t* text) {
+    ENTER_CONTROL(control, -1);
+    QELBOX_CHECK_ON_RETURN(control);
     return InsertString(rec, index, text);
 }
 
 int WINAPI QelBox_AddString_A(HWND control, const char* text) {
+    ENTER_CONTROL(control, -1);
+    QELBOX_CHECK_ON_RETURN(control);
+    const WideArg wide(text);
+    if (!wide.ok()) return -1;
+    return InsertString(rec, -1, wide.get());
+}
+
+int WINAPI QelBox_AddString_W(HWND control, const wchar_t* text) {
     ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
     return InsertString(rec, -1, text);

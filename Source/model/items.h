@@ -11,19 +11,22 @@
 // or a fetch after which the control died, left virtual mode or lost the
 // row, gives a blank item (enabled, level 0, empty); no row outside the
 // count is ever fetched.
-ItemRecord* GetItem(ControlRecord* rec, int index);
+Item* GetItem(ControlRecord* rec, int index);
 // The item of a valid row that the caller fetched itself a moment ago (in
 // the same paint): in virtual mode the item still fetched when it is this
 // row's, without a new fetch; else GetItem.
-ItemRecord* GetItemForPaint(ControlRecord* rec, int index);
+Item* GetItemForPaint(ControlRecord* rec, int index);
 // Ends the use of the item obtained last (calls no callback).
 void ReleaseItem(ControlRecord* rec);
 
 // Creates an item from `tmpl` (flags and the rest copied), with `itemData`
 // and a copy of `text` as the first cell, and inserts it at `index`
 // (0..itemCount). Returns the index, or -1 with nothing changed.
-int InsertItemRecord(ControlRecord* rec, const ItemRecord* tmpl, int index, const char* text,
+int InsertItemRecord(ControlRecord* rec, const Item* tmpl, int index, const wchar_t* text,
                      QelData itemData);
+// Frees a cell text of a stored item (the first cell's inserted text lives
+// in the item's own block and goes with it).
+void FreeCellText(Item* item, int columnCount, wchar_t* text);
 // Deletes one stored item (valid index, stored mode), calling the delete
 // callback first and shifting the selections and the top index. The
 // callback may change the control: the item is found again afterwards (and
@@ -53,8 +56,8 @@ inline int ItemSlots(const ControlRecord* rec) {
     return rec->items ? rec->itemCount + rec->freeSlots : 0;
 }
 
-// The routines behind QelBox_InsertString_A (and AddString_A with index
+// The routines behind QelBox_InsertString_A/_W (and AddString with index
 // -1), QelBox_DeleteString and QelBox_ResetContent.
-int InsertString(ControlRecord* rec, int index, const char* text);
+int InsertString(ControlRecord* rec, int index, const wchar_t* text);
 int DeleteString(ControlRecord* rec, int index);
 void ResetContent(ControlRecord* rec);

@@ -384,7 +384,7 @@ PaintLevelScope::~PaintLevelScope() {
 void RememberFetchedLevel(ControlRecord* rec, int index) {
     LevelIndex* x = rec->levelIndex;
     if (!IsVirtual(rec) || !x || x->paintDepth <= 0) return;
-    if (rec->virtualFetchedIndex != index || !rec->virtualBuffer) return;
+    if (rec->virtualFetchedIndex != index || !rec->virtualItem) return;
     int known;
-    if (!Recall(x, index, &known)) Remember(x, index, LevelFromFlags(rec->virtualBuffer->flags));
+    if (!Recall(x, index, &known)) Remember(x, index, LevelFromFlags(rec->virtualItem->flags));
 }

@@ -2,17 +2,20 @@
 #include "model/search.h"
 
 #include <string.h>
+#include <wchar.h>
 
+#include "base/unicode.h"
 #include "model/columns.h"
 #include "model/items.h"
 #include "model/selection.h"
 #include "base/view.h"
 #include "base/diagnostics.h"
 
-int FindText(ControlRecord* rec, int start, int column, const char* text, BOOL wrap, bool exact) {
+int FindText(ControlRecord* rec, int start, int column, const wchar_t* text, BOOL wrap,
+             bool exact) {
     // A null search text is searched for as the empty text.
-    const int length = text ? lstrlenA(text) : 0;
-    if (!text) text = "";
+    const size_t length = static_cast<size_t>(WideLength(text));
+    if (!text) text = L"";
     const int count = rec->itemCount;
     if (count < 1 || start < -1 || start >= count || !IsValidColumn(rec, column)) return -1;
     // With wrap-around the start item is visited last; without it the visit
@@ -20,11 +23,11 @@ int FindText(ControlRecord* rec, int start, int column, const char* text, BOOL w
     const int stop = (start >= 0 && wrap) ? start : count - 1;
     for (int i = start + 1;; ++i) {
         const int index = i % count;
-        const ItemRecord* item = GetItem(rec, index);
+        const Item* item = GetItem(rec, index);
         if (Died(rec)) return -1;
-        const char* cell = item && item->cells ? item->cells[column] : nullptr;
+        const wchar_t* cell = item && item->cells ? item->cells[column] : nullptr;
         const bool match =
-            cell && (exact ? _stricmp(text, cell) == 0 : _strnicmp(text, cell, length) == 0);
+            cell && (exact ? _wcsicmp(text, cell) == 0 : _wcsnicmp(text, cell, length) == 0);
         ReleaseItem(rec);
         if (match) return index;
         if (index == stop) return -1;
@@ -37,7 +40,7 @@ int WINAPI QelBox_FindItem(HWND control, int start, QelData data) {
     ENTER_CONTROL(control, -1);
     if (start < 0) return -1;
     for (int i = start; i < rec->itemCount; ++i) {
-        const ItemRecord* item = GetItem(rec, i);
+        const Item* item = GetItem(rec, i);
         const bool match = item && item->itemData == data;
         ReleaseItem(rec);
         if (match) return i;
@@ -45,12 +48,41 @@ int WINAPI QelBox_FindItem(HWND control, int start, QelData data) {
     return -1;
 }
 
+namespace {
+
+// QelBox_SelectString(Exact): the search, then the selection of its result.
+int SelectText(ControlRecord* rec, int start, int column, const wchar_t* text, BOOL wrap,
+               bool exact) {
+    int found = FindText(rec, start, column, text, wrap, exact);
+    SetCurSel(rec, found);
+    // A selection-change handler may have destroyed the control.
+    if (Died(rec)) return -1;
+    if (found >= 0) g_view.showRow(rec, found);
+    return found;
+}
+
+} // namespace
+
 int WINAPI QelBox_FindString_A(HWND control, int start, int column, const char* text, BOOL wrap) {
+    ENTER_CONTROL(control, -1);
+    const WideArg wide(text);
+    return wide.ok() ? FindText(rec, start, column, wide.get(), wrap, false) : -1;
+}
+
+int WINAPI QelBox_FindString_W(HWND control, int start, int column, const wchar_t* text,
+                               BOOL wrap) {
     ENTER_CONTROL(control, -1);
     return FindText(rec, start, column, text, wrap, false);
 }
 
 int WINAPI QelBox_FindStringExact_A(HWND control, int start, int column, const char* text,
+                                    BOOL wrap) {
+    ENTER_CONTROL(control, -1);
+    const WideArg wide(text);
+    return wide.ok() ? FindText(rec, start, column, wide.get(), wrap, true) : -1;
+}
+
+int WINAPI QelBox_FindStringExact_W(HWND control, int start, int column, const wchar_t* text,
                                     BOOL wrap) {
     ENTER_CONTROL(control, -1);
     return FindText(rec, start, column, text, wrap, true);
@@ -59,24 +91,30 @@ int WINAPI QelBox_FindStringExact_A(HWND control, int start, int column, const c
 int WINAPI QelBox_SelectString_A(HWND control, int start, int column, const char* text, BOOL wrap) {
     ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    int found = FindText(rec, start, column, text, wrap, false);
-    SetCurSel(rec, found);
-    // A selection-change handler may have destroyed the control.
-    if (Died(rec)) return -1;
-    if (found >= 0) g_view.showRow(rec, found);
-    return found;
+    const WideArg wide(text);
+    return wide.ok() ? SelectText(rec, start, column, wide.get(), wrap, false) : -1;
+}
+
+int WINAPI QelBox_SelectString_W(HWND control, int start, int column, const wchar_t* text,
+                                 BOOL wrap) {
+    ENTER_CONTROL(control, -1);
+    QELBOX_CHECK_ON_RETURN(control);
+    return SelectText(rec, start, column, text, wrap, false);
 }
 
 int WINAPI QelBox_SelectStringExact_A(HWND control, int start, int column, const char* text,
                                       BOOL wrap) {
     ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    int found = FindText(rec, start, column, text, wrap, true);
-    SetCurSel(rec, found);
-    // A selection-change handler may have destroyed the control.
-    if (Died(rec)) return -1;
-    if (found >= 0) g_view.showRow(rec, found);
-    return found;
+    const WideArg wide(text);
+    return wide.ok() ? SelectText(rec, start, column, wide.get(), wrap, true) : -1;
+}
+
+int WINAPI QelBox_SelectStringExact_W(HWND control, int start, int column, const wchar_t* text,
+                                      BOOL wrap) {
+    ENTER_CONTROL(control, -1);
+    QELBOX_CHECK_ON_RETURN(control);
+    return SelectText(rec, start, column, text, wrap, true);
 }
 
 } // extern "C"

@@ -3,4 +3,4 @@
 
 #include "base/record.h"
 
-int FindText(ControlRecord* rec, int start, int column, const char* text, BOOL wrap, bool exact);
+int FindText(ControlRecord* rec, int start, int column, const wchar_t* text, BOOL wrap, bool exact);

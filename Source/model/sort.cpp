@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "base/memory.h"
+#include "base/unicode.h"
 #include "model/blocksort.h"
 #include "model/columns.h"
 #include "model/hierarchy.h"
@@ -38,13 +39,13 @@ int LongestBlock(ControlRecord* rec, int first) {
 // Exchanges the block at `a` with the block at `b` that directly follows
 // it, through `scratch`; returns the length of block b. `tracked` follows
 // the item it names.
-int SwapBlocks(ControlRecord* rec, int a, int b, ItemRecord** scratch, int* tracked) {
+int SwapBlocks(ControlRecord* rec, int a, int b, Item** scratch, int* tracked) {
     const int lengthA = b - a;
     const int lengthB = BlockEnd(rec, b) - b + 1;
-    ItemRecord** items = rec->items;
-    memmove(scratch, items + a, sizeof(ItemRecord*) * lengthA);
-    memmove(items + a, items + b, sizeof(ItemRecord*) * lengthB);
-    memmove(items + a + lengthB, scratch, sizeof(ItemRecord*) * lengthA);
+    Item** items = rec->items;
+    memmove(scratch, items + a, sizeof(Item*) * lengthA);
+    memmove(items + a, items + b, sizeof(Item*) * lengthB);
+    memmove(items + a + lengthB, scratch, sizeof(Item*) * lengthA);
     LevelsChanged(rec, a);
     if (*tracked >= a && *tracked < b)
         *tracked += lengthB;
@@ -60,8 +61,7 @@ int SwapBlocks(ControlRecord* rec, int a, int b, ItemRecord** scratch, int* trac
 bool BubbleSort(ControlRecord* rec, int first, int last, int column, const Comparison& compare,
                 int* selected) {
     const unsigned generation = rec->rowGeneration;
-    ItemRecord** scratch =
-        static_cast<ItemRecord**>(QelMalloc(sizeof(ItemRecord*) * LongestBlock(rec, first)));
+    Item** scratch = static_cast<Item**>(QelMalloc(sizeof(Item*) * LongestBlock(rec, first)));
     if (!scratch) return false;
 
     int limit = last;
@@ -75,7 +75,7 @@ bool BubbleSort(ControlRecord* rec, int first, int last, int column, const Compa
             const bool after = BelongsAfter(rec, i, j, column, compare);
             // A compare callback that changed the rows or destroyed the
             // control ends the sort where it is.
-            if (Died(rec) || rec->rowGeneration != generation) {
+            if (SortInterrupted(rec, generation, compare)) {
                 QelFree(scratch);
                 return false;
             }
@@ -93,6 +93,17 @@ bool BubbleSort(ControlRecord* rec, int first, int last, int column, const Compa
     return true;
 }
 
+// Bytes of the longest ANSI text, with its terminator, in `column` of the
+// rows from `first` to the block of `last`.
+size_t LongestAnsiKey(ControlRecord* rec, int first, int last, int column) {
+    size_t longest = 1;
+    for (int i = first; i <= BlockEnd(rec, last); ++i) {
+        const wchar_t* text = KeyOf(rec, i, column).text;
+        longest = max(static_cast<int>(longest), AnsiLength(text) + 1);
+    }
+    return longest;
+}
+
 // `fast`: order with the merge sort, which calls the comparison fewer
 // times and in another order, for the same result. The default comparison
 // always runs that way: no application sees its calls.
@@ -103,6 +114,9 @@ int Sort(ControlRecord* rec, int parent, int column, const Comparison& compare, 
     if (first < 0) return 1;
     const int last = LastSibling(rec, first);
     if (last <= first) return 1;
+    // An ANSI callback's texts are converted as it is called: the room for
+    // the longest is made first, so that no comparison runs out of memory.
+    if (compare.ansi && !compare.ansi->Reserve(LongestAnsiKey(rec, first, last, column))) return 0;
 
     // Both selections are put aside while the items move and come back
     // on the highlighted item at its new place.
@@ -113,7 +127,7 @@ int Sort(ControlRecord* rec, int parent, int column, const Comparison& compare, 
     SetCommittedSel(rec, -1, false);
     if (Died(rec) || rec->rowGeneration != generation) return 0;
 
-    const bool merged = fast || (!compare.plain && !compare.extended);
+    const bool merged = fast || !HasCallback(compare);
     if (merged ? !SortBlocksStable(rec, first, column, compare, &selected)
                : !BubbleSort(rec, first, last, column, compare, &selected))
         return 0;
@@ -140,33 +154,80 @@ int WINAPI QelBox_DefaultCompareProc(HWND control, const char* text1, const char
     QELBOX_CHECK_ON_RETURN(control);
     (void)data1;
     (void)data2;
+    // Both null answers -2 as CompareString's failure; the conversion
+    // failing likewise.
+    const WideArg wide1(text1);
+    const WideArg wide2(text2);
+    if (!wide1.ok() || !wide2.ok()) return -2;
+    return LocaleCompare(rec->locale, wide1.get(), wide2.get());
+}
+
+int WINAPI QelBox_DefaultCompareProc_W(HWND control, const wchar_t* text1, const wchar_t* text2,
+                                       QelData data1, QelData data2) {
+    ENTER_CONTROL(control, 0);
+    QELBOX_CHECK_ON_RETURN(control);
+    (void)data1;
+    (void)data2;
     return LocaleCompare(rec->locale, text1, text2);
 }
 
 int WINAPI QelBox_SortItems(HWND control, int parent, int column, QELBOX_COMPAREPROC compare) {
     ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    const Comparison comparison = {compare, nullptr};
+    AnsiKeys ansi;
+    const Comparison comparison = {compare, nullptr, nullptr, nullptr, compare ? &ansi : nullptr};
     return Sort(rec, parent, column, comparison, false);
 }
 
 int WINAPI QelBox_SortItemsEx(HWND control, int parent, int column, QELBOX_COMPAREEXPROC compare) {
     ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    const Comparison comparison = {nullptr, compare};
+    AnsiKeys ansi;
+    const Comparison comparison = {nullptr, compare, nullptr, nullptr, compare ? &ansi : nullptr};
     return Sort(rec, parent, column, comparison, false);
 }
 
 int WINAPI QelBox_SortItemsFast(HWND control, int parent, int column, QELBOX_COMPAREPROC compare) {
     ENTER_CONTROL(control, 0);
-    const Comparison comparison = {compare, nullptr};
+    AnsiKeys ansi;
+    const Comparison comparison = {compare, nullptr, nullptr, nullptr, compare ? &ansi : nullptr};
     return Sort(rec, parent, column, comparison, true);
 }
 
 int WINAPI QelBox_SortItemsExFast(HWND control, int parent, int column,
                                   QELBOX_COMPAREEXPROC compare) {
     ENTER_CONTROL(control, 0);
-    const Comparison comparison = {nullptr, compare};
+    AnsiKeys ansi;
+    const Comparison comparison = {nullptr, compare, nullptr, nullptr, compare ? &ansi : nullptr};
+    return Sort(rec, parent, column, comparison, true);
+}
+
+int WINAPI QelBox_SortItems_W(HWND control, int parent, int column, QELBOX_COMPAREPROCW compare) {
+    ENTER_CONTROL(control, 0);
+    QELBOX_CHECK_ON_RETURN(control);
+    const Comparison comparison = {nullptr, nullptr, compare, nullptr, nullptr};
+    return Sort(rec, parent, column, comparison, false);
+}
+
+int WINAPI QelBox_SortItemsEx_W(HWND control, int parent, int column,
+                                QELBOX_COMPAREEXPROCW compare) {
+    ENTER_CONTROL(control, 0);
+    QELBOX_CHECK_ON_RETURN(control);
+    const Comparison comparison = {nullptr, nullptr, nullptr, compare, nullptr};
+    return Sort(rec, parent, column, comparison, false);
+}
+
+int WINAPI QelBox_SortItemsFast_W(HWND control, int parent, int column,
+                                  QELBOX_COMPAREPROCW compare) {
+    ENTER_CONTROL(control, 0);
+    const Comparison comparison = {nullptr, nullptr, compare, nullptr, nullptr};
+    return Sort(rec, parent, column, comparison, true);
+}
+
+int WINAPI QelBox_SortItemsExFast_W(HWND control, int parent, int column,
+                                    QELBOX_COMPAREEXPROCW compare) {
+    ENTER_CONTROL(control, 0);
+    const Comparison comparison = {nullptr, nullptr, nullptr, compare, nullptr};
     return Sort(rec, parent, column, comparison, true);
 }
 

@@ -54,7 +54,7 @@ int CopyItemTo(ControlRecord* rec, int from, int to, bool* complete) {
     // The insertion pushed the source down when it went in at or before it.
     const int source = copy <= from ? from + 1 : from;
 
-    const ItemRecord original = *GetItem(rec, source);
+    const Item original = *GetItem(rec, source);
     ReleaseItem(rec);
     SetItemLevel(rec, copy, LevelFromFlags(original.flags));
 
@@ -69,7 +69,7 @@ int CopyItemTo(ControlRecord* rec, int from, int to, bool* complete) {
             Duplicate(original.cellInfo, sizeof(CellInfoRecord) * rec->columnCount));
         if (!cellInfo) *complete = false;
     }
-    ItemRecord* item = GetItem(rec, copy);
+    Item* item = GetItem(rec, copy);
     item->flags = (item->flags & ~QELBOX_ITEM_ENABLED) | (original.flags & QELBOX_ITEM_ENABLED);
     item->label = original.label;
     item->bitmap = original.bitmap;
@@ -82,7 +82,7 @@ int CopyItemTo(ControlRecord* rec, int from, int to, bool* complete) {
     // own duplicates of them (stored items never move their strings).
     if (original.rowText && !SetRowText(rec, copy, original.rowText)) *complete = false;
     for (int c = 0; c < rec->columnCount; ++c) {
-        const char* text = original.cells[c];
+        const wchar_t* text = original.cells[c];
         if (text && !SetCellText(rec, copy, c, text)) *complete = false;
     }
     return copy;
@@ -104,7 +104,7 @@ int SetItemLevel(ControlRecord* rec, int index, int level) {
     // The level field holds 0..63: deeper levels are kept at the deepest.
     level = min(max(level, 0), QELBOX_MAXLEVEL);
     if (!IsValidIndex(rec, index)) return 0;
-    ItemRecord* item = GetItem(rec, index);
+    Item* item = GetItem(rec, index);
     const int oldLevel = LevelFromFlags(item->flags);
     if (oldLevel != level) {
         item->flags = (item->flags & ~QELBOX_ITEM_LEVELMASK) |

@@ -3,12 +3,89 @@
 // (GetItem, items.cpp, does the fetching and releasing).
 #include "model/virtual.h"
 
+#include <string.h>
+
+#include "base/memory.h"
 #include "model/items.h"
 #include "model/levelindex.h"
 #include "model/selection.h"
 #include "base/accevents.h"
 #include "base/view.h"
 #include "base/diagnostics.h"
+
+// The UTF-16 copy of the ANSI record fetched last.
+struct VirtualText {
+    Item item;
+    wchar_t** cells; // cellSlots entries
+    int cellSlots;
+    wchar_t* text; // the converted texts one after another
+    size_t capacity;
+};
+
+namespace {
+
+// Room for `cells` cell pointers and `units` UTF-16 units.
+bool Reserve(VirtualText* v, int cells, size_t units) {
+    if (cells > v->cellSlots) {
+        void* grown = QelRealloc(v->cells, sizeof(wchar_t*) * static_cast<size_t>(cells));
+        if (!grown) return false;
+        v->cells = static_cast<wchar_t**>(grown);
+        v->cellSlots = cells;
+    }
+    if (units > v->capacity) {
+        const size_t wanted = max(static_cast<int>(units), static_cast<int>(v->capacity * 2));
+        void* grown = QelRealloc(v->text, sizeof(wchar_t) * wanted);
+        if (!grown) return false;
+        v->text = static_cast<wchar_t*>(grown);
+        v->capacity = wanted;
+    }
+    return true;
+}
+
+// Converts `text` into the buffer at `*used`; null stays null.
+wchar_t* Widen(VirtualText* v, const char* text, size_t* used) {
+    if (!text) return nullptr;
+    wchar_t* out = v->text + *used;
+    const int room = static_cast<int>(v->capacity - *used);
+    const int n = MultiByteToWideChar(CP_ACP, 0, text, -1, out, room);
+    if (n <= 0) out[0] = 0;
+    *used += n > 0 ? static_cast<size_t>(n) : 1;
+    return out;
+}
+
+} // namespace
+
+Item* WidenVirtualRecord(ControlRecord* rec, const ItemRecord* ansi) {
+    VirtualText* v = rec->virtualText;
+    if (!v) {
+        v = static_cast<VirtualText*>(QelMalloc(sizeof(VirtualText)));
+        if (!v) return nullptr;
+        memset(v, 0, sizeof(*v));
+        rec->virtualText = v;
+    }
+    // An ANSI text never needs more UTF-16 units than it has bytes.
+    const int columns = ansi->cells ? rec->columnCount : 0;
+    size_t units = ansi->rowText ? strlen(ansi->rowText) + 1 : 0;
+    for (int c = 0; c < columns; ++c)
+        units += ansi->cells[c] ? strlen(ansi->cells[c]) + 1 : 0;
+    if (!Reserve(v, columns, units)) return nullptr;
+
+    memcpy(&v->item, ansi, sizeof(Item));
+    size_t used = 0;
+    v->item.rowText = Widen(v, ansi->rowText, &used);
+    for (int c = 0; c < columns; ++c)
+        v->cells[c] = Widen(v, ansi->cells[c], &used);
+    v->item.cells = ansi->cells ? v->cells : nullptr;
+    return &v->item;
+}
+
+void FreeVirtualText(ControlRecord* rec) {
+    if (!rec->virtualText) return;
+    QelFree(rec->virtualText->cells);
+    QelFree(rec->virtualText->text);
+    QelFree(rec->virtualText);
+    rec->virtualText = nullptr;
+}
 
 int VirtualItemChanged(ControlRecord* rec, int index) {
     if (!IsVirtual(rec)) return 0;
@@ -45,12 +122,12 @@ int VirtualCount(ControlRecord* rec, int count) {
     return 1;
 }
 
-extern "C" {
+namespace {
 
-int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
-                                    QELBOX_RELEASEPROC release, QelData value) {
-    ENTER_CONTROL(control, 0);
-    QELBOX_CHECK_ON_RETURN(control);
+// QelBox_VirtualInitialize(_W): at most one of the two fetch callbacks is
+// non-null.
+int VirtualInitialize(ControlRecord* rec, QELBOX_FETCHPROC fetch, QELBOX_RELEASEPROC release,
+                      QELBOX_FETCHPROCW fetchW, QELBOX_RELEASEPROCW releaseW, QelData value) {
     if (rec->items) return 0;
     g_view.closeList(rec);
     // The close-up handler may have destroyed the control or added items.
@@ -59,10 +136,13 @@ int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
     // those callbacks may no longer be the application's.
     rec->virtualFetchedIndex = -1;
     rec->virtualBuffer = nullptr;
+    rec->virtualItem = nullptr;
     rec->virtualFetch = fetch;
-    rec->virtualRelease = release;
+    rec->virtualRelease = fetch ? release : nullptr;
+    rec->virtualFetchW = fetchW;
+    rec->virtualReleaseW = fetchW ? releaseW : nullptr;
     rec->virtualUserData = value;
-    if (fetch) {
+    if (fetch || fetchW) {
         VirtualCount(rec, 0);
     } else {
         // Back in stored mode, with no stored items: whatever count the
@@ -71,6 +151,24 @@ int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
         ClearItems(rec);
     }
     return 1;
+}
+
+} // namespace
+
+extern "C" {
+
+int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
+                                    QELBOX_RELEASEPROC release, QelData value) {
+    ENTER_CONTROL(control, 0);
+    QELBOX_CHECK_ON_RETURN(control);
+    return VirtualInitialize(rec, fetch, release, nullptr, nullptr, value);
+}
+
+int WINAPI QelBox_VirtualInitialize_W(HWND control, QELBOX_FETCHPROCW fetch,
+                                      QELBOX_RELEASEPROCW release, QelData value) {
+    ENTER_CONTROL(control, 0);
+    QELBOX_CHECK_ON_RETURN(control);
+    return VirtualInitialize(rec, nullptr, nullptr, fetch, release, value);
 }
 
 int WINAPI QelBox_VirtualCount(HWND control, int count) {

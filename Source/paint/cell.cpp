@@ -40,14 +40,14 @@ void TakeUnsetColors(CellColors& colors, DWORD background, DWORD text, DWORD sel
 
 } // namespace
 
-bool PaintCell(const RowPaint& row, int column, const char* text, const CellColors& defaults) {
+bool PaintCell(const RowPaint& row, int column, const wchar_t* text, const CellColors& defaults) {
     ControlRecord* rec = row.target.rec;
     const HDC dc = row.target.dc;
     const RECT& rowRect = row.rowRect;
-    const ItemRecord* item = row.item;
+    const Item* item = row.item;
     const int left = rowRect.left - rec->horizontalOffset;
     const int level = LevelFromFlags(item->flags);
-    const ColumnRecord& record = Column(rec, column);
+    const ColumnRecordW& record = Column(rec, column);
     const int width = CellWidth(rec, row.availableWidth, column, level);
     if (width <= 0) return true;
     RECT cell;

@@ -28,7 +28,7 @@ void DrawCellContent(const PaintTarget& target, const CellContent& content) {
     const RECT& rect = content.rect;
     const HBITMAP bitmap = content.bitmap;
     const BITMAP* bitmapInfo = content.bitmapInfo;
-    const char* text = content.text;
+    const wchar_t* text = content.text;
     const DWORD styleFlags = content.styleFlags;
     const int xShift = content.xShift;
     FillRect(dc, &rect, content.fillBrush);
@@ -46,7 +46,7 @@ void DrawCellContent(const PaintTarget& target, const CellContent& content) {
         bitmap && bitmapInfo && bitmapInfo->bmWidth > 0 && bitmapInfo->bmHeight > 0;
     const int bw = hasBitmap ? static_cast<int>(bitmapInfo->bmWidth) : 0;
     const int bh = hasBitmap ? static_cast<int>(bitmapInfo->bmHeight) : 0;
-    const int length = text ? lstrlenA(text) : 0;
+    const int length = text ? lstrlenW(text) : 0;
     const bool hasText = length > 0;
 
     UINT baseFlags = multiLine ? DT_WORDBREAK : DT_SINGLELINE;
@@ -60,11 +60,11 @@ void DrawCellContent(const PaintTarget& target, const CellContent& content) {
         if (multiLine) {
             const int w = width - (hasBitmap ? 3 * charWidth / 2 + bw : charWidth);
             RECT measure = {0, 0, w, 0};
-            DrawTextA(dc, text, length, &measure, DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
+            DrawTextW(dc, text, length, &measure, DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
             tw = min(w, measure.right - measure.left);
         } else {
             RECT measure = {0, 0, 0, 0};
-            DrawTextA(dc, text, length, &measure, baseFlags | DT_CALCRECT | DT_NOPREFIX);
+            DrawTextW(dc, text, length, &measure, baseFlags | DT_CALCRECT | DT_NOPREFIX);
             tw = measure.right - measure.left;
         }
     }
@@ -128,9 +128,9 @@ void DrawCellContent(const PaintTarget& target, const CellContent& content) {
         } else {
             // Cut at the rectangle's edge, centred vertically.
             RECT measure = {0, 0, 0, 0};
-            DrawTextA(dc, text, length, &measure, baseFlags | DT_CALCRECT | DT_NOPREFIX);
+            DrawTextW(dc, text, length, &measure, baseFlags | DT_CALCRECT | DT_NOPREFIX);
             textRect.top += (height - (measure.bottom - measure.top)) / 2;
-            DrawTextA(dc, text, length, &textRect, baseFlags | DT_NOPREFIX);
+            DrawTextW(dc, text, length, &textRect, baseFlags | DT_NOPREFIX);
         }
     }
 

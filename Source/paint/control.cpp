@@ -61,7 +61,7 @@ void PaintDisplayArea(ControlRecord* rec, const Canvas& canvas) {
     // other types show its text in the edit field.
     bool enabled = true;
     if (listType && RectsMeet(display, canvas.update)) {
-        ItemRecord* item = GetItem(rec, rec->committedSel);
+        Item* item = GetItem(rec, rec->committedSel);
         // In the off-screen bitmap the row is not clipped: its fills and
         // frames reach one pixel past the row rectangle, to the display
         // area's edge. What a scrolled row paints left of the display area
@@ -72,7 +72,7 @@ void PaintDisplayArea(ControlRecord* rec, const Canvas& canvas) {
         ReleaseItem(rec);
     }
     if (rec->rowHeaderWidth && RectsMeet(header, canvas.update)) {
-        const ItemRecord* item = GetItem(rec, rec->committedSel);
+        const Item* item = GetItem(rec, rec->committedSel);
         ClipScope clip(canvas.dc, Within(header, canvas.update), canvas.direct);
         PaintRowHeader(rec, true, canvas.dc, canvas.scratch1, canvas.scratch2, item,
                        rec->committedSel, header, enabled);

@@ -37,7 +37,7 @@ struct CellContent {
     HBITMAP bitmap = nullptr;
     const BITMAP* bitmapInfo = nullptr;
     WORD bitmapStyle = 0;
-    const char* text = nullptr;
+    const wchar_t* text = nullptr;
     DWORD styleFlags = 0;
     int xShift = 0;
     HBRUSH fillBrush = nullptr;

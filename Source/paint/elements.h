@@ -25,7 +25,7 @@ void PaintCornerHeader(ControlRecord* rec, HDC dc, HDC scratch1, HDC scratch2, c
 // button-like header of the selected row is drawn pressed; in the closed
 // control it never is. `enabled` is the row's enabled state.
 void PaintRowHeader(ControlRecord* rec, bool inClosedControl, HDC dc, HDC scratch1, HDC scratch2,
-                    const ItemRecord* item, int index, const RECT& header, bool enabled);
+                    const Item* item, int index, const RECT& header, bool enabled);
 // A row-header cell without a row: the face, and the column's right border
 // line.
 void PaintEmptyRowHeader(ControlRecord* rec, HDC dc, const RECT& header);

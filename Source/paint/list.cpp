@@ -28,7 +28,7 @@ void PaintEmptyArea(ControlRecord* rec, HDC dc, const RECT& items, const RECT& h
 }
 
 // The enabled state of a row whose header is repainted without the row.
-bool RowEnabled(const ControlRecord* rec, const ItemRecord* item) {
+bool RowEnabled(const ControlRecord* rec, const Item* item) {
     return IsWindowEnabled(rec->hwndControl) && (item->flags & QELBOX_ITEM_ENABLED);
 }
 
@@ -105,7 +105,7 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
         bool rowPainted = false;
         bool enabled = false;
         if (IntersectRect(&clip, &paintArea, &fromHere)) {
-            ItemRecord* item = GetItem(rec, i);
+            Item* item = GetItem(rec, i);
             if (buffer) {
                 const RECT rowRect = {0, 0, itemsWidth, h};
                 PaintRow(rec, false, availableWidth, rowDc, scratch1, scratch2, item, i, rowRect,
@@ -124,7 +124,7 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
         const RECT header = {headerColumn.left, y, headerColumn.right, y + h};
         if (rec->rowHeaderWidth && IntersectRect(&clip, &paintArea, &header)) {
             // The row's item is still at hand when the row was just painted.
-            const ItemRecord* item = rowPainted ? GetItemForPaint(rec, i) : GetItem(rec, i);
+            const Item* item = rowPainted ? GetItemForPaint(rec, i) : GetItem(rec, i);
             if (!rowPainted) enabled = RowEnabled(rec, item);
             if (buffer) {
                 const RECT bufferRect = {0, 0, rec->rowHeaderWidth, h};

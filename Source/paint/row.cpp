@@ -101,7 +101,7 @@ void DrawGridLine(const ControlRecord* rec, HDC dc, int x, int y, int width, int
 }
 
 void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC dc, HDC scratch1,
-              HDC scratch2, ItemRecord* item, int index, const RECT& rowRect, bool* enabled) {
+              HDC scratch2, Item* item, int index, const RECT& rowRect, bool* enabled) {
     if (enabled) *enabled = false;
     if (!item) return;
     // Everything left of the columns scrolls with them.
@@ -181,7 +181,7 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
     for (int p = 0; p < rec->columnCount; ++p) {
         const int column = ColumnAtPosition(rec, p);
         if (ColumnWidth(rec, column) == 0) continue;
-        const char* text = item->cells ? item->cells[column] : nullptr;
+        const wchar_t* text = item->cells ? item->cells[column] : nullptr;
         if (!PaintCell(cellRow, column, text, CellDefaults(rec, info, p == firstVisible))) break;
     }
 

@@ -22,7 +22,7 @@ struct CellColors {
 // DCs serve bitmap drawing. *enabled (when given) receives the row's final
 // enabled state for the row-header painter.
 void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC dc, HDC scratch1,
-              HDC scratch2, ItemRecord* item, int index, const RECT& rowRect, bool* enabled);
+              HDC scratch2, Item* item, int index, const RECT& rowRect, bool* enabled);
 
 // A row being painted: where, which item, and its final enabled state.
 struct RowPaint {
@@ -30,7 +30,7 @@ struct RowPaint {
     bool inClosedControl;
     int index;
     int availableWidth; // the width the columns may fill
-    const ItemRecord* item;
+    const Item* item;
     RECT rowRect;
     bool enabled;
 };
@@ -38,7 +38,7 @@ struct RowPaint {
 // Paints the cell of `column` of the row with the colour rules of the
 // cell, its column and `defaults`. Returns false when the cell starts beyond
 // the row's right edge (no later display position can be visible).
-bool PaintCell(const RowPaint& row, int column, const char* text, const CellColors& defaults);
+bool PaintCell(const RowPaint& row, int column, const wchar_t* text, const CellColors& defaults);
 
 // Whether row `index` is painted as selected: in the list the highlighted
 // row; in the closed control the committed row while the control or its

@@ -23,7 +23,7 @@ DWORD Override(DWORD own, DWORD rowInfo) {
 } // namespace
 
 void PaintRowHeader(ControlRecord* rec, bool inClosedControl, HDC dc, HDC scratch1, HDC scratch2,
-                    const ItemRecord* item, int index, const RECT& header, bool enabled) {
+                    const Item* item, int index, const RECT& header, bool enabled) {
     const CtlColors& colors = rec->colors;
     const RowInfoBlock* info = item ? item->rowInfo : nullptr;
     const bool selected = IsRowSelected(rec, inClosedControl, index);
@@ -44,8 +44,8 @@ void PaintRowHeader(ControlRecord* rec, bool inClosedControl, HDC dc, HDC scratc
     if (info) text = Override(text, selected ? info->colorSelText : info->colorText);
     Selection font(dc, rec->rowHeaderFont ? rec->rowHeaderFont : rec->font);
 
-    char number[kRowNumberSize];
-    const char* label = RowHeaderLabel(rec, item, index, number);
+    wchar_t number[kRowNumberSize];
+    const wchar_t* label = RowHeaderLabel(rec, item, index, number);
 
     // Row-header bitmaps are drawn at the size of the list-wide prototype;
     // in variable-height rows at their own size once a prototype is set.

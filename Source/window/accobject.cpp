@@ -275,7 +275,7 @@ class AccObject final : public IAccessible {
         if (hr != S_OK) return hr;
         ControlRecord* rec = Live();
         AccText text;
-        char shortcut;
+        wchar_t shortcut;
         switch (t.element) {
         case Element::Combo:
         case Element::Edit: // the label names the edit field and the list too
@@ -283,7 +283,7 @@ class AccObject final : public IAccessible {
             AccLabelName(control_, &text, &shortcut);
             break;
         case Element::Button:
-            return AccBstr(IsDropped(rec) ? "Close" : "Open", name);
+            return AccBstr(IsDropped(rec) ? L"Close" : L"Open", name);
         case Element::Header:
             return S_FALSE;
         case Element::Row:
@@ -307,7 +307,7 @@ class AccObject final : public IAccessible {
         if (t.element == Element::Combo) {
             AccControlValue(rec, &text);
             // An empty value is still a value: the control shows nothing.
-            if (!text.Failed() && text.Empty()) return AccBstr("", value);
+            if (!text.Failed() && text.Empty()) return AccBstr(L"", value);
         } else if (t.element == Element::Row && rec->showTreeLines) {
             AccRowLevel(rec, t.index, &text);
         } else if (t.element == Element::Edit) {
@@ -402,13 +402,13 @@ class AccObject final : public IAccessible {
         if (hr != S_OK) return hr;
         if (t.element != Element::Combo) return S_FALSE;
         AccText name;
-        char key;
+        wchar_t key;
         AccLabelName(control_, &name, &key);
         if (!key) return S_FALSE;
-        char text[8] = "Alt+";
+        wchar_t text[8] = L"Alt+";
         text[4] = key;
         text[5] = 0;
-        CharUpperBuffA(text + 4, 1);
+        CharUpperBuffW(text + 4, 1);
         return AccBstr(text, shortcut);
     }
 
@@ -450,8 +450,8 @@ class AccObject final : public IAccessible {
         HRESULT hr = Resolve(child, &t);
         if (hr != S_OK) return hr;
         if (t.element == Element::Button)
-            return AccBstr(IsDropped(Live()) ? "Close" : "Open", action);
-        if (t.element == Element::Row) return AccBstr("Select", action);
+            return AccBstr(IsDropped(Live()) ? L"Close" : L"Open", action);
+        if (t.element == Element::Row) return AccBstr(L"Select", action);
         if (t.element == Element::Edit)
             return Forward(t,
                            [&](IAccessible* a) { return a->get_accDefaultAction(Self(), action); });

@@ -4,6 +4,7 @@
 
 #include <stdlib.h>
 #include <string.h>
+#include <wchar.h>
 
 #include "base/memory.h"
 #include "model/columns.h"
@@ -13,12 +14,14 @@ AccText::~AccText() {
     free(data_);
 }
 
-void AccText::Append(const char* text) {
+void AccText::Append(const wchar_t* text) {
     if (failed_ || !text || !*text) return;
-    size_t add = strlen(text);
+    size_t add = wcslen(text);
     if (length_ + add + 1 > capacity_) {
         size_t want = (length_ + add + 1) * 2;
-        char* grown = QelAllocationRefused() ? nullptr : static_cast<char*>(realloc(data_, want));
+        wchar_t* grown = QelAllocationRefused()
+                             ? nullptr
+                             : static_cast<wchar_t*>(realloc(data_, want * sizeof(wchar_t)));
         if (!grown) {
             failed_ = true;
             return;
@@ -26,13 +29,13 @@ void AccText::Append(const char* text) {
         data_ = grown;
         capacity_ = want;
     }
-    memcpy(data_ + length_, text, add + 1);
+    memcpy(data_ + length_, text, (add + 1) * sizeof(wchar_t));
     length_ += add;
 }
 
 void AccText::AppendNumber(int value) {
-    char digits[16];
-    wsprintfA(digits, "%d", value);
+    wchar_t digits[16];
+    wsprintfW(digits, L"%d", value);
     Append(digits);
 }
 
@@ -43,23 +46,17 @@ HRESULT AccText::ToBstr(BSTR* out) const {
     return AccBstr(data_, out);
 }
 
-HRESULT AccBstr(const char* text, BSTR* out) {
-    *out = nullptr;
-    int wide = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (wide <= 0) return E_FAIL;
-    BSTR result = SysAllocStringLen(nullptr, static_cast<UINT>(wide - 1));
-    if (!result) return E_OUTOFMEMORY;
-    MultiByteToWideChar(CP_ACP, 0, text, -1, result, wide);
-    *out = result;
-    return S_OK;
+HRESULT AccBstr(const wchar_t* text, BSTR* out) {
+    *out = SysAllocString(text);
+    return *out ? S_OK : E_OUTOFMEMORY;
 }
 
 namespace {
 
 // The text of a cell; null for an empty one.
-const char* CellText(const ItemRecord* item, int column) {
+const wchar_t* ItemCellText(const Item* item, int column) {
     if (!item || !item->cells) return nullptr;
-    const char* text = item->cells[column];
+    const wchar_t* text = item->cells[column];
     return text && *text ? text : nullptr;
 }
 
@@ -75,7 +72,7 @@ bool IsStaticLabel(HWND window) {
 
 } // namespace
 
-void AccLabelName(HWND control, AccText* name, char* shortcut) {
+void AccLabelName(HWND control, AccText* name, wchar_t* shortcut) {
     *shortcut = 0;
     // The label is the nearest visible sibling before the control in the
     // tab (z) order, when that sibling is a text label.
@@ -83,11 +80,11 @@ void AccLabelName(HWND control, AccText* name, char* shortcut) {
     while (before && !IsWindowVisible(before))
         before = GetWindow(before, GW_HWNDPREV);
     if (!before || !IsStaticLabel(before)) return;
-    char text[256];
-    int length = GetWindowTextA(before, text, sizeof(text));
+    wchar_t text[256];
+    int length = GetWindowTextW(before, text, 256);
     if (length <= 0) return;
     // "&&" stands for one '&'; a single '&' marks the mnemonic.
-    char plain[256];
+    wchar_t plain[256];
     int out = 0;
     bool noPrefix = (GetWindowLongA(before, GWL_STYLE) & SS_NOPREFIX) != 0;
     for (int i = 0; i < length; ++i) {
@@ -103,14 +100,16 @@ void AccLabelName(HWND control, AccText* name, char* shortcut) {
 
 void AccControlValue(ControlRecord* rec, AccText* value) {
     if (rec->hwndEdit) {
-        int length = GetWindowTextLengthA(rec->hwndEdit);
+        int length = GetWindowTextLengthW(rec->hwndEdit);
         if (length <= 0) return;
-        char* text = QelAllocationRefused() ? nullptr : static_cast<char*>(malloc(length + 1u));
+        wchar_t* text = QelAllocationRefused()
+                            ? nullptr
+                            : static_cast<wchar_t*>(malloc((length + 1u) * sizeof(wchar_t)));
         if (!text) {
             value->Fail();
             return;
         }
-        GetWindowTextA(rec->hwndEdit, text, length + 1);
+        GetWindowTextW(rec->hwndEdit, text, length + 1);
         value->Append(text);
         free(text);
         return;
@@ -119,22 +118,22 @@ void AccControlValue(ControlRecord* rec, AccText* value) {
 }
 
 void AccRowName(ControlRecord* rec, int index, AccText* name) {
-    name->Append(CellText(GetItem(rec, index), EditColumn(rec)));
+    name->Append(ItemCellText(GetItem(rec, index), EditColumn(rec)));
     ReleaseItem(rec);
 }
 
 void AccRowDescription(ControlRecord* rec, int index, AccText* description) {
-    const ItemRecord* item = GetItem(rec, index);
+    const Item* item = GetItem(rec, index);
     const int nameColumn = EditColumn(rec);
     for (int position = 0; position < rec->columnCount; ++position) {
         const int column = ColumnAtPosition(rec, position);
-        const char* text = CellText(item, column);
+        const wchar_t* text = ItemCellText(item, column);
         if (column == nameColumn || ColumnWidth(rec, column) <= 0 || !text) continue;
-        if (!description->Empty()) description->Append(", ");
-        const char* header = ColumnHeaderText(rec, column);
+        if (!description->Empty()) description->Append(L", ");
+        const wchar_t* header = ColumnHeaderText(rec, column);
         if (header && *header) {
             description->Append(header);
-            description->Append(": ");
+            description->Append(L": ");
         }
         description->Append(text);
     }
@@ -146,7 +145,7 @@ void AccRowLevel(ControlRecord* rec, int index, AccText* value) {
 }
 
 bool AccRowEnabled(ControlRecord* rec, int index) {
-    const ItemRecord* item = GetItem(rec, index);
+    const Item* item = GetItem(rec, index);
     bool enabled = item && (item->flags & QELBOX_ITEM_ENABLED) != 0;
     ReleaseItem(rec);
     return enabled;

@@ -7,7 +7,7 @@
 
 #include "base/record.h"
 
-// A growing 8-bit text; a failed allocation marks it failed and further
+// A growing UTF-16 text; a failed allocation marks it failed and further
 // appends do nothing.
 class AccText {
   public:
@@ -16,30 +16,30 @@ class AccText {
     AccText(const AccText&) = delete;
     AccText& operator=(const AccText&) = delete;
 
-    void Append(const char* text);
+    void Append(const wchar_t* text);
     void AppendNumber(int value);
     void Fail() { failed_ = true; }
     bool Empty() const { return length_ == 0; }
     bool Failed() const { return failed_; }
-    const char* Str() const { return data_ ? data_ : ""; }
+    const wchar_t* Str() const { return data_ ? data_ : L""; }
     // A BSTR of the text (*out null for an empty text): S_OK, S_FALSE when
     // empty, E_OUTOFMEMORY.
     HRESULT ToBstr(BSTR* out) const;
 
   private:
-    char* data_ = nullptr;
+    wchar_t* data_ = nullptr;
     size_t length_ = 0;
     size_t capacity_ = 0;
     bool failed_ = false;
 };
 
 // A BSTR of a plain text: S_OK, E_OUTOFMEMORY.
-HRESULT AccBstr(const char* text, BSTR* out);
+HRESULT AccBstr(const wchar_t* text, BSTR* out);
 
 // The name of the control: the text of the static label before it among
 // its siblings, without the '&' markers. `shortcut` receives the marked
 // character (0 when there is none).
-void AccLabelName(HWND control, AccText* name, char* shortcut);
+void AccLabelName(HWND control, AccText* name, wchar_t* shortcut);
 // What the control shows: the edit field's text, or the committed row's
 // edit-column text.
 void AccControlValue(ControlRecord* rec, AccText* value);

@@ -4,45 +4,37 @@
 
 #include <string.h>
 
-#include "base/memory.h"
+#include "base/unicode.h"
 #include "model/columns.h"
-#include "model/items.h"
 #include "model/itemprops.h"
 
-LRESULT CopyCommittedText(ControlRecord* rec, char* buffer, int size) {
-    // Like QelBox_GetText_A for the committed row and column 0, but never
+LRESULT CopyCommittedText(ControlRecord* rec, wchar_t* buffer, int size) {
+    // Like QelBox_GetText for the committed row and column 0, but never
     // writes beyond the caller's buffer.
     if (buffer && size > 0) buffer[0] = 0;
-    int length = TextLength(rec, -1, 0);
-    if (length < 0) return -1;
+    const wchar_t* text;
+    if (!CellText(rec, -1, 0, &text)) return -1;
     if (!buffer || size <= 0) return 0;
-    ItemRecord* item = GetItem(rec, rec->committedSel);
-    const char* text = item->cells[0];
-    int copied = 0;
-    if (text) {
-        copied = min(length, size - 1);
-        memcpy(buffer, text, copied);
-    }
-    buffer[copied] = 0;
-    ReleaseItem(rec);
-    return copied;
+    CopyWideN(text, buffer, size);
+    return WideLength(buffer);
 }
 
 void CopyCommittedRow(ControlRecord* rec) {
-    int column = EditColumn(rec);
-    int length = TextLength(rec, -1, column);
-    if (length < 0) length = 0;
+    const wchar_t* text;
+    if (!CellText(rec, -1, EditColumn(rec), &text)) text = nullptr;
+    const size_t length = static_cast<size_t>(WideLength(text));
     if (!OpenClipboard(rec->hwndControl)) return;
     if (EmptyClipboard()) {
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, length + 1);
+        // UTF-16; the system offers CF_TEXT converted from it.
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, (length + 1) * sizeof(wchar_t));
         if (block) {
-            char* text = static_cast<char*>(GlobalLock(block));
-            if (text) {
-                if (length > 0) GetCellText(rec, -1, column, text);
-                text[length] = 0;
+            wchar_t* copy = static_cast<wchar_t*>(GlobalLock(block));
+            if (copy) {
+                if (length > 0) memcpy(copy, text, length * sizeof(wchar_t));
+                copy[length] = 0;
                 GlobalUnlock(block);
             }
-            if (!SetClipboardData(CF_TEXT, block)) GlobalFree(block);
+            if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
         }
     }
     CloseClipboard();

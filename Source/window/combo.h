@@ -28,4 +28,4 @@ void HandleWheel(ControlRecord* rec, int delta);
 void CopyCommittedRow(ControlRecord* rec);
 // WM_GETTEXT of a control without an edit field: the committed row's
 // column-0 text, truncated to the buffer; -1 (buffer emptied) without one.
-LRESULT CopyCommittedText(ControlRecord* rec, char* buffer, int size);
+LRESULT CopyCommittedText(ControlRecord* rec, wchar_t* buffer, int size);

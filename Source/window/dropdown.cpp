@@ -45,7 +45,7 @@ bool CreateSimpleList(ControlRecord* rec) {
     if (rec->vScrollWanted) style |= WS_VSCROLL;
     if (rec->hScrollWanted) style |= WS_HSCROLL;
     HWND list =
-        CreateWindowExA(0, QELBOX_DROPDOWNCLASSNAME, "", style, 0, 0, 0, 0, rec->hwndControl,
+        CreateWindowExW(0, QELBOX_DROPDOWNCLASSNAMEW, L"", style, 0, 0, 0, 0, rec->hwndControl,
                         reinterpret_cast<HMENU>(QELBOX_LIST_ID), g_module.module, rec);
     if (!list) {
         ReportError("QelBox", __LINE__, "Couldn't create dropdown control");
@@ -82,7 +82,7 @@ int ShowDropDown(ControlRecord* rec, BOOL show) {
     if (rec->vScrollWanted) style |= WS_VSCROLL;
     if (rec->hScrollWanted) style |= WS_HSCROLL;
     HWND list =
-        CreateWindowExA(WS_EX_TOOLWINDOW, QELBOX_DROPDOWNCLASSNAME, "", style, r.left, r.top,
+        CreateWindowExW(WS_EX_TOOLWINDOW, QELBOX_DROPDOWNCLASSNAMEW, L"", style, r.left, r.top,
                         Width(r) - 1, Height(r), GetDesktopWindow(), nullptr, g_module.module, rec);
     // The list's opening notification may have destroyed the control.
     if (Died(rec)) return -1;
@@ -92,7 +92,7 @@ int ShowDropDown(ControlRecord* rec, BOOL show) {
         return -1;
     }
     SetWindowLongPtrA(list, GWLP_ID, QELBOX_LIST_ID);
-    SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(rec->font), 0);
+    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(rec->font), 0);
     SetWindowPos(list, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     if (rec->committedSel >= 0) MakeRowVisible(rec, rec->committedSel);
     AccListOpened(rec);

@@ -22,7 +22,7 @@ ControlRecord* EditRecord(HWND edit) {
 }
 
 LRESULT PassOn(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallWindowProcA(g_module.editWndProc, edit, message, wParam, lParam);
+    return CallWindowProcW(g_module.editWndProc, edit, message, wParam, lParam);
 }
 
 bool IsDropped(const ControlRecord* rec) {
@@ -70,14 +70,14 @@ HWND CreateEditField(ControlRecord* rec) {
     DWORD style = WS_CHILD | WS_VISIBLE;
     if (GetWindowLongA(control, GWL_STYLE) & QELBOXSTYLE_AUTOHSCROLL) style |= ES_AUTOHSCROLL;
     if (ColumnStyle(rec, EditColumn(rec)) & QELBOX_MULTILINE) style |= ES_MULTILINE | WS_VSCROLL;
-    HWND edit = CreateWindowExA(0, QELBOX_EDITCLASSNAME, "", style, 0, 0, 0, 0, control,
+    HWND edit = CreateWindowExW(0, QELBOX_EDITCLASSNAMEW, L"", style, 0, 0, 0, 0, control,
                                 reinterpret_cast<HMENU>(QELBOX_EDIT_ID), g_module.module, rec);
     if (!edit) {
         ReportError("QelBox", __LINE__, "Couldn't create edit control");
         return nullptr;
     }
     HFONT font = rec->editFont ? rec->editFont : rec->font;
-    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
     if (GetFocus() == control || hadFocus) SetFocus(edit);
     return edit;
 }
@@ -88,22 +88,22 @@ BOOL SyncEditText(ControlRecord* rec) {
     HWND edit = rec->hwndEdit;
     if (edit && rec->editSyncSuppress == 0) {
         if (IsValidIndex(rec, rec->committedSel)) {
-            ItemRecord* item = GetItem(rec, rec->committedSel);
+            Item* item = GetItem(rec, rec->committedSel);
             if (!item->cells[0]) {
-                if (GetWindowTextLengthA(edit) > 0) SetWindowTextA(edit, "");
+                if (GetWindowTextLengthW(edit) > 0) SetWindowTextW(edit, L"");
             } else {
-                const char* text = item->cells[EditColumn(rec)];
-                if (!text) text = "";
-                char current[kMaxEditText + 1];
-                GetWindowTextA(edit, current, kMaxEditText);
-                if (lstrcmpA(current, text) != 0) {
-                    SetWindowTextA(edit, text);
-                    SendMessageA(edit, EM_SETSEL, 0, -1);
+                const wchar_t* text = item->cells[EditColumn(rec)];
+                if (!text) text = L"";
+                wchar_t current[kMaxEditText + 1];
+                GetWindowTextW(edit, current, kMaxEditText);
+                if (lstrcmpW(current, text) != 0) {
+                    SetWindowTextW(edit, text);
+                    SendMessageW(edit, EM_SETSEL, 0, -1);
                 }
             }
             ReleaseItem(rec);
-        } else if (GetWindowTextLengthA(edit) > 0) {
-            SetWindowTextA(edit, "");
+        } else if (GetWindowTextLengthW(edit) > 0) {
+            SetWindowTextW(edit, L"");
         }
     }
     RECT display = ClosedDisplayRect(rec);
@@ -130,7 +130,7 @@ extern "C" LRESULT WINAPI QelCtl_WndProc(HWND edit, UINT message, WPARAM wParam,
     switch (message) {
     case WM_KILLFOCUS: {
         HWND receiver = reinterpret_cast<HWND>(wParam);
-        SendMessageA(control, WM_CANCELMODE, 0, 0);
+        SendMessageW(control, WM_CANCELMODE, 0, 0);
         Notify(rec, QELBOXN_KILLFOCUS);
         if (Died(rec)) return 0;
         if (!receiver ||
@@ -150,7 +150,7 @@ extern "C" LRESULT WINAPI QelCtl_WndProc(HWND edit, UINT message, WPARAM wParam,
         case VK_UP:
         case VK_DOWN:
         case VK_F4:
-            SendMessageA(control, WM_KEYDOWN, wParam, lParam);
+            SendMessageW(control, WM_KEYDOWN, wParam, lParam);
             return 0;
         default:
             PassOn(edit, message, wParam, lParam);
@@ -158,7 +158,7 @@ extern "C" LRESULT WINAPI QelCtl_WndProc(HWND edit, UINT message, WPARAM wParam,
         }
     case WM_CHAR:
         if ((wParam == 13 || wParam == 27) && !rec->isSimple) return 0;
-        SendMessageA(control, WM_CANCELMODE, 0, 0);
+        SendMessageW(control, WM_CANCELMODE, 0, 0);
         PassOn(edit, message, wParam, lParam);
         return 0;
     case WM_NCDESTROY:
@@ -172,7 +172,7 @@ extern "C" LRESULT WINAPI QelCtl_WndProc(HWND edit, UINT message, WPARAM wParam,
 
 void SetEditFont(ControlRecord* rec, HFONT font, BOOL redraw) {
     StoreFont(rec, &rec->editFont, &rec->editFontMetrics, font);
-    if (rec->hwndEdit) SendMessageA(rec->hwndEdit, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+    if (rec->hwndEdit) SendMessageW(rec->hwndEdit, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
     FontChanged(rec, redraw);
 }
 
@@ -187,7 +187,7 @@ int WINAPI QelBox_LimitText(HWND control, int length) {
     ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
     if (length < 0 || !rec->hwndEdit) return -1;
-    SendMessageA(rec->hwndEdit, EM_LIMITTEXT, length, 0);
+    SendMessageW(rec->hwndEdit, EM_LIMITTEXT, length, 0);
     return 0;
 }
 
@@ -196,7 +196,7 @@ int WINAPI QelBox_GetEditSel(HWND control, DWORD* start, DWORD* end) {
     if (start) *start = 0xFFFFFFFF;
     if (end) *end = 0xFFFFFFFF;
     if (!rec->hwndEdit) return -1;
-    LRESULT r = SendMessageA(rec->hwndEdit, EM_GETSEL, reinterpret_cast<WPARAM>(start),
+    LRESULT r = SendMessageW(rec->hwndEdit, EM_GETSEL, reinterpret_cast<WPARAM>(start),
                              reinterpret_cast<LPARAM>(end));
     if ((start && *start != 0xFFFFFFFF) || (end && *end != 0xFFFFFFFF)) return 0;
     if (start) *start = LOWORD(r);
@@ -208,7 +208,7 @@ int WINAPI QelBox_SetEditSel(HWND control, int start, int end) {
     ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
     if (!rec->hwndEdit) return -1;
-    SendMessageA(rec->hwndEdit, EM_SETSEL, start, end);
+    SendMessageW(rec->hwndEdit, EM_SETSEL, start, end);
     return 0;
 }
 

@@ -152,12 +152,12 @@ void ApplyColumnResize(ControlRecord* rec, int column, int xc) {
     const int oldSum = tracksExtent ? WidthSum(rec, LastDividerPosition(rec)) : 0;
     bool changed = false;
     for (int q = 0; q < p; ++q) {
-        const ColumnRecord& earlier = rec->columns[ColumnAtPosition(rec, q)];
+        const ColumnRecordW& earlier = rec->columns[ColumnAtPosition(rec, q)];
         if (earlier.columnFlags & QELBOX_COLUMN_FIXEDWIDTH) space -= earlier.width;
     }
     // Dragging a divider left past earlier columns narrows them.
     for (int q = 0; q < p; ++q) {
-        ColumnRecord& earlier = rec->columns[ColumnAtPosition(rec, q)];
+        ColumnRecordW& earlier = rec->columns[ColumnAtPosition(rec, q)];
         if (earlier.columnFlags & QELBOX_COLUMN_FIXEDWIDTH) continue;
         int width = space < 0 ? 0 : min(earlier.width, space);
         if (width != earlier.width) {
@@ -167,7 +167,7 @@ void ApplyColumnResize(ControlRecord* rec, int column, int xc) {
         space -= width;
     }
     int width = max(0, space);
-    ColumnRecord& resized = rec->columns[column];
+    ColumnRecordW& resized = rec->columns[column];
     if (width != resized.width) {
         bool othersHidden = true;
         for (int c = 0; c < rec->columnCount; ++c)

@@ -1,6 +1,7 @@
 // Keyboard handling of the control window: dialog codes, row navigation,
 // opening and closing the list, character search and the mouse wheel.
 #include "window/combo.h"
+#include "base/unicode.h"
 #include "model/columns.h"
 #include "geometry/layout.h"
 #include "model/selection.h"
@@ -96,7 +97,19 @@ void HandleKeyDown(ControlRecord* rec, WPARAM key) {
 
 void HandleChar(ControlRecord* rec, WPARAM ch) {
     if (IsVirtual(rec)) return;
-    char text[2] = {static_cast<char>(ch), 0};
+    // A character beyond the Basic Multilingual Plane arrives as two
+    // WM_CHAR messages: the first half waits for the second.
+    const wchar_t unit = static_cast<wchar_t>(ch);
+    if (IsLeadSurrogate(unit)) {
+        rec->pendingLeadSurrogate = unit;
+        return;
+    }
+    wchar_t text[3] = {unit, 0, 0};
+    if (rec->pendingLeadSurrogate && unit >= 0xDC00 && unit <= 0xDFFF) {
+        text[0] = rec->pendingLeadSurrogate;
+        text[1] = unit;
+    }
+    rec->pendingLeadSurrogate = 0;
     int found = FindText(rec, rec->curSel, EditColumn(rec), text, TRUE, false);
     if (found >= 0) SetCurSel(rec, found);
 }

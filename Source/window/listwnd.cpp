@@ -173,10 +173,10 @@ extern "C" LRESULT WINAPI QelDropDown_WndProc(HWND list, UINT message, WPARAM wP
         rec = static_cast<ControlRecord*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         SetWindowLongPtrA(list, 0, reinterpret_cast<LONG_PTR>(rec));
         rec->hwndDropDown = list;
-        return DefWindowProcA(list, message, wParam, lParam);
+        return DefWindowProcW(list, message, wParam, lParam);
     }
     if (rec == reinterpret_cast<ControlRecord*>(-1))
-        return DefWindowProcA(list, message, wParam, lParam);
+        return DefWindowProcW(list, message, wParam, lParam);
     // The record outlives the message even when a notification destroys the
     // control meanwhile.
     const RecordScope scope(rec);
@@ -200,7 +200,7 @@ LRESULT ListMessage(ControlRecord* rec, HWND list, UINT message, WPARAM wParam, 
         return 0;
     case WM_GETOBJECT:
         if (AccAnswersObject(true, lParam)) return AccGetObject(rec, true, wParam, lParam);
-        return DefWindowProcA(list, message, wParam, lParam);
+        return DefWindowProcW(list, message, wParam, lParam);
     case WM_SETREDRAW:
         SetRedraw(rec, static_cast<BOOL>(wParam));
         return 0;
@@ -214,7 +214,7 @@ LRESULT ListMessage(ControlRecord* rec, HWND list, UINT message, WPARAM wParam, 
         CancelMode(rec);
         return 0;
     case WM_CONTEXTMENU:
-        return SendMessageA(rec->hwndControl, message, wParam, lParam);
+        return SendMessageW(rec->hwndControl, message, wParam, lParam);
     case WM_VSCROLL:
         if (!lParam) OnVScroll(rec, list, wParam);
         return 0;
@@ -273,7 +273,7 @@ LRESULT ListMessage(ControlRecord* rec, HWND list, UINT message, WPARAM wParam, 
     default:
         break;
     }
-    return DefWindowProcA(list, message, wParam, lParam);
+    return DefWindowProcW(list, message, wParam, lParam);
 }
 
 } // namespace

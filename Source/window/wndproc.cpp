@@ -15,6 +15,7 @@
 #include "model/items.h"
 #include "model/levelindex.h"
 #include "model/selection.h"
+#include "model/virtual.h"
 #include "window/dropdown.h"
 #include "window/mouse.h"
 #include "paint/draw.h"
@@ -55,13 +56,13 @@ LRESULT OnCreate(ControlRecord* rec, const CREATESTRUCTA* cs) {
     rec->maxCharWidth = rec->fontMetrics.tmMaxCharWidth;
 
     // Without its default column the control cannot work: creation fails.
-    if (!SetColumns(rec, 0, nullptr)) return -1;
+    if (!SetColumns(rec, 0, {nullptr, nullptr})) return -1;
     SetOpenEnded(rec, 1);
 
     rec->colHeaderFont = nullptr;
     rec->rowHeaderFont = nullptr;
     rec->editFont = nullptr;
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(stock), 0);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(stock), 0);
 
     rec->pfnSetScrollInfo = nullptr;
     rec->pfnGetScrollInfo = nullptr;
@@ -95,15 +96,15 @@ LRESULT OnCreate(ControlRecord* rec, const CREATESTRUCTA* cs) {
         break;
     }
     if (rec->hwndDropDown)
-        SendMessageA(rec->hwndDropDown, WM_SETFONT, reinterpret_cast<WPARAM>(rec->font), 0);
+        SendMessageW(rec->hwndDropDown, WM_SETFONT, reinterpret_cast<WPARAM>(rec->font), 0);
 
     ClearItems(rec);
     RecalcLayout(rec);
     CancelMode(rec);
     if (IsInDialogEditor(rec)) {
-        char text[16];
+        wchar_t text[16];
         for (int i = 1; i <= 9; ++i) {
-            wsprintfA(text, "Item %d", i);
+            wsprintfW(text, L"Item %d", i);
             InsertString(rec, -1, text);
         }
     }
@@ -180,7 +181,7 @@ void OnSetFont(ControlRecord* rec, HFONT font, BOOL redraw) {
     SetRowHeaderFont(rec, font, FALSE);
     SetEditFont(rec, font, FALSE);
     if (rec->hwndDropDown)
-        SendMessageA(rec->hwndDropDown, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
+        SendMessageW(rec->hwndDropDown, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
     RecalcLayout(rec);
     if (redraw) RepaintAll(rec);
 }
@@ -189,8 +190,8 @@ void OnSetFont(ControlRecord* rec, HFONT font, BOOL redraw) {
 void OnEditChange(ControlRecord* rec) {
     const int committed = rec->committedSel;
     if (!IsVirtual(rec)) {
-        char text[513];
-        GetWindowTextA(rec->hwndEdit, text, 512);
+        wchar_t text[513];
+        GetWindowTextW(rec->hwndEdit, text, 512);
         int found = -1;
         if (text[0]) found = FindText(rec, -1, 0, text, TRUE, true);
         // Text that matches no row stays as typed.
@@ -228,7 +229,7 @@ bool FocusIsOnControl(const ControlRecord* rec) {
 LRESULT DefaultProcessing(ControlRecord* rec, HWND window, UINT message, WPARAM wParam,
                           LPARAM lParam) {
     if (rec->hwndEdit && (message == WM_SETTEXT || message == WM_PASTE || message == WM_UNDO))
-        SendMessageA(rec->hwndEdit, message, wParam, lParam);
+        SendMessageW(rec->hwndEdit, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         // The popup list is no child of the control: a close-up handler
         // that destroyed the control again may have left it open. It must
@@ -239,7 +240,7 @@ LRESULT DefaultProcessing(ControlRecord* rec, HWND window, UINT message, WPARAM 
         rec->drawInfoCallback = nullptr;
         RecordWindowGone(window, rec);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 } // namespace
@@ -259,6 +260,7 @@ void ReleaseOwned(ControlRecord* rec) {
     FreeLevelIndex(rec);
     FreeColumnOffsets(rec);
     FreeColumns(rec);
+    FreeVirtualText(rec);
     QelFree(rec->rowColText);
     rec->rowColText = nullptr;
 }
@@ -328,10 +330,10 @@ LRESULT ControlMessage(ControlRecord* rec, HWND window, UINT message, WPARAM wPa
         SetRedraw(rec, static_cast<BOOL>(wParam));
         return 0;
     case WM_GETTEXT:
-        if (rec->hwndEdit) return SendMessageA(rec->hwndEdit, message, wParam, lParam);
-        return CopyCommittedText(rec, reinterpret_cast<char*>(lParam), static_cast<int>(wParam));
+        if (rec->hwndEdit) return SendMessageW(rec->hwndEdit, message, wParam, lParam);
+        return CopyCommittedText(rec, reinterpret_cast<wchar_t*>(lParam), static_cast<int>(wParam));
     case WM_GETTEXTLENGTH:
-        if (rec->hwndEdit) return SendMessageA(rec->hwndEdit, message, wParam, lParam);
+        if (rec->hwndEdit) return SendMessageW(rec->hwndEdit, message, wParam, lParam);
         return TextLength(rec, -1, 0);
     case WM_PAINT:
     case WM_PRINT:
@@ -348,17 +350,17 @@ LRESULT ControlMessage(ControlRecord* rec, HWND window, UINT message, WPARAM wPa
         return 0;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT && SetHeaderCursor(rec)) return 1;
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_MOUSEACTIVATE:
         if (!rec->isSimple && FocusIsOnControl(rec)) return MA_ACTIVATE;
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_SETFONT:
         OnSetFont(rec, reinterpret_cast<HFONT>(wParam), static_cast<BOOL>(lParam));
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(rec->font);
     case WM_NCPAINT:
-        DefWindowProcA(window, WM_NCPAINT, wParam, 0);
+        DefWindowProcW(window, WM_NCPAINT, wParam, 0);
         if (rec->isSimple) PaintNcSeparator(rec);
         return 0;
     case WM_GETDLGCODE:
@@ -375,7 +377,7 @@ LRESULT ControlMessage(ControlRecord* rec, HWND window, UINT message, WPARAM wPa
         return 0;
     case WM_COMMAND:
         OnCommand(rec, wParam);
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_CTLCOLOREDIT:
         return CtlColorEdit(rec, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_MOUSEMOVE:
@@ -407,7 +409,7 @@ LRESULT ControlMessage(ControlRecord* rec, HWND window, UINT message, WPARAM wPa
         return 0;
     case WM_CUT:
         if (rec->hwndEdit) {
-            SendMessageA(rec->hwndEdit, message, wParam, lParam);
+            SendMessageW(rec->hwndEdit, message, wParam, lParam);
         } else {
             CopyCommittedRow(rec);
             SetCurSel(rec, -1);
@@ -415,7 +417,7 @@ LRESULT ControlMessage(ControlRecord* rec, HWND window, UINT message, WPARAM wPa
         return 0;
     case WM_COPY:
         if (rec->hwndEdit)
-            SendMessageA(rec->hwndEdit, message, wParam, lParam);
+            SendMessageW(rec->hwndEdit, message, wParam, lParam);
         else
             CopyCommittedRow(rec);
         return 0;
@@ -438,7 +440,7 @@ LRESULT ControlMessage(ControlRecord* rec, HWND window, UINT message, WPARAM wPa
 extern "C" LRESULT WINAPI QelBox_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     ControlRecord* rec = RecordOf(window);
     if (rec == reinterpret_cast<ControlRecord*>(-1))
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     if (!rec) {
         if (message != WM_NCCREATE && message != WM_GETMINMAXINFO) return 0;
         InstallViewHandlers();
