@@ -1,6 +1,6 @@
 // Benchmark: QelBox against the system's own controls, in one process.
 //
-//   qelbox_bench [--quick] [--sizes N,N,...]
+//   qelbox_bench [--quick] [--sizes N,N,...] [--three-columns N]
 //
 // For each list size it measures adding rows with redraw off, an exact
 // search for the last row, painting the visible rows of a flat list and of
@@ -201,6 +201,73 @@ void MeasureNavigation(HWND c, HWND view, int n, const std::string& shape) {
     });
     Report("scroll one row, " + shape, n, qelScroll * 1e3, viewScroll * 1e3, "ms",
            "ListView owner-data");
+}
+
+// The same rows added through the _W functions.
+void MeasureThreeColumnsWide(int n, double viewAdd) {
+    wchar_t text[32];
+    HWND c = CreateQelBox(QELBOXSTYLE_DROPDOWNLIST, 3);
+    SendMessageA(c, WM_SETREDRAW, FALSE, 0);
+    const double start = Now();
+    for (int i = 0; i < n; ++i) {
+        wsprintfW(text, L"Item %07d", i);
+        const int row = QelBox_AddString_W(c, text);
+        QelBox_SetText_W(c, row, 1, L"ab");
+        QelBox_SetText_W(c, row, 2, L"cd");
+    }
+    const double qelAdd = Now() - start;
+    DestroyWindow(c);
+    Report("add rows, 3 short columns (_W), redraw off", n, qelAdd / n * 1e6, viewAdd / n * 1e6,
+           "us/row", "ListView");
+}
+// Rows of three short cells ("Item 0000001", "ab", "cd") added with redraw
+// off through the _A functions, and what such a row costs in memory, against
+// a report-mode ListView given the same texts.
+void MeasureThreeColumns(int n) {
+    char text[32];
+    HWND c = CreateQelBox(QELBOXSTYLE_DROPDOWNLIST, 3);
+    SendMessageA(c, WM_SETREDRAW, FALSE, 0);
+    SIZE_T before = PrivateBytes();
+    double start = Now();
+    for (int i = 0; i < n; ++i) {
+        RowText(i, text);
+        const int row = QelBox_AddString_A(c, text);
+        QelBox_SetText_A(c, row, 1, "ab");
+        QelBox_SetText_A(c, row, 2, "cd");
+    }
+    const double qelAdd = Now() - start;
+    const double qelBytes = static_cast<double>(PrivateBytes() - before) / n;
+    DestroyWindow(c);
+
+    HWND view = CreateListView(0, 3);
+    SendMessageA(view, WM_SETREDRAW, FALSE, 0);
+    before = PrivateBytes();
+    start = Now();
+    for (int i = 0; i < n; ++i) {
+        RowText(i, text);
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = i;
+        item.pszText = text;
+        const int row = static_cast<int>(
+            SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+        item.iItem = row;
+        item.iSubItem = 1;
+        item.pszText = const_cast<char*>("ab");
+        SendMessageA(view, LVM_SETITEMTEXTA, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&item));
+        item.iSubItem = 2;
+        item.pszText = const_cast<char*>("cd");
+        SendMessageA(view, LVM_SETITEMTEXTA, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&item));
+    }
+    const double viewAdd = Now() - start;
+    const double viewBytes = static_cast<double>(PrivateBytes() - before) / n;
+    DestroyWindow(view);
+    Report("add rows, 3 short columns (_A), redraw off", n, qelAdd / n * 1e6, viewAdd / n * 1e6,
+           "us/row", "ListView");
+    Report("memory per row, 3 short columns", n, qelBytes, viewBytes, "bytes", "ListView");
+    MeasureThreeColumnsWide(n, viewAdd);
 }
 
 void MeasureStoredList(int n) {
@@ -445,6 +512,7 @@ int main(int argc, char** argv) {
     int treeSize = 1000000;
     std::vector<int> textLengths = {2000, 65536, 1 << 20};
     int columnCount = 100000;
+    int threeColumnsOnly = 0;
     for (int i = 1; i < argc; ++i) {
         if (strcmp(argv[i], "--quick") == 0) {
             sizes = {2000};
@@ -457,6 +525,8 @@ int main(int argc, char** argv) {
             sizes.clear();
             for (char* p = strtok(argv[++i], ","); p; p = strtok(nullptr, ","))
                 sizes.push_back(atoi(p));
+        } else if (strcmp(argv[i], "--three-columns") == 0 && i + 1 < argc) {
+            threeColumnsOnly = atoi(argv[++i]);
         } else if (strcmp(argv[i], "--sort") == 0 && i + 1 < argc) {
             sortSize = atoi(argv[++i]);
         }
@@ -471,12 +541,19 @@ int main(int argc, char** argv) {
     g_parent = CreateWindowExA(0, "QelBoxBench", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                700, 560, nullptr, nullptr, cls.hInstance, nullptr);
 
-    for (int n : sizes)
-        MeasureStoredList(n);
-    MeasureSort(sortSize);
-    MeasureVirtual(virtualSize);
-    MeasureVirtualTree(treeSize);
-    MeasureTextsAndColumns(textLengths, columnCount);
+    if (threeColumnsOnly > 0) {
+        // Only the rows of three short columns (adding and memory).
+        MeasureThreeColumns(threeColumnsOnly);
+    } else {
+        for (int n : sizes) {
+            MeasureStoredList(n);
+            MeasureThreeColumns(n);
+        }
+        MeasureSort(sortSize);
+        MeasureVirtual(virtualSize);
+        MeasureVirtualTree(treeSize);
+        MeasureTextsAndColumns(textLengths, columnCount);
+    }
 
     printf("| operation | rows | QelBox | system control | ratio |\n");
     printf("|---|---:|---:|---:|---:|\n");

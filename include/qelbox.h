@@ -53,9 +53,9 @@
  * DestroyWindow. The call in progress then continues from the control's
  * current state: a deletion whose delete callback removed other rows still
  * deletes its own row and no other; rows are never fetched outside the
- * current count; a sort whose compare callback changed the rows stops and
- * returns 0. When the control was destroyed meanwhile, the call in progress
- * returns its failure value at once. A control destroyed while its list is
+ * current count; a sort whose compare callback changed the rows or a cell
+ * text stops and returns 0. When the control was destroyed meanwhile, the
+ * call in progress returns its failure value at once. A control destroyed while its list is
  * being cleared still reports every item it held to the delete callback.
  * Functions called on the control from inside its own WM_DESTROY processing
  * (its clearing, its close-up notification) work; what they add is freed

@@ -264,8 +264,9 @@ struct ControlRecord {
     // Set while the drop-down popup is being destroyed (its WM_DESTROY
     // notifies the application): nothing tries to close it a second time.
     int listClosing;
-    // Changes whenever stored rows are inserted, removed or change level, so
-    // that a sort can tell that its compare callback changed the rows.
+    // Changes whenever stored rows are inserted, removed, change level or
+    // get a new cell text, so that a sort can tell that its compare callback
+    // changed the rows.
     unsigned rowGeneration;
 };
 

@@ -99,6 +99,9 @@ int SetCellText(ControlRecord* rec, int index, int column, const wchar_t* text) 
     Item* item = GetItem(rec, index);
     FreeCellText(item, rec->columnCount, item->cells[column]);
     item->cells[column] = copy;
+    // A sort further up the stack (in a compare callback) holds the old
+    // text as its key: it must stop.
+    ++rec->rowGeneration;
     ReleaseItem(rec);
     g_view.cellsChanged(rec, index, false);
     AccRowNameChanged(rec, index);
