@@ -5,6 +5,7 @@
 
 #include <stdio.h>
 #include <string.h>
+#include <wchar.h>
 
 #include <vector>
 
@@ -15,27 +16,34 @@ namespace {
 
 struct Row {
     int level;
-    const char* name;
-    const char* kind;
-    const char* size;
-    const char* notes;
+    const wchar_t* name;
+    const wchar_t* kind;
+    const wchar_t* size;
+    const wchar_t* notes;
 };
 
+// The rows go in through the UTF-16 functions (QelBox_AddString_W, ...),
+// so names in any script show as they are.
 const Row kRows[] = {
-    {0, "Projects", "Folder", "", "Everything that is being worked on"},
-    {1, "QelBox", "Folder", "", ""},
-    {2, "README.md", "Text", "4 KB", "How to build, test and use the control"},
-    {2, "qelbox.h", "C header", "21 KB", "The public interface"},
-    {2, "Source", "Folder", "", ""},
-    {3, "items.cpp", "C++ source", "9 KB", "Adding, inserting and deleting rows"},
-    {3, "layout.cpp", "C++ source", "12 KB", ""},
-    {1, "Website", "Folder", "", ""},
-    {2, "index.html", "HTML page", "3 KB", "Disabled: not published yet"},
-    {0, "Pictures", "Folder", "", ""},
-    {1, "Holiday 2026", "Folder", "", "Two weeks by the sea"},
-    {2, "Beach.jpg", "JPEG image", "2.1 MB", "Cell with its own font and colours"},
-    {2, "Sunset.jpg", "JPEG image", "1.8 MB", ""},
-    {0, "Notes.txt", "Text", "1 KB", ""},
+    {0, L"Cities", L"Folder", L"", L"Names in their own scripts"},
+    {1, L"\x0391\x03B8\x03AE\x03BD\x03B1.txt", L"Text", L"2 KB", L"Athens, in Greek"},
+    {1, L"\x041C\x043E\x0441\x043A\x0432\x0430.txt", L"Text", L"3 KB", L"Moscow, in Cyrillic"},
+    {1, L"\x05D9\x05E8\x05D5\x05E9\x05DC\x05D9\x05DD.txt", L"Text", L"1 KB",
+     L"Jerusalem, in Hebrew"},
+    {0, L"Projects", L"Folder", L"", L"Everything that is being worked on"},
+    {1, L"QelBox", L"Folder", L"", L""},
+    {2, L"README.md", L"Text", L"4 KB", L"How to build, test and use the control"},
+    {2, L"qelbox.h", L"C header", L"21 KB", L"The public interface"},
+    {2, L"Source", L"Folder", L"", L""},
+    {3, L"items.cpp", L"C++ source", L"9 KB", L"Adding, inserting and deleting rows"},
+    {3, L"layout.cpp", L"C++ source", L"12 KB", L""},
+    {1, L"Website", L"Folder", L"", L""},
+    {2, L"index.html", L"HTML page", L"3 KB", L"Disabled: not published yet"},
+    {0, L"Pictures", L"Folder", L"", L""},
+    {1, L"Holiday 2026", L"Folder", L"", L"Two weeks by the sea"},
+    {2, L"Beach.jpg", L"JPEG image", L"2.1 MB", L"Cell with its own font and colours"},
+    {2, L"Sunset.jpg", L"JPEG image", L"1.8 MB", L""},
+    {0, L"Notes.txt", L"Text", L"1 KB", L""},
 };
 
 const int kControlIds[] = {201, 202, 203};
@@ -104,16 +112,16 @@ void Fill(HWND control, int which) {
     }
 
     for (const Row& row : kRows) {
-        int index = QelBox_AddString_A(control, row.name);
-        QelBox_SetText_A(control, index, 1, row.kind);
-        QelBox_SetText_A(control, index, 2, which == 0 ? row.notes : row.size);
+        int index = QelBox_AddString_W(control, row.name);
+        QelBox_SetText_W(control, index, 1, row.kind);
+        QelBox_SetText_W(control, index, 2, which == 0 ? row.notes : row.size);
         QelBox_SetItemLevel(control, index, row.level);
-        if (strcmp(row.kind, "Folder") == 0) QelBox_SetItemBitmap(control, index, g_folder);
+        if (wcscmp(row.kind, L"Folder") == 0) QelBox_SetItemBitmap(control, index, g_folder);
     }
-    QelBox_SetItemStatus(control, 8, FALSE);
+    QelBox_SetItemStatus(control, 12, FALSE);
     CellInfo cell = {};
     cell.version = 1;
-    cell.index = 11;
+    cell.index = 15;
     cell.column = 0;
     cell.colorBackground = RGB(255, 240, 200);
     cell.colorText = RGB(160, 60, 0);
@@ -121,7 +129,7 @@ void Fill(HWND control, int which) {
     cell.font = g_cellFont;
     QelBox_SetCellInfo(control, &cell);
     QelBox_SetDroppedHeight(control, 10);
-    QelBox_SetCurSel(control, 3);
+    QelBox_SetCurSel(control, 7);
 }
 
 LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
