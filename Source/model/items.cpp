@@ -16,10 +16,13 @@
 
 namespace {
 
-// The array grows by this many slots and shrinks when more than twice as
-// many are spare, so that adding items one by one rarely reallocates.
-const int kGrowSlots = 300;
-const int kShrinkThreshold = 600;
+// The spare slots the array gets when it grows: at least 300, and half the
+// rows it holds, so that adding rows one by one costs O(1) amortized
+// however long the list. It shrinks back to that when more than twice as
+// many are spare.
+int SpareSlots(int count) {
+    return max(300, count / 2);
+}
 
 // A stored item is one heap block: the record, its array of cell texts
 // and the first cell's text as it was inserted. Texts set later have
@@ -197,16 +200,17 @@ int InsertItemRecord(ControlRecord* rec, const Item* tmpl, int index, const wcha
         item->cells[0] = inlineText;
     }
     if (!rec->items || rec->freeSlots <= 0) {
-        size_t slots = static_cast<size_t>(rec->itemCount) + kGrowSlots;
+        const int spare = SpareSlots(rec->itemCount);
+        const size_t slots = static_cast<size_t>(rec->itemCount) + static_cast<size_t>(spare);
         Item** grown =
             static_cast<Item**>(rec->items ? QelRealloc(rec->items, slots * sizeof(Item*))
-                                           : QelMalloc(kGrowSlots * sizeof(Item*)));
+                                           : QelMalloc(slots * sizeof(Item*)));
         if (!grown) {
             QelFree(item);
             return -1;
         }
         rec->items = grown;
-        rec->freeSlots = kGrowSlots;
+        rec->freeSlots = spare;
     }
     ShiftSelectionsForInsert(rec, index);
     ++rec->itemCount;
@@ -256,12 +260,13 @@ bool DeleteItemRecord(ControlRecord* rec, int index) {
         QelFree(rec->items);
         rec->items = nullptr;
         rec->freeSlots = 0;
-    } else if (rec->freeSlots > kShrinkThreshold) {
-        size_t slots = static_cast<size_t>(rec->itemCount) + kGrowSlots;
+    } else if (rec->freeSlots > 2 * SpareSlots(rec->itemCount)) {
+        const int spare = SpareSlots(rec->itemCount);
+        const size_t slots = static_cast<size_t>(rec->itemCount) + static_cast<size_t>(spare);
         Item** shrunk = static_cast<Item**>(QelRealloc(rec->items, slots * sizeof(Item*)));
         if (shrunk) {
             rec->items = shrunk;
-            rec->freeSlots = kGrowSlots;
+            rec->freeSlots = spare;
         }
     }
     AccRowsChanged(rec);
