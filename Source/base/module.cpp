@@ -1,5 +1,6 @@
 // Library entry point, window-class registration and QelBox_RegisterApp.
 #include "base/module.h"
+#include "base/liverecords.h"
 #include "qelbox.h"
 
 ModuleState g_module;
@@ -113,6 +114,7 @@ void RemoveHooks() {
 
 void Detach() {
     if (IsWin32sKind()) RemoveHooks();
+    DetachLiveRecords();
     UnregisterClassA(QELBOX_CLASSNAME, g_module.module);
     UnregisterClassA(QELBOX_DROPDOWNCLASSNAME, g_module.module);
     UnregisterClassA(QELBOX_EDITCLASSNAME, g_module.module);
@@ -125,7 +127,8 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     case DLL_PROCESS_ATTACH:
         g_module.module = instance;
         g_module.attached = 1;
-        if (!RegisterLibraryClasses() || (IsWin32sKind() && !InstallHooks(instance, 0))) {
+        if (!AttachLiveRecords() || !RegisterLibraryClasses() ||
+            (IsWin32sKind() && !InstallHooks(instance, 0))) {
             Detach();
             return FALSE;
         }
