@@ -1,15 +1,17 @@
 // Benchmark: QelBox against the system's own controls, in one process.
 //
-//   qelbox_bench [--quick] [--sizes N,N,...] [--three-columns N]
+//   qelbox_bench [--quick] [--sizes N,N,...] [--sort N] [--check]
+//                [--three-columns N]
 //
 // For each list size it measures adding rows with redraw off, an exact
 // search for the last row, painting the visible rows of a flat list and of
 // a list whose rows are all children of one parent (top row in the
 // middle), deleting all rows, the memory a row costs, and, once, sorting
-// siblings and painting a virtual list. The system controls are a
-// ComboBox, a ListView in report mode, and an owner-data ListView. It
-// prints one table; the ratio column is QelBox / system (below 1: QelBox
-// is faster or smaller).
+// siblings and painting a virtual list, and the cost of the handle check
+// every export makes. The system controls are a ComboBox, a ListView in
+// report mode, and an owner-data ListView. It prints one table; the ratio
+// column is QelBox / system (below 1: QelBox is faster or smaller).
+// --check measures the handle check alone.
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -21,6 +23,13 @@
 #include <vector>
 
 #include "qelbox.h"
+
+// The library's file name, under which the program finds it among its modules.
+#ifdef _WIN64
+#define QELBOX_DLL_FILE_NAME "qelbox64.dll"
+#else
+#define QELBOX_DLL_FILE_NAME "qelbox32.dll"
+#endif
 
 namespace {
 
@@ -515,6 +524,80 @@ void MeasureVirtual(int n) {
     DestroyWindow(c);
 }
 
+// The handle check every export makes before it touches anything. The
+// cheapest exports (QelBox_GetCount, QelBox_GetCurSel) do nothing but read
+// window long 0, check the pointer and return a field, so their time per
+// call is the check plus that read. The read alone is timed as well: under
+// Wine it is a system call, the bulk of such an export, and an export
+// without any check would make it too. The check itself is too small to be
+// told apart from the noise of the read by subtraction (separately timed
+// loops of the same call differ by up to a fifth here), so it is timed on
+// its own when the library is the test build (bin/testing), whose
+// QelBoxDiag_RepeatHandleCheck repeats the check's work, apart from the
+// read, in a loop inside the library. The loops take turns, round after
+// round, and each figure is the best of its rounds, which keeps the load
+// of other processes out as far as possible.
+volatile LONG_PTR g_sink;
+
+typedef int(WINAPI* RepeatHandleCheckFn)(HWND, int);
+
+void MeasureHandleCheck(int rounds, int repeats) {
+    const int rows = 100;
+    HWND c = CreateQelBox(QELBOXSTYLE_DROPDOWNLIST, 1);
+    HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0,
+                                 200, 300, g_parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    char text[32];
+    for (int i = 0; i < rows; ++i) {
+        RowText(i, text);
+        QelBox_AddString_A(c, text);
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+    QelBox_SetCurSel(c, rows / 2);
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(rows / 2), 0);
+    const RepeatHandleCheckFn repeatCheck =
+        reinterpret_cast<RepeatHandleCheckFn>(reinterpret_cast<void (*)()>(GetProcAddress(
+            GetModuleHandleA(QELBOX_DLL_FILE_NAME), "QelBoxDiag_RepeatHandleCheck")));
+
+    enum { kGetCount, kGetCurSel, kReadLong, kCheck, kComboCount, kComboCurSel, kLoops };
+    double best[kLoops];
+    for (double& b : best)
+        b = 1e9;
+    for (int round = 0; round < rounds; ++round) {
+        double t[kLoops] = {
+            PerCall(repeats, [&](int) { g_sink = QelBox_GetCount(c); }),
+            PerCall(repeats, [&](int) { g_sink = QelBox_GetCurSel(c); }),
+            PerCall(repeats, [&](int) { g_sink = GetWindowLongPtrA(c, 0); }),
+            0,
+            PerCall(repeats / 10, [&](int) { g_sink = SendMessageA(combo, CB_GETCOUNT, 0, 0); }),
+            PerCall(repeats / 10, [&](int) { g_sink = SendMessageA(combo, CB_GETCURSEL, 0, 0); }),
+        };
+        if (repeatCheck) {
+            const double start = Now();
+            g_sink = repeatCheck(c, repeats * 10);
+            t[kCheck] = (Now() - start) / (repeats * 10.0);
+        }
+        for (int i = 0; i < kLoops; ++i) {
+            if (t[i] < best[i]) best[i] = t[i];
+        }
+    }
+    const double cheapest = best[kGetCount] < best[kGetCurSel] ? best[kGetCount] : best[kGetCurSel];
+    Report("handle check: QelBox_GetCount, per call", rows, best[kGetCount] * 1e9,
+           best[kComboCount] * 1e9, "ns", "ComboBox CB_GETCOUNT");
+    Report("handle check: QelBox_GetCurSel, per call", rows, best[kGetCurSel] * 1e9,
+           best[kComboCurSel] * 1e9, "ns", "ComboBox CB_GETCURSEL");
+    Report("handle check: reading window long 0 (GetWindowLongPtrA), against the cheapest export",
+           rows, best[kReadLong] * 1e9, cheapest * 1e9, "ns", "cheapest export");
+    if (repeatCheck) {
+        Report("handle check: the check alone (test build), against the cheapest export", rows,
+               best[kCheck] * 1e9, cheapest * 1e9, "ns", "cheapest export");
+    } else {
+        Report("handle check: the check alone (test build only: run bin/testing/qelbox_bench)",
+               rows, 0, cheapest * 1e9, "ns", "cheapest export");
+    }
+    DestroyWindow(combo);
+    DestroyWindow(c);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -525,6 +608,9 @@ int main(int argc, char** argv) {
     std::vector<int> textLengths = {2000, 65536, 1 << 20};
     int columnCount = 100000;
     int threeColumnsOnly = 0;
+    int checkRounds = 20;
+    int checkRepeats = 1000000;
+    bool checkOnly = false;
     for (int i = 1; i < argc; ++i) {
         if (strcmp(argv[i], "--quick") == 0) {
             sizes = {2000};
@@ -533,12 +619,16 @@ int main(int argc, char** argv) {
             treeSize = 20000;
             textLengths = {2000, 65536};
             columnCount = 5000;
+            checkRounds = 10;
+            checkRepeats = 100000;
         } else if (strcmp(argv[i], "--sizes") == 0 && i + 1 < argc) {
             sizes.clear();
             for (char* p = strtok(argv[++i], ","); p; p = strtok(nullptr, ","))
                 sizes.push_back(atoi(p));
         } else if (strcmp(argv[i], "--three-columns") == 0 && i + 1 < argc) {
             threeColumnsOnly = atoi(argv[++i]);
+        } else if (strcmp(argv[i], "--check") == 0) {
+            checkOnly = true;
         } else if (strcmp(argv[i], "--sort") == 0 && i + 1 < argc) {
             sortSize = atoi(argv[++i]);
         }
@@ -556,7 +646,7 @@ int main(int argc, char** argv) {
     if (threeColumnsOnly > 0) {
         // Only the rows of three short columns (adding and memory).
         MeasureThreeColumns(threeColumnsOnly);
-    } else {
+    } else if (!checkOnly) {
         for (int n : sizes) {
             MeasureStoredList(n);
             MeasureThreeColumns(n);
@@ -566,6 +656,7 @@ int main(int argc, char** argv) {
         MeasureVirtualTree(treeSize);
         MeasureTextsAndColumns(textLengths, columnCount);
     }
+    if (threeColumnsOnly <= 0) MeasureHandleCheck(checkRounds, checkRepeats);
 
     printf("| operation | rows | QelBox | system control | ratio |\n");
     printf("|---|---:|---:|---:|---:|\n");

@@ -2,6 +2,7 @@
 // (tests/qelbox_diag.h), compiled beside the library's own objects.
 #include "qelbox_diag.h"
 
+#include "base/liverecords.h"
 #include "base/memory.h"
 #include "model/items.h"
 
@@ -22,6 +23,18 @@ int WINAPI QelBoxDiag_ItemCapacity(HWND control) {
 
 int WINAPI QelBoxDiag_LiveGdiObjects(void) {
     return LiveGdiObjects();
+}
+
+int WINAPI QelBoxDiag_RepeatHandleCheck(HWND control, int repeats) {
+    const void* const pointer = reinterpret_cast<const void*>(GetWindowLongPtrA(control, 0));
+    int passed = 0;
+    for (int i = 0; i < repeats; ++i) {
+        ControlRecord* const rec = FindLiveRecord(control, pointer);
+        if (!rec) continue;
+        const RecordScope recordScope(rec);
+        ++passed;
+    }
+    return passed;
 }
 
 } // extern "C"

@@ -23,6 +23,11 @@ QELBOXAPI int WINAPI QelBoxDiag_LiveAllocations(void);
 QELBOXAPI int WINAPI QelBoxDiag_ItemCapacity(HWND control);
 /* Number of GDI objects and DCs the library has created and not deleted. */
 QELBOXAPI int WINAPI QelBoxDiag_LiveGdiObjects(void);
+/* For the benchmark: reads window long 0 of `control` once, then makes
+   `repeats` times what the handle check of every export adds to that read
+   (the lookup in the thread's live records, the window comparison and the
+   scope that keeps the record alive for the call). Returns how many passed. */
+QELBOXAPI int WINAPI QelBoxDiag_RepeatHandleCheck(HWND control, int repeats);
 
 #ifdef __cplusplus
 }

@@ -293,6 +293,8 @@ TEST_F(ReentryTest, WrongHandlesAreRefused) {
     HWND simple = Fill(Create(QELBOXSTYLE_SIMPLE), 3);
     HWND button = CreateWindowExA(0, "BUTTON", "b", WS_CHILD, 0, 0, 10, 10, TestParent(), nullptr,
                                   nullptr, nullptr);
+    HWND edit = CreateWindowExA(0, "EDIT", "e", WS_CHILD, 0, 0, 10, 10, TestParent(), nullptr,
+                                nullptr, nullptr);
     HWND gone = CreateControl(QELBOXSTYLE_DROPDOWNLIST);
     DestroyWindow(gone);
     Drop(c);
@@ -303,6 +305,7 @@ TEST_F(ReentryTest, WrongHandlesAreRefused) {
         {nullptr, "null"},
         {gone, "destroyed control"},
         {button, "button"},
+        {edit, "edit"},
         {reinterpret_cast<HWND>(static_cast<INT_PTR>(0x12345)), "garbage"},
         {QelBox_GetHWNDEdit(c), "edit field"},
         {QelBox_GetHWNDDropDown(c), "drop-down list"},
@@ -318,6 +321,7 @@ TEST_F(ReentryTest, WrongHandlesAreRefused) {
     EXPECT_EQ(QelBox_GetCurSel(c), 2);
     EXPECT_EQ(QelBox_GetDroppedState(c), 1);
     DestroyWindow(button);
+    DestroyWindow(edit);
 
     // From another thread a live control is refused as well.
     struct Thread {
@@ -334,6 +338,22 @@ TEST_F(ReentryTest, WrongHandlesAreRefused) {
     CloseHandle(thread);
     EXPECT_EQ(Texts(c), "Row 0,Row 1,Row 2,Row 3,Row 4");
     EXPECT_EQ(QelBox_GetCount(c), 5);
+}
+
+// Many controls come and go in one thread: every live one is still
+// accepted, every destroyed one refused.
+TEST_F(ReentryTest, ManyControlsComeAndGo) {
+    std::vector<HWND> controls;
+    for (int i = 0; i < 40; ++i)
+        controls.push_back(Fill(Create(QELBOXSTYLE_DROPDOWNLIST), i % 4));
+    for (size_t step : {3u, 2u, 1u}) {
+        for (size_t i = 0; i < controls.size(); i += step)
+            DestroyWindow(controls[i]);
+        for (size_t i = 0; i < controls.size(); ++i) {
+            const bool live = IsWindow(controls[i]) != FALSE;
+            EXPECT_EQ(QelBox_GetCount(controls[i]), live ? static_cast<int>(i % 4) : -1) << i;
+        }
+    }
 }
 
 // The timer procedures ignore windows that are not live controls.

@@ -1,5 +1,6 @@
 // Library entry point, window-class registration and QelBox_RegisterApp.
 #include "base/module.h"
+#include "base/liverecords.h"
 #include "qelbox.h"
 
 ModuleState g_module;
@@ -115,6 +116,7 @@ void RemoveHooks() {
 
 void Detach() {
     if (IsWin32sKind()) RemoveHooks();
+    DetachLiveRecords();
     UnregisterClassW(QELBOX_CLASSNAMEW, g_module.module);
     UnregisterClassW(QELBOX_DROPDOWNCLASSNAMEW, g_module.module);
     UnregisterClassW(QELBOX_EDITCLASSNAMEW, g_module.module);
@@ -127,7 +129,8 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     case DLL_PROCESS_ATTACH:
         g_module.module = instance;
         g_module.attached = 1;
-        if (!RegisterLibraryClasses() || (IsWin32sKind() && !InstallHooks(instance, 0))) {
+        if (!AttachLiveRecords() || !RegisterLibraryClasses() ||
+            (IsWin32sKind() && !InstallHooks(instance, 0))) {
             Detach();
             return FALSE;
         }

@@ -1,6 +1,7 @@
 // The control record: allocation, creation defaults and RepaintAll.
 #include "base/record.h"
 
+#include "base/liverecords.h"
 #include "base/memory.h"
 #include "base/module.h"
 #include "base/view.h"
@@ -15,7 +16,8 @@ ControlRecord* AllocRecord(HWND control) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(ControlRecord));
     if (!block) return nullptr;
     ControlRecord* rec = static_cast<ControlRecord*>(GlobalLock(block));
-    if (!rec) {
+    if (!rec || !AddLiveRecord(rec)) {
+        if (rec) GlobalUnlock(block);
         GlobalFree(block);
         return nullptr;
     }
@@ -25,40 +27,20 @@ ControlRecord* AllocRecord(HWND control) {
 }
 
 void RecordWindowGone(HWND control, ControlRecord* rec) {
+    RemoveLiveRecord(rec);
     SetWindowLongPtrA(control, 0, -1);
     rec->died = 1;
 }
 
-RecordScope::~RecordScope() {
-    if (--rec_->callDepth > 0 || !rec_->died) return;
+void FreeDeadRecord(ControlRecord* rec) {
     // Whatever an application added from a callback after WM_DESTROY had
     // released the record's contents goes now, without further callbacks.
-    g_view.recordGone(rec_);
-    HGLOBAL block = GlobalHandle(rec_);
+    g_view.recordGone(rec);
+    HGLOBAL block = GlobalHandle(rec);
     if (block) {
         GlobalUnlock(block);
         GlobalFree(block);
     }
-}
-
-ControlRecord* EnterRecord(HWND control) {
-    const DWORD thread = GetWindowThreadProcessId(control, nullptr);
-    if (thread != GetCurrentThreadId()) {
-        SetLastError(thread ? ERROR_WINDOW_OF_OTHER_THREAD : ERROR_INVALID_WINDOW_HANDLE);
-        return nullptr;
-    }
-    // Both control classes have the combo window procedure as their class
-    // procedure; the edit field's and the list window's classes do not.
-    if (GetClassLongPtrW(control, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(QelBox_WndProc)) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return nullptr;
-    }
-    ControlRecord* rec = RecordOf(control);
-    if (!IsLiveRecord(rec) || rec->hwndControl != control || rec->died) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return nullptr;
-    }
-    return rec;
 }
 
 namespace {

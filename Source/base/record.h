@@ -277,23 +277,29 @@ struct ControlRecord {
 inline ControlRecord* RecordOf(HWND control) {
     return reinterpret_cast<ControlRecord*>(GetWindowLongPtrA(control, 0));
 }
-inline bool IsLiveRecord(const ControlRecord* rec) {
-    return rec && rec != reinterpret_cast<const ControlRecord*>(-1);
-}
 
 // The record of `control` when it is a live control of this library owned
 // by the calling thread; otherwise null, with the last error set to
 // ERROR_WINDOW_OF_OTHER_THREAD (a window of another thread) or
 // ERROR_INVALID_WINDOW_HANDLE (anything else, including the edit field and
-// the list window of a control).
+// the list window of a control). It reads window long 0 once and looks the
+// pointer up in the calling thread's set of live records before using it
+// (base/liverecords.cpp).
 ControlRecord* EnterRecord(HWND control);
+
+// Frees the record of a control whose window is gone once the last call or
+// message in progress on it has ended.
+void FreeDeadRecord(ControlRecord* rec);
 
 // Keeps the record's memory alive while a call or message is in progress;
 // the outermost scope of a control whose window is gone frees it.
 class RecordScope {
   public:
     explicit RecordScope(ControlRecord* rec) : rec_(rec) { ++rec_->callDepth; }
-    ~RecordScope();
+    // Inline: every export ends here.
+    ~RecordScope() {
+        if (--rec_->callDepth <= 0 && rec_->died) FreeDeadRecord(rec_);
+    }
     RecordScope(const RecordScope&) = delete;
     RecordScope& operator=(const RecordScope&) = delete;
 
