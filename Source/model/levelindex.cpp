@@ -299,7 +299,10 @@ int LevelAt(ControlRecord* rec, int index) {
     int level;
     if (x && x->paintDepth > 0 && Recall(x, index, &level)) return level;
     level = ItemLevel(rec, index);
-    if (x && x->paintDepth > 0) Remember(x, index, level);
+    // The fetch may have destroyed the control or changed its mode, which
+    // frees the summary: it is looked up again.
+    x = rec->levelIndex;
+    if (x && x->paintDepth > 0 && !Died(rec)) Remember(x, index, level);
     return level;
 }
 
