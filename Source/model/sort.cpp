@@ -107,7 +107,11 @@ size_t LongestAnsiKey(ControlRecord* rec, int first, int last, int column) {
 // `fast`: order with the merge sort, which calls the comparison fewer
 // times and in another order, for the same result. The default comparison
 // always runs that way: no application sees its calls.
-int Sort(ControlRecord* rec, int parent, int column, const Comparison& compare, bool fast) {
+int Sort(ControlRecord* rec, int parent, int column, Comparison compare, bool fast) {
+    // The ANSI callbacks get their texts converted into buffers that live
+    // as long as the sort.
+    AnsiKeys ansi;
+    if (compare.plain || compare.extended) compare.ansi = &ansi;
     if (IsVirtual(rec)) return 0;
     if (parent < -1 || parent >= rec->itemCount || !IsValidColumn(rec, column)) return 0;
     const int first = FirstDependent(rec, parent);
@@ -174,61 +178,49 @@ int WINAPI QelBox_DefaultCompareProc_W(HWND control, const wchar_t* text1, const
 int WINAPI QelBox_SortItems(HWND control, int parent, int column, QELBOX_COMPAREPROC compare) {
     ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    AnsiKeys ansi;
-    const Comparison comparison = {compare, nullptr, nullptr, nullptr, compare ? &ansi : nullptr};
-    return Sort(rec, parent, column, comparison, false);
+    return Sort(rec, parent, column, {compare, nullptr, nullptr, nullptr, nullptr}, false);
 }
 
 int WINAPI QelBox_SortItemsEx(HWND control, int parent, int column, QELBOX_COMPAREEXPROC compare) {
     ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    AnsiKeys ansi;
-    const Comparison comparison = {nullptr, compare, nullptr, nullptr, compare ? &ansi : nullptr};
-    return Sort(rec, parent, column, comparison, false);
+    return Sort(rec, parent, column, {nullptr, compare, nullptr, nullptr, nullptr}, false);
 }
 
 int WINAPI QelBox_SortItemsFast(HWND control, int parent, int column, QELBOX_COMPAREPROC compare) {
     ENTER_CONTROL(control, 0);
-    AnsiKeys ansi;
-    const Comparison comparison = {compare, nullptr, nullptr, nullptr, compare ? &ansi : nullptr};
-    return Sort(rec, parent, column, comparison, true);
+    return Sort(rec, parent, column, {compare, nullptr, nullptr, nullptr, nullptr}, true);
 }
 
 int WINAPI QelBox_SortItemsExFast(HWND control, int parent, int column,
                                   QELBOX_COMPAREEXPROC compare) {
     ENTER_CONTROL(control, 0);
-    AnsiKeys ansi;
-    const Comparison comparison = {nullptr, compare, nullptr, nullptr, compare ? &ansi : nullptr};
-    return Sort(rec, parent, column, comparison, true);
+    return Sort(rec, parent, column, {nullptr, compare, nullptr, nullptr, nullptr}, true);
 }
 
 int WINAPI QelBox_SortItems_W(HWND control, int parent, int column, QELBOX_COMPAREPROCW compare) {
     ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    const Comparison comparison = {nullptr, nullptr, compare, nullptr, nullptr};
-    return Sort(rec, parent, column, comparison, false);
+    return Sort(rec, parent, column, {nullptr, nullptr, compare, nullptr, nullptr}, false);
 }
 
 int WINAPI QelBox_SortItemsEx_W(HWND control, int parent, int column,
                                 QELBOX_COMPAREEXPROCW compare) {
     ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
-    const Comparison comparison = {nullptr, nullptr, nullptr, compare, nullptr};
-    return Sort(rec, parent, column, comparison, false);
+    return Sort(rec, parent, column, {nullptr, nullptr, nullptr, compare, nullptr}, false);
 }
 
 int WINAPI QelBox_SortItemsFast_W(HWND control, int parent, int column,
                                   QELBOX_COMPAREPROCW compare) {
     ENTER_CONTROL(control, 0);
-    const Comparison comparison = {nullptr, nullptr, compare, nullptr, nullptr};
-    return Sort(rec, parent, column, comparison, true);
+    return Sort(rec, parent, column, {nullptr, nullptr, compare, nullptr, nullptr}, true);
 }
 
 int WINAPI QelBox_SortItemsExFast_W(HWND control, int parent, int column,
                                     QELBOX_COMPAREEXPROCW compare) {
     ENTER_CONTROL(control, 0);
-    const Comparison comparison = {nullptr, nullptr, nullptr, compare, nullptr};
-    return Sort(rec, parent, column, comparison, true);
+    return Sort(rec, parent, column, {nullptr, nullptr, nullptr, compare, nullptr}, true);
 }
 
 LCID WINAPI QelBox_GetLocale(HWND control) {
