@@ -860,7 +860,8 @@ QELBOXAPI int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled)
    area) and shows or hides the label area of every row; the handle is
    not kept, this works in virtual mode, and the layout is recalculated
    and the control repainted. Returns 1; 0 for an index outside -1 .. count-1,
-   a handle that is not a bitmap, or index >= 0 in virtual mode. */
+   a handle that is not a bitmap, index >= 0 in virtual mode, or when memory
+   runs out (nothing changed). */
 QELBOXAPI HBITMAP WINAPI QelBox_GetItemLabel(HWND control, int index);
 QELBOXAPI int WINAPI QelBox_SetItemLabel(HWND control, int index, HBITMAP bitmap);
 /* Bitmap of an item, drawn after the label and the tree lines; the same

@@ -52,6 +52,7 @@ typedef BOOL(WINAPI* GetScrollInfoFn)(HWND, int, LPSCROLLINFO);
 // handler in window/wndproc.cpp). Fields not set at creation start as 0.
 struct PendingDelete;
 struct VirtualText;
+struct StoredRow;
 
 // A row as the control reads it: a stored item, the UTF-16 record of a
 // virtual application, or the UTF-16 form of an ANSI virtual record. Texts
@@ -107,7 +108,10 @@ struct ControlRecord {
     int virtualFetchedIndex;  // virtual mode: its index, -1 = none (items.cpp)
     QelData virtualUserData;  // virtual mode: passed to both callbacks
     int freeSlots;            // spare entries at the end of `items` (items.cpp)
-    Item** items;             // stored items in row order, owned; null while none
+    StoredRow** items;        // stored rows in row order, owned; null while none
+    // A stored row as GetItem hands it out: filled from the row at each
+    // call (items.cpp).
+    Item storedView;
 
     // ---- Drawing permission and edit-field synchronisation ----------------
     // 0/1: WS_VISIBLE; layout and invalidation happen only while both this

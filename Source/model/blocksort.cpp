@@ -174,7 +174,7 @@ bool SortBlocksStable(ControlRecord* rec, int first, int column, const Compariso
     TempArray<Block> blocks(static_cast<size_t>(count));
     TempArray<int> order(static_cast<size_t>(count));
     TempArray<int> scratch(static_cast<size_t>(count));
-    TempArray<Item*> moved(static_cast<size_t>(rows));
+    TempArray<StoredRow*> moved(static_cast<size_t>(rows));
     if (!blocks.get() || !order.get() || !scratch.get() || !moved.get()) return false;
 
     int b = 0;
@@ -211,18 +211,18 @@ bool SortBlocksStable(ControlRecord* rec, int first, int column, const Compariso
     if (g_sortAborted) return false;
 
     // Copy the rows into their new order and follow the tracked row.
-    Item** items = rec->items;
+    StoredRow** items = rec->items;
     int to = 0;
     int newTracked = *tracked;
     for (int k = 0; k < count; ++k) {
         const Block& block = blocks[order[k]];
         memcpy(moved.get() + to, items + block.start,
-               sizeof(Item*) * static_cast<size_t>(block.length));
+               sizeof(StoredRow*) * static_cast<size_t>(block.length));
         if (*tracked >= block.start && *tracked < block.start + block.length)
             newTracked = first + to + (*tracked - block.start);
         to += block.length;
     }
-    memcpy(items + first, moved.get(), sizeof(Item*) * static_cast<size_t>(rows));
+    memcpy(items + first, moved.get(), sizeof(StoredRow*) * static_cast<size_t>(rows));
     LevelsChanged(rec, first);
     *tracked = newTracked;
     return true;

@@ -77,16 +77,17 @@ int SetCellInfo(ControlRecord* rec, const CellInfo* info) {
     if (!IsValidColumn(rec, info->column) || IsVirtual(rec)) return 0;
     BITMAP described;
     if (info->bitmap && !QueryBitmap(info->bitmap, &described)) return 0;
-    Item* item = GetItem(rec, info->index);
-    if (!item->cellInfo) {
-        item->cellInfo = NewCellInfoArray(rec->columnCount);
-        if (!item->cellInfo) {
-            ReleaseItem(rec);
+    StoredRow* row = StoredAt(rec, info->index);
+    RowExtras* x = RowExtrasOf(row);
+    if (!x) return 0;
+    if (!x->cellInfo) {
+        x->cellInfo = NewCellInfoArray(rec->columnCount);
+        if (!x->cellInfo) {
+            DropEmptyExtras(row);
             return 0;
         }
     }
-    memcpy(&item->cellInfo[info->column], CellPart(info), sizeof(CellInfoRecord));
-    ReleaseItem(rec);
+    memcpy(&x->cellInfo[info->column], CellPart(info), sizeof(CellInfoRecord));
     g_view.rowsChanged(rec, info->index, false);
     return 1;
 }

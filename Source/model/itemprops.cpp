@@ -38,9 +38,12 @@ int SetItemPicture(ControlRecord* rec, int index, HBITMAP bitmap, bool label) {
         return 1;
     }
     if (IsVirtual(rec)) return 0;
-    Item* item = GetItem(rec, index);
-    (label ? item->label : item->bitmap) = bitmap;
-    ReleaseItem(rec);
+    StoredRow* row = StoredAt(rec, index);
+    if (bitmap || row->extras) {
+        RowExtras* x = RowExtrasOf(row);
+        if (!x) return 0;
+        (label ? x->label : x->bitmap) = bitmap;
+    }
     g_view.rowsChanged(rec, index, false);
     return 1;
 }
@@ -96,9 +99,9 @@ int SetCellText(ControlRecord* rec, int index, int column, const wchar_t* text) 
         copy = QelWcsDup(text);
         if (!copy) return 0;
     }
-    Item* item = GetItem(rec, index);
-    FreeCellText(item, rec->columnCount, item->cells[column]);
-    item->cells[column] = copy;
+    StoredRow* row = StoredAt(rec, index);
+    FreeCellText(row, rec->columnCount, RowCells(row)[column]);
+    RowCells(row)[column] = copy;
     // A sort further up the stack (in a compare callback) holds the old
     // text as its key: it must stop.
     ++rec->rowGeneration;
@@ -116,9 +119,16 @@ int SetRowText(ControlRecord* rec, int index, const wchar_t* text) {
         copy = QelWcsDup(text);
         if (!copy) return 0;
     }
-    Item* item = GetItem(rec, index);
-    QelFree(item->rowText);
-    item->rowText = copy;
+    StoredRow* row = StoredAt(rec, index);
+    RowExtras* x = copy || row->extras ? RowExtrasOf(row) : nullptr;
+    if (copy && !x) {
+        QelFree(copy);
+        return 0;
+    }
+    if (x) {
+        QelFree(x->rowText);
+        x->rowText = copy;
+    }
     ReleaseItem(rec);
     g_view.rowHeadersChanged(rec, index, false);
     return 1;
@@ -139,8 +149,7 @@ int WINAPI QelBox_SetItemData(HWND control, int index, QelData value) {
     ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
-    GetItem(rec, index)->itemData = value;
-    ReleaseItem(rec);
+    StoredAt(rec, index)->itemData = value;
     return 0;
 }
 
@@ -156,12 +165,11 @@ int WINAPI QelBox_SetItemStatus(HWND control, int index, BOOL enabled) {
     ENTER_CONTROL(control, 0);
     QELBOX_CHECK_ON_RETURN(control);
     if (IsVirtual(rec) || !IsValidIndex(rec, index)) return 0;
-    Item* item = GetItem(rec, index);
+    StoredRow* row = StoredAt(rec, index);
     DWORD flags =
-        enabled ? (item->flags | QELBOX_ITEM_ENABLED) : (item->flags & ~QELBOX_ITEM_ENABLED);
-    bool changed = flags != item->flags;
-    item->flags = flags;
-    ReleaseItem(rec);
+        enabled ? (row->flags | QELBOX_ITEM_ENABLED) : (row->flags & ~QELBOX_ITEM_ENABLED);
+    bool changed = flags != row->flags;
+    row->flags = flags;
     if (changed) {
         g_view.rowsChanged(rec, index, false);
         AccRowStateChanged(rec, index);
@@ -303,23 +311,25 @@ int WINAPI QelBox_SetRowInfo(HWND control, const RowInfo* info) {
         return 1;
     }
     if (IsVirtual(rec)) return 0;
-    Item* item = GetItem(rec, info->index);
-    if (!item->rowInfo) {
+    StoredRow* row = StoredAt(rec, info->index);
+    RowExtras* x = RowExtrasOf(row);
+    if (!x) return 0;
+    if (!x->rowInfo) {
         RowInfoBlock* block = static_cast<RowInfoBlock*>(QelMalloc(sizeof(RowInfoBlock)));
         if (!block) {
-            ReleaseItem(rec);
+            DropEmptyExtras(row);
             return 0;
         }
         *block = DefaultRowInfo();
-        item->rowInfo = block;
+        x->rowInfo = block;
     }
-    item->rowInfo->colorBackground = info->colorBackground;
-    item->rowInfo->colorText = info->colorText;
-    item->rowInfo->colorSelBackground = info->colorSelBackground;
-    item->rowInfo->colorSelText = info->colorSelText;
-    item->rowInfo->bitmap = info->bitmap;
-    item->rowInfo->bitmapStyle = info->bitmapStyle;
-    ReleaseItem(rec);
+    RowInfoBlock* block = x->rowInfo;
+    block->colorBackground = info->colorBackground;
+    block->colorText = info->colorText;
+    block->colorSelBackground = info->colorSelBackground;
+    block->colorSelText = info->colorSelText;
+    block->bitmap = info->bitmap;
+    block->bitmapStyle = info->bitmapStyle;
     g_view.rowsChanged(rec, info->index, false);
     return 1;
 }

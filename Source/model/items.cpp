@@ -24,26 +24,43 @@ int SpareSlots(int count) {
     return max(300, count / 2);
 }
 
-// A stored item is one heap block: the record, its array of cell texts
-// and the first cell's text as it was inserted. Texts set later have
-// blocks of their own.
-size_t ItemHeaderBytes(int columnCount) {
-    return sizeof(Item) + sizeof(wchar_t*) * static_cast<size_t>(columnCount);
+// Bytes of a stored row before its inserted text.
+size_t RowHeaderBytes(int columnCount) {
+    return sizeof(StoredRow) + sizeof(wchar_t*) * static_cast<size_t>(columnCount);
 }
-// Where the item's own block keeps the first cell's inserted text.
-const wchar_t* InlineText(const Item* item, int columnCount) {
-    return reinterpret_cast<const wchar_t*>(reinterpret_cast<const char*>(item) +
-                                            ItemHeaderBytes(columnCount));
+// Where the row's own block keeps the first cell's inserted text.
+const wchar_t* InlineText(const StoredRow* row, int columnCount) {
+    return reinterpret_cast<const wchar_t*>(reinterpret_cast<const char*>(row) +
+                                            RowHeaderBytes(columnCount));
 }
 
-// Frees everything a stored item owns, then the record itself.
-void FreeItem(Item* item, int columnCount) {
+// Frees everything a stored row owns, then the row itself.
+void FreeItem(StoredRow* row, int columnCount) {
+    wchar_t** cells = RowCells(row);
     for (int c = 0; c < columnCount; ++c)
-        FreeCellText(item, columnCount, item->cells[c]);
-    QelFree(item->rowText);
-    QelFree(item->cellInfo);
-    QelFree(item->rowInfo);
-    QelFree(item);
+        FreeCellText(row, columnCount, cells[c]);
+    if (RowExtras* x = row->extras) {
+        QelFree(x->rowText);
+        QelFree(x->cellInfo);
+        QelFree(x->rowInfo);
+        QelFree(x);
+    }
+    QelFree(row);
+}
+
+// The Item that GetItem hands out for a stored row.
+Item* ViewOf(ControlRecord* rec, StoredRow* row) {
+    Item& view = rec->storedView;
+    view.itemData = row->itemData;
+    view.flags = row->flags;
+    view.cells = RowCells(row);
+    const RowExtras* x = row->extras;
+    view.label = x ? x->label : nullptr;
+    view.bitmap = x ? x->bitmap : nullptr;
+    view.rowInfo = x ? x->rowInfo : nullptr;
+    view.rowText = x ? x->rowText : nullptr;
+    view.cellInfo = x ? x->cellInfo : nullptr;
+    return &view;
 }
 
 } // namespace
@@ -53,19 +70,19 @@ void FreeItem(Item* item, int columnCount) {
 // from inside the callback) clears `item`, so that the deleting call knows
 // it has nothing left to do.
 struct PendingDelete {
-    Item* item;
+    StoredRow* item;
     PendingDelete* outer;
 };
 
 namespace {
 
-bool IsPendingDelete(const ControlRecord* rec, const Item* item) {
+bool IsPendingDelete(const ControlRecord* rec, const StoredRow* item) {
     for (const PendingDelete* p = rec->pendingDeletes; p; p = p->outer)
         if (p->item == item) return true;
     return false;
 }
 
-void ForgetPendingDelete(ControlRecord* rec, const Item* item) {
+void ForgetPendingDelete(ControlRecord* rec, const StoredRow* item) {
     for (PendingDelete* p = rec->pendingDeletes; p; p = p->outer)
         if (p->item == item) p->item = nullptr;
 }
@@ -73,7 +90,7 @@ void ForgetPendingDelete(ControlRecord* rec, const Item* item) {
 // Calls the delete callback for `item` (row `index`), once per item: an
 // item whose callback is already running is not reported again. Returns
 // false when the callback caused the item to be freed.
-bool CallDeleteCallback(ControlRecord* rec, int index, Item* item) {
+bool CallDeleteCallback(ControlRecord* rec, int index, StoredRow* item) {
     if (!rec->deleteCallback || IsPendingDelete(rec, item)) return true;
     PendingDelete pending = {item, rec->pendingDeletes};
     rec->pendingDeletes = &pending;
@@ -84,7 +101,7 @@ bool CallDeleteCallback(ControlRecord* rec, int index, Item* item) {
 
 // Current row of a stored item, looked for first at `hint`; -1 when it is
 // no longer in the array.
-int IndexOfItem(const ControlRecord* rec, const Item* item, int hint) {
+int IndexOfItem(const ControlRecord* rec, const StoredRow* item, int hint) {
     if (hint >= 0 && hint < rec->itemCount && rec->items[hint] == item) return hint;
     for (int i = 0; i < rec->itemCount; ++i)
         if (rec->items[i] == item) return i;
@@ -117,15 +134,31 @@ void RefreshAfterInsert(ControlRecord* rec, int index) {
 
 } // namespace
 
-void FreeCellText(Item* item, int columnCount, wchar_t* text) {
-    if (text != InlineText(item, columnCount)) QelFree(text);
+void FreeCellText(StoredRow* row, int columnCount, wchar_t* text) {
+    if (text != InlineText(row, columnCount)) QelFree(text);
+}
+
+RowExtras* RowExtrasOf(StoredRow* row) {
+    if (!row->extras) {
+        row->extras = static_cast<RowExtras*>(QelMalloc(sizeof(RowExtras)));
+        if (row->extras) *row->extras = RowExtras{};
+    }
+    return row->extras;
+}
+
+void DropEmptyExtras(StoredRow* row) {
+    const RowExtras* x = row->extras;
+    if (x && !x->label && !x->bitmap && !x->rowInfo && !x->rowText && !x->cellInfo) {
+        QelFree(row->extras);
+        row->extras = nullptr;
+    }
 }
 
 Item* GetItem(ControlRecord* rec, int index) {
     if (index >= 0) NoteItemTaken();
     if (!IsVirtual(rec)) {
         if (index < 0) return nullptr;
-        return index < rec->itemCount ? rec->items[index] : BlankItem();
+        return index < rec->itemCount ? ViewOf(rec, rec->items[index]) : BlankItem();
     }
     // A dead control calls the application no more.
     if (Died(rec)) return index < 0 ? nullptr : BlankItem();
@@ -181,30 +214,31 @@ int ItemLevel(ControlRecord* rec, int index) {
     return level;
 }
 
-int InsertItemRecord(ControlRecord* rec, const Item* tmpl, int index, const wchar_t* text,
+int InsertItemRecord(ControlRecord* rec, DWORD flags, int index, const wchar_t* text,
                      QelData itemData) {
-    // Record, cell array and first text in one block (an empty text still
+    // Row, cell array and first text in one block (an empty text still
     // reserves its terminator, so that the block's text address is its own).
-    const size_t header = ItemHeaderBytes(rec->columnCount);
+    const size_t header = RowHeaderBytes(rec->columnCount);
     const size_t textBytes = (static_cast<size_t>(WideLength(text)) + 1) * sizeof(wchar_t);
-    Item* item = static_cast<Item*>(QelMalloc(header + textBytes));
+    StoredRow* item = static_cast<StoredRow*>(QelMalloc(header + textBytes));
     if (!item) return -1;
-    *item = *tmpl;
     item->itemData = itemData;
-    item->cells = reinterpret_cast<wchar_t**>(item + 1);
-    memset(item->cells, 0, header - sizeof(Item));
+    item->extras = nullptr;
+    item->flags = flags;
+    wchar_t** cells = RowCells(item);
+    memset(cells, 0, header - sizeof(StoredRow));
     wchar_t* inlineText = const_cast<wchar_t*>(InlineText(item, rec->columnCount));
     inlineText[0] = 0;
     if (text) {
         memcpy(inlineText, text, textBytes);
-        item->cells[0] = inlineText;
+        cells[0] = inlineText;
     }
     if (!rec->items || rec->freeSlots <= 0) {
         const int spare = SpareSlots(rec->itemCount);
         const size_t slots = static_cast<size_t>(rec->itemCount) + static_cast<size_t>(spare);
-        Item** grown =
-            static_cast<Item**>(rec->items ? QelRealloc(rec->items, slots * sizeof(Item*))
-                                           : QelMalloc(slots * sizeof(Item*)));
+        StoredRow** grown =
+            static_cast<StoredRow**>(rec->items ? QelRealloc(rec->items, slots * sizeof(StoredRow*))
+                                                : QelMalloc(slots * sizeof(StoredRow*)));
         if (!grown) {
             QelFree(item);
             return -1;
@@ -217,7 +251,7 @@ int InsertItemRecord(ControlRecord* rec, const Item* tmpl, int index, const wcha
     --rec->freeSlots;
     ++rec->rowGeneration;
     memmove(rec->items + index + 1, rec->items + index,
-            sizeof(Item*) * (rec->itemCount - 1 - index));
+            sizeof(StoredRow*) * (rec->itemCount - 1 - index));
     rec->items[index] = item;
     AccRowsChanged(rec);
     LevelsChanged(rec, index);
@@ -225,7 +259,7 @@ int InsertItemRecord(ControlRecord* rec, const Item* tmpl, int index, const wcha
 }
 
 bool DeleteItemRecord(ControlRecord* rec, int index) {
-    Item* item = rec->items[index];
+    StoredRow* item = rec->items[index];
     // An item whose callback is already running further up the stack is
     // being deleted from inside that callback: it is not reported again.
     const bool reported = IsPendingDelete(rec, item);
@@ -263,7 +297,8 @@ bool DeleteItemRecord(ControlRecord* rec, int index) {
     } else if (rec->freeSlots > 2 * SpareSlots(rec->itemCount)) {
         const int spare = SpareSlots(rec->itemCount);
         const size_t slots = static_cast<size_t>(rec->itemCount) + static_cast<size_t>(spare);
-        Item** shrunk = static_cast<Item**>(QelRealloc(rec->items, slots * sizeof(Item*)));
+        StoredRow** shrunk =
+            static_cast<StoredRow**>(QelRealloc(rec->items, slots * sizeof(StoredRow*)));
         if (shrunk) {
             rec->items = shrunk;
             rec->freeSlots = spare;
@@ -281,7 +316,7 @@ void ClearItems(ControlRecord* rec) {
         // the callbacks do to the control (add, delete, reset, destroy), the
         // items being cleared are this call's alone. Each callback still sees
         // the index its item had when clearing began.
-        Item** items = rec->items;
+        StoredRow** items = rec->items;
         const int count = rec->itemCount;
         const int columns = rec->columnCount;
         rec->items = nullptr;
@@ -324,9 +359,7 @@ int InsertString(ControlRecord* rec, int index, const wchar_t* text) {
     if (IsVirtual(rec)) return -1;
     g_view.closeList(rec);
     if (index < 0 || index >= rec->itemCount) index = rec->itemCount;
-    Item tmpl = {};
-    tmpl.flags = QELBOX_ITEM_ENABLED;
-    int result = InsertItemRecord(rec, &tmpl, index, text, 0);
+    int result = InsertItemRecord(rec, QELBOX_ITEM_ENABLED, index, text, 0);
     if (result >= 0) RefreshAfterInsert(rec, result);
     return result;
 }

@@ -19,14 +19,47 @@ Item* GetItemForPaint(ControlRecord* rec, int index);
 // Ends the use of the item obtained last (calls no callback).
 void ReleaseItem(ControlRecord* rec);
 
-// Creates an item from `tmpl` (flags and the rest copied), with `itemData`
-// and a copy of `text` as the first cell, and inserts it at `index`
-// (0..itemCount). Returns the index, or -1 with nothing changed.
-int InsertItemRecord(ControlRecord* rec, const Item* tmpl, int index, const wchar_t* text,
+// What a stored row has besides its data, flags and texts; most rows have
+// none of it, so it has a block of its own, made when first needed.
+struct RowExtras {
+    HBITMAP label;            // not owned
+    HBITMAP bitmap;           // not owned
+    RowInfoBlock* rowInfo;    // owned, or null
+    wchar_t* rowText;         // owned, or null
+    CellInfoRecord* cellInfo; // columnCount records, owned, or null
+};
+
+// A stored row: one heap block holding the row's item data, flags, the
+// columnCount pointers to its cell texts that follow the structure, and
+// the first cell's text as inserted (texts set later have blocks of their
+// own). GetItem hands it out as an Item; the model changes it here.
+struct StoredRow {
+    QelData itemData;
+    RowExtras* extras; // null while the row has none
+    DWORD flags;       // bit 0 enabled, bits 1-6 level
+};
+inline wchar_t** RowCells(StoredRow* row) {
+    return reinterpret_cast<wchar_t**>(row + 1);
+}
+// The stored row at a valid index (stored mode).
+inline StoredRow* StoredAt(const ControlRecord* rec, int index) {
+    return rec->items[index];
+}
+// The row's extras, made (all empty) when it has none; null when memory
+// runs out.
+RowExtras* RowExtrasOf(StoredRow* row);
+// Frees the row's extras again when they hold nothing (after a change that
+// made them failed).
+void DropEmptyExtras(StoredRow* row);
+
+// Creates an item with `flags`, `itemData` and a copy of `text` as the
+// first cell, and inserts it at `index` (0..itemCount). Returns the index,
+// or -1 with nothing changed.
+int InsertItemRecord(ControlRecord* rec, DWORD flags, int index, const wchar_t* text,
                      QelData itemData);
-// Frees a cell text of a stored item (the first cell's inserted text lives
-// in the item's own block and goes with it).
-void FreeCellText(Item* item, int columnCount, wchar_t* text);
+// Frees a cell text of a stored row (the first cell's inserted text lives
+// in the row's own block and goes with it).
+void FreeCellText(StoredRow* row, int columnCount, wchar_t* text);
 // Deletes one stored item (valid index, stored mode), calling the delete
 // callback first and shifting the selections and the top index. The
 // callback may change the control: the item is found again afterwards (and

@@ -39,13 +39,13 @@ int LongestBlock(ControlRecord* rec, int first) {
 // Exchanges the block at `a` with the block at `b` that directly follows
 // it, through `scratch`; returns the length of block b. `tracked` follows
 // the item it names.
-int SwapBlocks(ControlRecord* rec, int a, int b, Item** scratch, int* tracked) {
+int SwapBlocks(ControlRecord* rec, int a, int b, StoredRow** scratch, int* tracked) {
     const int lengthA = b - a;
     const int lengthB = BlockEnd(rec, b) - b + 1;
-    Item** items = rec->items;
-    memmove(scratch, items + a, sizeof(Item*) * lengthA);
-    memmove(items + a, items + b, sizeof(Item*) * lengthB);
-    memmove(items + a + lengthB, scratch, sizeof(Item*) * lengthA);
+    StoredRow** items = rec->items;
+    memmove(scratch, items + a, sizeof(StoredRow*) * lengthA);
+    memmove(items + a, items + b, sizeof(StoredRow*) * lengthB);
+    memmove(items + a + lengthB, scratch, sizeof(StoredRow*) * lengthA);
     LevelsChanged(rec, a);
     if (*tracked >= a && *tracked < b)
         *tracked += lengthB;
@@ -61,7 +61,8 @@ int SwapBlocks(ControlRecord* rec, int a, int b, Item** scratch, int* tracked) {
 bool BubbleSort(ControlRecord* rec, int first, int last, int column, const Comparison& compare,
                 int* selected) {
     const unsigned generation = rec->rowGeneration;
-    Item** scratch = static_cast<Item**>(QelMalloc(sizeof(Item*) * LongestBlock(rec, first)));
+    StoredRow** scratch =
+        static_cast<StoredRow**>(QelMalloc(sizeof(StoredRow*) * LongestBlock(rec, first)));
     if (!scratch) return false;
 
     int limit = last;

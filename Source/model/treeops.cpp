@@ -69,14 +69,22 @@ int CopyItemTo(ControlRecord* rec, int from, int to, bool* complete) {
             Duplicate(original.cellInfo, sizeof(CellInfoRecord) * rec->columnCount));
         if (!cellInfo) *complete = false;
     }
-    Item* item = GetItem(rec, copy);
-    item->flags = (item->flags & ~QELBOX_ITEM_ENABLED) | (original.flags & QELBOX_ITEM_ENABLED);
-    item->label = original.label;
-    item->bitmap = original.bitmap;
-    item->itemData = original.itemData;
-    item->rowInfo = rowInfo;
-    item->cellInfo = cellInfo;
-    ReleaseItem(rec);
+    StoredRow* row = StoredAt(rec, copy);
+    row->flags = (row->flags & ~QELBOX_ITEM_ENABLED) | (original.flags & QELBOX_ITEM_ENABLED);
+    row->itemData = original.itemData;
+    if (original.label || original.bitmap || rowInfo || cellInfo) {
+        RowExtras* x = RowExtrasOf(row);
+        if (x) {
+            x->label = original.label;
+            x->bitmap = original.bitmap;
+            x->rowInfo = rowInfo;
+            x->cellInfo = cellInfo;
+        } else {
+            QelFree(rowInfo);
+            QelFree(cellInfo);
+            *complete = false;
+        }
+    }
 
     // The source's strings stay where they are while the copy takes its
     // own duplicates of them (stored items never move their strings).
@@ -104,15 +112,14 @@ int SetItemLevel(ControlRecord* rec, int index, int level) {
     // The level field holds 0..63: deeper levels are kept at the deepest.
     level = min(max(level, 0), QELBOX_MAXLEVEL);
     if (!IsValidIndex(rec, index)) return 0;
-    Item* item = GetItem(rec, index);
-    const int oldLevel = LevelFromFlags(item->flags);
+    StoredRow* row = StoredAt(rec, index);
+    const int oldLevel = LevelFromFlags(row->flags);
     if (oldLevel != level) {
-        item->flags = (item->flags & ~QELBOX_ITEM_LEVELMASK) |
-                      (static_cast<DWORD>(level) << QELBOX_ITEM_LEVELSHIFT);
+        row->flags = (row->flags & ~QELBOX_ITEM_LEVELMASK) |
+                     (static_cast<DWORD>(level) << QELBOX_ITEM_LEVELSHIFT);
         LevelsChanged(rec, index);
         ++rec->rowGeneration;
     }
-    ReleaseItem(rec);
     if (oldLevel == level) return 1;
     if (level > rec->maxLevel) {
         // A deeper tree widens the tree area, which moves every column.
