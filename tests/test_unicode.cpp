@@ -301,6 +301,27 @@ TEST_F(UnicodeTest, VirtualModeReadsWideRecords) {
     EXPECT_EQ(QelBox_GetCount(c), 0);
 }
 
+// A row's texts share its blocks: whatever order its cells are set, cleared
+// and set again in, each reads back as last set, and a row of several
+// columns holds two heap blocks however many texts it has.
+TEST_F(UnicodeTest, CellTextsOfARowSurviveEveryOrderOfChangesInTwoBlocks) {
+    HWND c = Create(QELBOXSTYLE_DROPDOWNLIST);
+    SetColumns(c, {40, 40, 40, 40});
+    const int before = QelBoxDiag_LiveAllocations();
+    QelBox_AddString_W(c, L"first");
+    std::wstring model[4] = {L"first"};
+    for (int step = 0; step < 60; ++step) {
+        const int column = (step * 7) % 4;
+        std::wstring text(static_cast<size_t>(step % 9), static_cast<wchar_t>(0x3B1 + step % 20));
+        const bool clear = step % 5 == 4;
+        ASSERT_EQ(QelBox_SetText_W(c, 0, column, clear ? nullptr : text.c_str()), 1);
+        model[column] = clear ? L"" : text;
+        for (int k = 0; k < 4; ++k)
+            ASSERT_EQ(TextW(c, 0, k), model[k]) << step << " " << k;
+    }
+    EXPECT_EQ(QelBoxDiag_LiveAllocations() - before, 2 + 1); // the row, its texts, the array
+}
+
 // Converting an _A argument that does not fit the inline buffer takes
 // memory: when it runs out the call is refused and nothing changes.
 TEST_F(UnicodeTest, AnsiConversionOutOfMemoryRefusesTheCall) {

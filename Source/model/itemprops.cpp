@@ -94,18 +94,10 @@ int TextLength(ControlRecord* rec, int index, int column) {
 
 int SetCellText(ControlRecord* rec, int index, int column, const wchar_t* text) {
     if (IsVirtual(rec) || !IsValidIndex(rec, index) || !IsValidColumn(rec, column)) return 0;
-    wchar_t* copy = nullptr;
-    if (text) {
-        copy = QelWcsDup(text);
-        if (!copy) return 0;
-    }
-    StoredRow* row = StoredAt(rec, index);
-    FreeCellText(row, rec->columnCount, RowCells(row)[column]);
-    RowCells(row)[column] = copy;
+    if (!StoreCellText(rec, StoredAt(rec, index), column, text)) return 0;
     // A sort further up the stack (in a compare callback) holds the old
     // text as its key: it must stop.
     ++rec->rowGeneration;
-    ReleaseItem(rec);
     g_view.cellsChanged(rec, index, false);
     AccRowNameChanged(rec, index);
     if (index == rec->committedSel) AccValueChanged(rec);
@@ -129,7 +121,6 @@ int SetRowText(ControlRecord* rec, int index, const wchar_t* text) {
         QelFree(x->rowText);
         x->rowText = copy;
     }
-    ReleaseItem(rec);
     g_view.rowHeadersChanged(rec, index, false);
     return 1;
 }

@@ -2,6 +2,7 @@
 // insertion, deletion, clearing and the delete callback.
 #include "model/items.h"
 
+#include <stddef.h>
 #include <string.h>
 
 #include "base/memory.h"
@@ -24,9 +25,27 @@ int SpareSlots(int count) {
     return max(300, count / 2);
 }
 
+// The texts a row of several columns got after its insertion, one after
+// another; texts replaced since stay until the block is rebuilt.
+struct TextBlock {
+    size_t capacity; // UTF-16 units of `text`
+    size_t used;
+    wchar_t text[1];
+};
+
+// A row of several columns keeps the address of its text block after its
+// cell pointers.
+bool HasTextBlock(int columnCount) {
+    return columnCount > 1;
+}
+TextBlock*& TextBlockOf(StoredRow* row, int columnCount) {
+    return *reinterpret_cast<TextBlock**>(RowCells(row) + columnCount);
+}
+
 // Bytes of a stored row before its inserted text.
 size_t RowHeaderBytes(int columnCount) {
-    return sizeof(StoredRow) + sizeof(wchar_t*) * static_cast<size_t>(columnCount);
+    return sizeof(StoredRow) + sizeof(wchar_t*) * static_cast<size_t>(columnCount) +
+           (HasTextBlock(columnCount) ? sizeof(TextBlock*) : 0);
 }
 // Where the row's own block keeps the first cell's inserted text.
 const wchar_t* InlineText(const StoredRow* row, int columnCount) {
@@ -36,9 +55,11 @@ const wchar_t* InlineText(const StoredRow* row, int columnCount) {
 
 // Frees everything a stored row owns, then the row itself.
 void FreeItem(StoredRow* row, int columnCount) {
-    wchar_t** cells = RowCells(row);
-    for (int c = 0; c < columnCount; ++c)
-        FreeCellText(row, columnCount, cells[c]);
+    if (HasTextBlock(columnCount)) {
+        QelFree(TextBlockOf(row, columnCount));
+    } else if (RowCells(row)[0] != InlineText(row, columnCount)) {
+        QelFree(RowCells(row)[0]);
+    }
     if (RowExtras* x = row->extras) {
         QelFree(x->rowText);
         QelFree(x->cellInfo);
@@ -134,8 +155,70 @@ void RefreshAfterInsert(ControlRecord* rec, int index) {
 
 } // namespace
 
-void FreeCellText(StoredRow* row, int columnCount, wchar_t* text) {
-    if (text != InlineText(row, columnCount)) QelFree(text);
+namespace {
+
+// Builds a new text block with every text of the row that lives in the old
+// one, except cell `column`'s, and room for `extra` more units (twice what
+// is live, so that rebuilding is rare); the cells point into it afterwards.
+// False with nothing changed when memory runs out.
+bool RebuildTextBlock(StoredRow* row, int columnCount, int column, size_t extra) {
+    wchar_t** cells = RowCells(row);
+    const wchar_t* inlineText = InlineText(row, columnCount);
+    size_t live = extra;
+    for (int c = 0; c < columnCount; ++c) {
+        if (c != column && cells[c] && cells[c] != inlineText)
+            live += static_cast<size_t>(lstrlenW(cells[c])) + 1;
+    }
+    const size_t capacity = 2 * live > 16 ? 2 * live : 16;
+    TextBlock* block =
+        static_cast<TextBlock*>(QelMalloc(offsetof(TextBlock, text) + capacity * sizeof(wchar_t)));
+    if (!block) return false;
+    block->capacity = capacity;
+    block->used = 0;
+    for (int c = 0; c < columnCount; ++c) {
+        if (c == column || !cells[c] || cells[c] == inlineText) continue;
+        const size_t units = static_cast<size_t>(lstrlenW(cells[c])) + 1;
+        memcpy(block->text + block->used, cells[c], units * sizeof(wchar_t));
+        cells[c] = block->text + block->used;
+        block->used += units;
+    }
+    TextBlock*& old = TextBlockOf(row, columnCount);
+    QelFree(old);
+    old = block;
+    return true;
+}
+
+} // namespace
+
+bool StoreCellText(ControlRecord* rec, StoredRow* row, int column, const wchar_t* text) {
+    const int columns = rec->columnCount;
+    wchar_t** cells = RowCells(row);
+    if (!HasTextBlock(columns)) {
+        // One column: the text has a block of its own.
+        wchar_t* copy = nullptr;
+        if (text) {
+            copy = QelWcsDup(text);
+            if (!copy) return false;
+        }
+        if (cells[0] != InlineText(row, columns)) QelFree(cells[0]);
+        cells[0] = copy;
+        return true;
+    }
+    if (!text) {
+        cells[column] = nullptr;
+        return true;
+    }
+    const size_t units = static_cast<size_t>(lstrlenW(text)) + 1;
+    TextBlock* block = TextBlockOf(row, columns);
+    if (!block || block->capacity - block->used < units) {
+        if (!RebuildTextBlock(row, columns, column, units)) return false;
+        block = TextBlockOf(row, columns);
+    }
+    wchar_t* copy = block->text + block->used;
+    memcpy(copy, text, units * sizeof(wchar_t));
+    block->used += units;
+    cells[column] = copy;
+    return true;
 }
 
 RowExtras* RowExtrasOf(StoredRow* row) {
@@ -226,7 +309,7 @@ int InsertItemRecord(ControlRecord* rec, DWORD flags, int index, const wchar_t* 
     item->extras = nullptr;
     item->flags = flags;
     wchar_t** cells = RowCells(item);
-    memset(cells, 0, header - sizeof(StoredRow));
+    memset(cells, 0, header - sizeof(StoredRow)); // the cells and the text block
     wchar_t* inlineText = const_cast<wchar_t*>(InlineText(item, rec->columnCount));
     inlineText[0] = 0;
     if (text) {

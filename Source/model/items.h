@@ -31,8 +31,10 @@ struct RowExtras {
 
 // A stored row: one heap block holding the row's item data, flags, the
 // columnCount pointers to its cell texts that follow the structure, and
-// the first cell's text as inserted (texts set later have blocks of their
-// own). GetItem hands it out as an Item; the model changes it here.
+// the first cell's text as inserted. Texts set later live in one more
+// block shared by all the row's cells (a row of one column: a block of
+// the text's own). GetItem hands it out as an Item; the model changes it
+// here.
 struct StoredRow {
     QelData itemData;
     RowExtras* extras; // null while the row has none
@@ -57,9 +59,9 @@ void DropEmptyExtras(StoredRow* row);
 // or -1 with nothing changed.
 int InsertItemRecord(ControlRecord* rec, DWORD flags, int index, const wchar_t* text,
                      QelData itemData);
-// Frees a cell text of a stored row (the first cell's inserted text lives
-// in the row's own block and goes with it).
-void FreeCellText(StoredRow* row, int columnCount, wchar_t* text);
+// Gives cell `column` of a stored row a copy of `text` (null: empty); false
+// with nothing changed when memory runs out.
+bool StoreCellText(ControlRecord* rec, StoredRow* row, int column, const wchar_t* text);
 // Deletes one stored item (valid index, stored mode), calling the delete
 // callback first and shifting the selections and the top index. The
 // callback may change the control: the item is found again afterwards (and
