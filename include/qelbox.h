@@ -55,8 +55,9 @@
  * deletes its own row and no other; rows are never fetched outside the
  * current count; a sort whose compare callback changed the rows or a cell
  * text stops and returns 0. When the control was destroyed meanwhile, the
- * call in progress returns its failure value at once. A control destroyed while its list is
- * being cleared still reports every item it held to the delete callback.
+ * call in progress returns its failure value at once. A control destroyed
+ * while its list is being cleared still reports every item it held to the
+ * delete callback.
  * Functions called on the control from inside its own WM_DESTROY processing
  * (its clearing, its close-up notification) work; what they add is freed
  * with the control.
