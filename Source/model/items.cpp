@@ -291,9 +291,13 @@ void DiscardItems(ControlRecord* rec) {
     rec->freeSlots = 0;
 }
 
-int InsertString(ControlRecord* rec, int index, const char* text) {
-    if (IsVirtual(rec)) return -1;
+bool CloseListKeepsRow(ControlRecord* rec, int index) {
     g_view.closeList(rec);
+    return !Died(rec) && !IsVirtual(rec) && (index == -1 || IsValidIndex(rec, index));
+}
+
+int InsertString(ControlRecord* rec, int index, const char* text) {
+    if (IsVirtual(rec) || !CloseListKeepsRow(rec, -1)) return -1;
     if (index < 0 || index >= rec->itemCount) index = rec->itemCount;
     ItemRecord tmpl = {};
     tmpl.flags = QELBOX_ITEM_ENABLED;
@@ -303,8 +307,7 @@ int InsertString(ControlRecord* rec, int index, const char* text) {
 }
 
 int DeleteString(ControlRecord* rec, int index) {
-    if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
-    g_view.closeList(rec);
+    if (IsVirtual(rec) || !IsValidIndex(rec, index) || !CloseListKeepsRow(rec, index)) return -1;
     int parent = FindParent(rec, index);
     if (!DeleteItemRecord(rec, index)) return -1;
     // The delete callback may have changed the rows above.
