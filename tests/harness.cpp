@@ -3,6 +3,8 @@
 #include <stdio.h>
 
 std::function<void(const Note&)> g_onNotify;
+std::vector<std::string> g_args;
+std::function<std::string()> g_crashContext;
 
 namespace {
 
@@ -20,8 +22,17 @@ LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 LONG WINAPI CrashFilter(EXCEPTION_POINTERS* info) {
-    fprintf(stderr, "unhandled exception 0x%08lx at %p\n", info->ExceptionRecord->ExceptionCode,
-            info->ExceptionRecord->ExceptionAddress);
+    const char* address = static_cast<const char*>(info->ExceptionRecord->ExceptionAddress);
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       address, &module);
+    char name[MAX_PATH] = "?";
+    if (module) GetModuleFileNameA(module, name, MAX_PATH);
+    fprintf(stderr, "unhandled exception 0x%08lx at %s+0x%llx%s%s\n",
+            info->ExceptionRecord->ExceptionCode, name,
+            static_cast<unsigned long long>(address - reinterpret_cast<const char*>(module)),
+            g_crashContext ? " in " : "", g_crashContext ? g_crashContext().c_str() : "");
     fflush(stderr);
     ExitProcess(3);
 }
@@ -63,6 +74,13 @@ std::vector<int> Codes(HWND from, bool all) {
         codes.push_back(note.code);
     }
     return codes;
+}
+
+int CountCode(HWND control, int code) {
+    int n = 0;
+    for (int c : Codes(control, true))
+        n += c == code;
+    return n;
 }
 
 void Pump() {
@@ -171,7 +189,7 @@ bool ControlTest::Drop(HWND control) {
     return open;
 }
 
-HWND ControlTest::AddRows(HWND control, int n) {
+HWND AddRows(HWND control, int n) {
     char text[32];
     for (int i = 0; i < n; ++i) {
         wsprintfA(text, "Row %d", i);
@@ -180,7 +198,7 @@ HWND ControlTest::AddRows(HWND control, int n) {
     return control;
 }
 
-std::string ControlTest::Text(HWND control, int index, int column) {
+std::string Text(HWND control, int index, int column) {
     int length = QelBox_GetTextLength(control, index, column);
     if (length < 0) return "<error>";
     std::string text(static_cast<size_t>(length) + 1, '\0');
@@ -189,16 +207,30 @@ std::string ControlTest::Text(HWND control, int index, int column) {
     return text;
 }
 
-std::string ControlTest::WindowText(HWND window) {
+std::string WindowText(HWND window) {
     char text[600] = {0};
-    GetWindowTextA(window, text, sizeof(text));
+    if (window) GetWindowTextA(window, text, sizeof(text));
     return text;
+}
+
+void PaintNow(HWND control) {
+    HWND list = QelBox_GetHWNDDropDown(control);
+    for (HWND window : {control, list})
+        if (window) InvalidateRect(window, nullptr, FALSE), UpdateWindow(window);
+}
+
+std::string Texts(HWND control) {
+    std::string all;
+    for (int i = 0; i < QelBox_GetCount(control); ++i)
+        all += (i ? "," : "") + Text(control, i);
+    return all;
 }
 
 int main(int argc, char** argv) {
     SetUnhandledExceptionFilter(CrashFilter);
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
     ::testing::InitGoogleTest(&argc, argv);
+    g_args.assign(argv + 1, argv + argc);
     TestParent();
     int result = RUN_ALL_TESTS();
     // A program that ran nothing has lost its tests: that is a failure.

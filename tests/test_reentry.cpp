@@ -34,35 +34,14 @@ void CALLBACK OnDrawInfo(HWND control, DrawInfo*, QelData) {
 
 // Stored rows "Row i" with item data i.
 HWND Fill(HWND control, int n) {
-    for (int i = 0; i < n; ++i) {
-        const std::string text = "Row " + std::to_string(i);
-        QelBox_AddString_A(control, text.c_str());
+    AddRows(control, n);
+    for (int i = 0; i < n; ++i)
         QelBox_SetItemData(control, i, static_cast<QelData>(i));
-    }
     return control;
-}
-
-std::string Texts(HWND control) {
-    std::string all;
-    for (int i = 0; i < QelBox_GetCount(control); ++i) {
-        char text[64] = "";
-        QelBox_GetText_A(control, i, 0, text);
-        all += std::string(all.empty() ? "" : ",") + text;
-    }
-    return all;
 }
 
 void Destroy(HWND control) {
     DestroyWindow(control);
-}
-
-// Paints the list and the closed control at once.
-void PaintNow(HWND control) {
-    InvalidateRect(control, nullptr, FALSE);
-    HWND list = QelBox_GetHWNDDropDown(control);
-    if (list) InvalidateRect(list, nullptr, FALSE);
-    UpdateWindow(control);
-    if (list) UpdateWindow(list);
 }
 
 class ReentryTest : public ControlTest {
