@@ -152,7 +152,8 @@ const Action kActions[] = {
      }},
     {100, "any export", // font enumeration is slow, and tested elsewhere
      [](HWND c) {
-         const ExportCall& call = kExportCalls[Pick(static_cast<int>(kExportCallCount))];
+         const ExportCall& call =
+             kExportCalls[static_cast<size_t>(Pick(static_cast<int>(kExportCalls.size())))];
          if (strncmp(call.name, "QelBox_Font", 11) != 0) call.call(c);
      }},
     {90, "add",

@@ -258,8 +258,7 @@ TEST_F(ReentryTest, FetchCallbackChangesOrDestroys) {
 // Every export refuses handles that are not a live control: it returns its
 // failure value, sets the last error and changes nothing.
 void ExpectAllRefused(HWND handle, DWORD error, const char* what) {
-    for (size_t i = 0; i < kExportCallCount; ++i) {
-        const ExportCall& call = kExportCalls[i];
+    for (const ExportCall& call : kExportCalls) {
         SetLastError(0);
         EXPECT_EQ(call.call(handle), call.failure) << call.name << " with " << what;
         EXPECT_EQ(GetLastError(), error) << call.name << " with " << what;
