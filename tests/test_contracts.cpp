@@ -335,6 +335,9 @@ const SweepCase kSweeps[] = {
      [](HWND c, std::vector<HWND>*) { return V(QelBox_MoveItem(c, 1, 0)); }, -1, 4, true},
     {"SortItems", QELBOXSTYLE_DROPDOWNLIST, [](HWND c) { QelBox_SetText_A(c, 0, 0, "Z"); },
      [](HWND c, std::vector<HWND>*) { return V(QelBox_SortItems(c, -1, 0, nullptr)); }, 0, 1, true},
+    {"SortItemsFast", QELBOXSTYLE_DROPDOWNLIST, [](HWND c) { QelBox_SetText_A(c, 0, 0, "Z"); },
+     [](HWND c, std::vector<HWND>*) { return V(QelBox_SortItemsFast(c, -1, 0, nullptr)); }, 0, 1,
+     true},
     {"creating a control", QELBOXSTYLE_DROPDOWN, [](HWND) {},
      [](HWND, std::vector<HWND>* created) {
          HWND control = CreateControl(QELBOXSTYLE_DROPDOWN, 0, 9);
