@@ -114,6 +114,16 @@ TEXTMETRICA Metrics(HFONT font) {
     return tm;
 }
 
+int TextWidth(HFONT font, const char* text) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT r = {0, 0, 0, 0};
+    DrawTextA(dc, text, -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return r.right;
+}
+
 ColumnRecord Column(int width, DWORD style, const char* header) {
     ColumnRecord column = {};
     column.width = width;

@@ -64,6 +64,8 @@ TEXTMETRICA Metrics(HFONT font);
 inline int FontHeight(HFONT font) {
     return Metrics(font).tmHeight;
 }
+// Width of a single-line text in `font`.
+int TextWidth(HFONT font, const char* text);
 inline HFONT ControlFont(HWND control) {
     return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
 }
