@@ -134,6 +134,17 @@ ColumnRecord Column(int width, DWORD style, const char* header) {
     return column;
 }
 
+CellInfo Cell(int index, int column, QelData data, DWORD version) {
+    CellInfo cell = {};
+    cell.version = version;
+    cell.index = index;
+    cell.column = column;
+    cell.colorBackground = cell.colorText = QELBOX_COLOR_NONE;
+    cell.colorSelBackground = cell.colorSelText = QELBOX_COLOR_NONE;
+    cell.cellData = data;
+    return cell;
+}
+
 int SetColumns(HWND control, const std::vector<ColumnRecord>& columns) {
     return QelBox_SetColumns(control, static_cast<int>(columns.size()), columns.data());
 }

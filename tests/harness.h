@@ -73,6 +73,8 @@ inline HFONT ControlFont(HWND control) {
 ColumnRecord Column(int width, DWORD style = 0, const char* header = nullptr);
 int SetColumns(HWND control, std::initializer_list<int> widths, DWORD style = 0);
 int SetColumns(HWND control, const std::vector<ColumnRecord>& columns);
+// A cell-info block of row `index`, column `column`, without colours.
+CellInfo Cell(int index, int column, QelData data = 0, DWORD version = 1);
 
 class ControlTest : public ::testing::Test {
   protected:

@@ -46,10 +46,7 @@ std::string Snapshot(HWND c) {
         QelBox_GetRowInfo(c, &info);
         s += std::string(" row [") + text + "] " + std::to_string(info.colorBackground);
         for (int col = 0; col < columns; ++col) {
-            CellInfo cell = {};
-            cell.version = 1;
-            cell.index = i;
-            cell.column = col;
+            CellInfo cell = Cell(i, col);
             QelBox_GetCellInfo(c, &cell);
             s += " " + std::to_string(cell.cellData);
         }
@@ -244,11 +241,7 @@ TEST_F(ContractTest, BadIndexesAndValuesAreRefused) {
     EXPECT_EQ(QelBox_GetRowInfo(d, &rowInfo), 0);
     const int badCells[][3] = {{2, 0, 0}, {0, 0, 0}, {1, -2, 0}, {1, 4, 0}, {1, 0, -1}, {1, 0, 2}};
     for (const auto& bad : badCells) {
-        CellInfo info = {};
-        info.version = bad[0];
-        info.index = bad[1];
-        info.column = bad[2];
-        info.cellData = 0xBEEF;
+        CellInfo info = Cell(bad[1], bad[2], 0xBEEF, static_cast<DWORD>(bad[0]));
         EXPECT_EQ(QelBox_SetCellInfo(d, &info) + QelBox_GetCellInfo(d, &info), 0) << bad[1];
         EXPECT_EQ(info.cellData, 0xBEEFu);
     }
@@ -296,11 +289,7 @@ const SweepCase kSweeps[] = {
      0, 1, true},
     {"SetCellInfo", QELBOXSTYLE_DROPDOWNLIST, [](HWND) {},
      [](HWND c, std::vector<HWND>*) {
-         CellInfo info = {};
-         info.version = 1;
-         info.index = 1;
-         info.column = 1;
-         info.cellData = 5;
+         CellInfo info = Cell(1, 1, 5);
          return V(QelBox_SetCellInfo(c, &info));
      },
      0, 1, true},
