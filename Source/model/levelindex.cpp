@@ -73,7 +73,8 @@ void ForgetPaintLevels(LevelIndex* x) {
 }
 
 LevelIndex* IndexOf(ControlRecord* rec, bool create) {
-    if (!rec->levelIndex && create) {
+    // A destroyed control gets no new index: nothing would free it.
+    if (!rec->levelIndex && create && !Died(rec)) {
         void* block = QelMalloc(sizeof(LevelIndex));
         if (!block) return nullptr;
         rec->levelIndex = new (block) LevelIndex();
@@ -299,6 +300,8 @@ int LevelAt(ControlRecord* rec, int index) {
     int level;
     if (x && x->paintDepth > 0 && Recall(x, index, &level)) return level;
     level = ItemLevel(rec, index);
+    // The fetch may have destroyed the control, and the index with it.
+    x = rec->levelIndex;
     if (x && x->paintDepth > 0) Remember(x, index, level);
     return level;
 }
