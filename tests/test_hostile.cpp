@@ -12,19 +12,17 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <random>
+
 #include "export_calls.h"
 #include "harness.h"
 
 namespace {
 
-// Small deterministic generator, so that a seed replays a run exactly.
-unsigned long long g_state;
-unsigned Next() {
-    g_state = g_state * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<unsigned>(g_state >> 33);
-}
+// A seed replays a run exactly.
+std::mt19937 g_random;
 int Pick(int n) {
-    return n > 0 ? static_cast<int>(Next() % static_cast<unsigned>(n)) : 0;
+    return n > 0 ? static_cast<int>(g_random() % static_cast<unsigned>(n)) : 0;
 }
 bool Chance(int percent) {
     return Pick(100) < percent;
@@ -100,19 +98,12 @@ void NewControl() {
     if (Chance(50)) QelBox_SetShowTreeLines(g_control, TRUE);
 }
 
-// A random index around the valid range.
+// A random index around the valid range: a valid one, one just below or
+// above, or far outside.
 int AnyIndex() {
-    const int count = QelBox_GetCount(g_control);
-    switch (Pick(6)) {
-    case 0:
-        return -1 - Pick(3);
-    case 1:
-        return count + Pick(3);
-    case 2:
-        return Chance(50) ? 0x7fffffff : -0x7fffffff - 1;
-    default:
-        return count > 0 ? Pick(count) : 0;
-    }
+    const int count = QelBox_GetCount(g_control), kind = Pick(6);
+    if (kind == 2) return Chance(50) ? 0x7fffffff : -0x7fffffff - 1;
+    return kind == 0 ? -1 - Pick(3) : kind == 1 ? count + Pick(3) : Pick(count);
 }
 
 const char* AnyText() {
@@ -146,7 +137,7 @@ const Action kActions[] = {
      }},
     {70, "item data",
      [](HWND c) {
-         QelBox_SetItemData(c, AnyIndex(), Next());
+         QelBox_SetItemData(c, AnyIndex(), g_random());
          QelBox_GetItemData(c, AnyIndex());
          QelBox_GetItemStatus(c, AnyIndex());
      }},
@@ -203,7 +194,7 @@ TEST_F(HostileTest, RandomCallsAndCallbacksThatStrikeBack) {
     const long calls = g_args.size() > 0 ? atol(g_args[0].c_str()) : 100000;
     const unsigned long long seed =
         g_args.size() > 1 ? strtoull(g_args[1].c_str(), nullptr, 10) : 1;
-    g_state = seed;
+    g_random.seed(static_cast<unsigned>(seed));
     for (int i = 0; i < kVirtualRows; ++i) {
         wsprintfA(g_virtualText[i], "V%d", i);
         g_virtualCells[i][0] = g_virtualText[i];

@@ -193,4 +193,27 @@ TEST_F(OutlineTest, EveryRowShowsTheLinesOfItsOutlineAcrossChanges) {
     }
 }
 
+// A release callback that destroys the control while the tree lines of
+// virtual rows are painted: the lines' walk over the rows' levels must stop
+// using what the destruction freed.
+bool g_destroyOnRelease;
+ItemRecord g_row = {0, 0, 0, 0, 0, 0, g_cells, QELBOX_ITEM_ENABLED};
+void CALLBACK FetchRow(HWND, QelData, int, ItemRecord** buffer) {
+    *buffer = &g_row;
+}
+void CALLBACK ReleaseRow(HWND control, QelData, int index, ItemRecord*) {
+    if (g_destroyOnRelease && index == 1) g_destroyOnRelease = false, DestroyWindow(control);
+}
+
+TEST_F(OutlineTest, ReleaseCallbackDestroysWhileTreeLinesArePainted) {
+    HWND c = Create(QELBOXSTYLE_SIMPLE);
+    QelBox_SetShowTreeLines(c, TRUE);
+    ASSERT_EQ(QelBox_VirtualInitialize(c, FetchRow, ReleaseRow, 0), 1);
+    QelBox_VirtualCount(c, 40);
+    QelBox_SetCurSel(c, 1);
+    g_destroyOnRelease = true;
+    PaintNow(c);
+    EXPECT_FALSE(IsWindow(c));
+}
+
 } // namespace
