@@ -66,6 +66,27 @@ std::string Snapshot(HWND c) {
     return s;
 }
 
+// A table row: an expression over the controls and bitmaps of the test and
+// the value it must have.
+struct Ctx {
+    HWND d, s, l;
+    HBITMAP b, brush;
+};
+struct Row {
+    const char* what;
+    LONG_PTR (*get)(const Ctx& x);
+    LONG_PTR expected;
+};
+#define ROW(expr, expected)                                                                        \
+    {                                                                                              \
+#expr,                                                                                     \
+            [](const Ctx& x) {                                                                     \
+                [[maybe_unused]] auto [d, s, l, b, brush] = x;                                     \
+                return V(expr);                                                                    \
+            },                                                                                     \
+            V(expected)       \
+    }
+
 class ContractTest : public ControlTest {
   protected:
     // A drop-down with two columns and four rows, nothing selected.
@@ -81,13 +102,7 @@ TEST_F(ContractTest, DocumentedDefaults) {
     HWND s = Create(QELBOXSTYLE_SIMPLE, 0, 2);
     HWND l = Create(QELBOXSTYLE_DROPDOWNLIST, 0, 3);
     const LONG_PTR font = V(GetStockObject(DEFAULT_GUI_FONT));
-    const struct {
-        const char* what;
-        LONG_PTR (*get)(HWND d, HWND s, HWND l);
-        LONG_PTR expected;
-    } defaults[] = {
-#define ROW(expr, expected)                                                                        \
-    {#expr, [](HWND d, HWND s, HWND l) { return (void)d, (void)s, (void)l, V(expr); }, V(expected)}
+    const Row defaults[] = {
         ROW(QelBox_GetCurSel(d), -1),
         ROW(QelBox_GetCount(d), 0),
         ROW(QelBox_GetGridStyle(d), 2),
@@ -121,10 +136,9 @@ TEST_F(ContractTest, DocumentedDefaults) {
         ROW(QelBox_GetEditCtlFont(d), font),
         ROW(CustomControlInfoA(nullptr), 3),                        // one record per control type
         ROW((QelBox_AddString_A(l, "x"), QelBox_GetCurSel(l)), -1), // nothing selected
-#undef ROW
     };
-    for (const auto& row : defaults)
-        EXPECT_EQ(row.get(d, s, l), row.expected) << row.what;
+    for (const Row& row : defaults)
+        EXPECT_EQ(row.get({d, s, l, nullptr, nullptr}), row.expected) << row.what;
     CtlColors k;
     QelBox_GetCtlColors(d, &k);
     EXPECT_EQ(
@@ -142,19 +156,6 @@ TEST_F(ContractTest, BadIndexesAndValuesAreRefused) {
     HBITMAP brush = reinterpret_cast<HBITMAP>(GetStockObject(BLACK_BRUSH));
     const std::string before = Snapshot(d);
     const int live = QelBoxDiag_LiveAllocations();
-    struct Row {
-        const char* what;
-        LONG_PTR (*call)(HWND d, HWND s, HWND l, HBITMAP b, HBITMAP brush);
-        LONG_PTR expected;
-    };
-#define ROW(expr, expected)                                                                              \
-    Row {                                                                                                \
-#expr,                                                                                           \
-            [](HWND d, HWND s, HWND l, HBITMAP b,                                                        \
-               HBITMAP                                                                                   \
-                   brush) { return (void)d, (void)s, (void)l, (void)b, (void)brush, V(expr); },          \
-                                                                                             V(expected) \
-    }
     const Row rows[] = {
         ROW(QelBox_GetItemData(d, 4), -1),
         ROW(QelBox_GetItemData(d, -1), -1),
@@ -225,9 +226,8 @@ TEST_F(ContractTest, BadIndexesAndValuesAreRefused) {
         ROW(QelBox_GetEditSel(l, nullptr, nullptr), -1),
         ROW(QelBox_ShowDropDown(s, FALSE), 0),
     };
-#undef ROW
     for (const Row& row : rows)
-        EXPECT_EQ(row.call(d, s, l, b, brush), row.expected) << row.what;
+        EXPECT_EQ(row.get({d, s, l, b, brush}), row.expected) << row.what;
     // Bad info blocks: wrong version, no such row or column, no bitmap.
     RowInfo rowInfo = {2, 0, 0, 0, 0, 0, nullptr, 0};
     EXPECT_EQ(QelBox_SetRowInfo(d, &rowInfo) + QelBox_GetRowInfo(d, &rowInfo), 0);
