@@ -8,7 +8,7 @@
 #   consumer.sh subdir BITS TREE SOURCE TOOLCHAIN
 #     builds tests/consumer/subdir, which adds SOURCE with add_subdirectory,
 #     and checks that only the library was built with it.
-# The consumer's program creates each control type (tests/consumer/consumer.c).
+# The consumer's program is the C client of the test suite (tests/c_client.c).
 # Its build directories stay between runs, so only changes are rebuilt.
 set -euo pipefail
 mode=$1 bits=$2 tree=$3 source=$4 toolchain=$5 other=${6:-}

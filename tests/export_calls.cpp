@@ -3,210 +3,111 @@
 // live control of the calling thread (0 for the functions without result).
 #include "export_calls.h"
 
+#include <type_traits>
+
 namespace {
 
-// A zero-filled buffer large enough for any structure the calls take.
-template <typename T> T* Scratch() {
-    alignas(16) static unsigned char buffer[8192];
-    return reinterpret_cast<T*>(buffer);
+// Handle types are pointers to structures with the one member `unused`.
+template <typename P, typename = void> struct IsHandle : std::false_type {};
+template <typename P> struct IsHandle<P, std::void_t<decltype(&P::unused)>> : std::true_type {};
+
+// A harmless argument: zero, a null handle or callback, or a zero-filled
+// buffer (one per type) for a structure, text or number that the function
+// reads or fills.
+template <typename T> T Arg() {
+    if constexpr (std::is_pointer_v<T>) {
+        using Pointee = std::remove_cv_t<std::remove_pointer_t<T>>;
+        if constexpr (std::is_object_v<Pointee> && !IsHandle<Pointee>::value) {
+            alignas(16) static unsigned char buffer[8192];
+            return reinterpret_cast<T>(buffer);
+        }
+    }
+    return T{};
 }
 
-template <typename T> INT_PTR Value(T value) {
-    return (INT_PTR)(value);
+// Stands for whatever parameter it is passed as.
+struct AnyArg {
+    template <typename T> operator T() const { return Arg<T>(); }
+};
+
+// Calls `f` with the handle and as many harmless arguments as it takes.
+template <typename F, typename... A> INT_PTR Call(F f, HWND h, A... args) {
+    if constexpr (std::is_invocable_v<F, HWND, A...>) {
+        if constexpr (std::is_void_v<std::invoke_result_t<F, HWND, A...>>)
+            return f(h, args...), 0;
+        else
+            return (INT_PTR)(f(h, args...));
+    } else {
+        static_assert(sizeof...(A) < 8, "an export with more parameters than expected");
+        if constexpr (sizeof...(A) < 8) return Call(f, h, args..., AnyArg{});
+    }
+}
+
+template <typename... Entries> std::vector<ExportCall> Table(Entries... entries) {
+    return {entries...};
 }
 
 } // namespace
 
-const ExportCall kExportCalls[] = {
-    {"QelBox_GetOpenEnded", [](HWND h) -> INT_PTR { return Value(QelBox_GetOpenEnded(h)); }, 0},
-    {"QelBox_SetOpenEnded", [](HWND h) -> INT_PTR { QelBox_SetOpenEnded(h, 0); return 0; }, 0},
-    {"QelBox_GetHWNDEdit", [](HWND h) -> INT_PTR { return Value(QelBox_GetHWNDEdit(h)); }, 0},
-    {"QelBox_LimitText", [](HWND h) -> INT_PTR { return Value(QelBox_LimitText(h, 0)); }, -1},
-    {"QelBox_GetEditSel", [](HWND h) -> INT_PTR { return Value(QelBox_GetEditSel(h, Scratch<DWORD>(), Scratch<DWORD>())); }, -1},
-    {"QelBox_SetEditSel", [](HWND h) -> INT_PTR { return Value(QelBox_SetEditSel(h, 0, 0)); }, -1},
-    {"QelBox_GetEditCtlFont", [](HWND h) -> INT_PTR { return Value(QelBox_GetEditCtlFont(h)); }, 0},
-    {"QelBox_SetEditCtlFont", [](HWND h) -> INT_PTR { QelBox_SetEditCtlFont(h, nullptr, 0); return 0; }, 0},
-    {"QelBox_GetExtendedUI", [](HWND h) -> INT_PTR { return Value(QelBox_GetExtendedUI(h)); }, 0},
-    {"QelBox_SetExtendedUI", [](HWND h) -> INT_PTR { return Value(QelBox_SetExtendedUI(h, 0)); }, 0},
-    {"QelBox_GetCaretColumn", [](HWND h) -> INT_PTR { return Value(QelBox_GetCaretColumn(h)); }, -1},
-    {"QelBox_AddString_A", [](HWND h) -> INT_PTR { return Value(QelBox_AddString_A(h, "x")); }, -1},
-    {"QelBox_InsertString_A", [](HWND h) -> INT_PTR { return Value(QelBox_InsertString_A(h, 0, "x")); }, -1},
-    {"QelBox_DeleteString", [](HWND h) -> INT_PTR { return Value(QelBox_DeleteString(h, 0)); }, -1},
-    {"QelBox_ResetContent", [](HWND h) -> INT_PTR { QelBox_ResetContent(h); return 0; }, 0},
-    {"QelBox_GetCount", [](HWND h) -> INT_PTR { return Value(QelBox_GetCount(h)); }, -1},
-    {"QelBox_SetDeleteCallback", [](HWND h) -> INT_PTR { return Value(QelBox_SetDeleteCallback(h, Scratch<DeleteCallbackInfo>())); }, 0},
-    {"QelBox_GetItemData", [](HWND h) -> INT_PTR { return Value(QelBox_GetItemData(h, 0)); }, -1},
-    {"QelBox_SetItemData", [](HWND h) -> INT_PTR { return Value(QelBox_SetItemData(h, 0, 0)); }, -1},
-    {"QelBox_GetItemStatus", [](HWND h) -> INT_PTR { return Value(QelBox_GetItemStatus(h, 0)); }, 0},
-    {"QelBox_SetItemStatus", [](HWND h) -> INT_PTR { return Value(QelBox_SetItemStatus(h, 0, 0)); }, 0},
-    {"QelBox_GetItemLabel", [](HWND h) -> INT_PTR { return Value(QelBox_GetItemLabel(h, 0)); }, 0},
-    {"QelBox_SetItemLabel", [](HWND h) -> INT_PTR { return Value(QelBox_SetItemLabel(h, 0, nullptr)); }, 0},
-    {"QelBox_GetItemBitmap", [](HWND h) -> INT_PTR { return Value(QelBox_GetItemBitmap(h, 0)); }, 0},
-    {"QelBox_SetItemBitmap", [](HWND h) -> INT_PTR { return Value(QelBox_SetItemBitmap(h, 0, nullptr)); }, 0},
-    {"QelBox_GetText_A", [](HWND h) -> INT_PTR { return Value(QelBox_GetText_A(h, 0, 0, Scratch<char>())); }, -1},
-    {"QelBox_GetTextLength", [](HWND h) -> INT_PTR { return Value(QelBox_GetTextLength(h, 0, 0)); }, -1},
-    {"QelBox_SetText_A", [](HWND h) -> INT_PTR { return Value(QelBox_SetText_A(h, 0, 0, "x")); }, 0},
-    {"QelBox_GetRowText_A", [](HWND h) -> INT_PTR { return Value(QelBox_GetRowText_A(h, 0, Scratch<char>())); }, -1},
-    {"QelBox_GetRowTextLength", [](HWND h) -> INT_PTR { return Value(QelBox_GetRowTextLength(h, 0)); }, -1},
-    {"QelBox_SetRowText_A", [](HWND h) -> INT_PTR { return Value(QelBox_SetRowText_A(h, 0, "x")); }, 0},
-    {"QelBox_GetRowInfo", [](HWND h) -> INT_PTR { return Value(QelBox_GetRowInfo(h, Scratch<RowInfo>())); }, 0},
-    {"QelBox_SetRowInfo", [](HWND h) -> INT_PTR { return Value(QelBox_SetRowInfo(h, Scratch<RowInfo>())); }, 0},
-    {"QelBox_GetItemLevel", [](HWND h) -> INT_PTR { return Value(QelBox_GetItemLevel(h, 0)); }, -1},
-    {"QelBox_SetItemLevel", [](HWND h) -> INT_PTR { return Value(QelBox_SetItemLevel(h, 0, 0)); }, 0},
-    {"QelBox_GetParent", [](HWND h) -> INT_PTR { return Value(QelBox_GetParent(h, 0)); }, -1},
-    {"QelBox_GetTopParent", [](HWND h) -> INT_PTR { return Value(QelBox_GetTopParent(h, 0)); }, -1},
-    {"QelBox_GetDependent", [](HWND h) -> INT_PTR { return Value(QelBox_GetDependent(h, 0, 0)); }, -1},
-    {"QelBox_GetDependentCount", [](HWND h) -> INT_PTR { return Value(QelBox_GetDependentCount(h, 0, 0)); }, -1},
-    {"QelBox_GetSibling", [](HWND h) -> INT_PTR { return Value(QelBox_GetSibling(h, 0, 0)); }, -1},
-    {"QelBox_DeleteDependents", [](HWND h) -> INT_PTR { return Value(QelBox_DeleteDependents(h, 0)); }, -1},
-    {"QelBox_CopyItem", [](HWND h) -> INT_PTR { return Value(QelBox_CopyItem(h, 0, 0)); }, -1},
-    {"QelBox_MoveItem", [](HWND h) -> INT_PTR { return Value(QelBox_MoveItem(h, 0, 0)); }, -1},
-    {"QelBox_GetCurSel", [](HWND h) -> INT_PTR { return Value(QelBox_GetCurSel(h)); }, -1},
-    {"QelBox_SetCurSel", [](HWND h) -> INT_PTR { return Value(QelBox_SetCurSel(h, 0)); }, -1},
-    {"QelBox_GetCursorSelect", [](HWND h) -> INT_PTR { return Value(QelBox_GetCursorSelect(h)); }, 0},
-    {"QelBox_SetCursorSelect", [](HWND h) -> INT_PTR { QelBox_SetCursorSelect(h, 0); return 0; }, 0},
-    {"QelBox_FindItem", [](HWND h) -> INT_PTR { return Value(QelBox_FindItem(h, 0, 0)); }, -1},
-    {"QelBox_FindString_A", [](HWND h) -> INT_PTR { return Value(QelBox_FindString_A(h, 0, 0, "x", 0)); }, -1},
-    {"QelBox_FindStringExact_A", [](HWND h) -> INT_PTR { return Value(QelBox_FindStringExact_A(h, 0, 0, "x", 0)); }, -1},
-    {"QelBox_SelectString_A", [](HWND h) -> INT_PTR { return Value(QelBox_SelectString_A(h, 0, 0, "x", 0)); }, -1},
-    {"QelBox_SelectStringExact_A", [](HWND h) -> INT_PTR { return Value(QelBox_SelectStringExact_A(h, 0, 0, "x", 0)); }, -1},
-    {"QelBox_SortItems", [](HWND h) -> INT_PTR { return Value(QelBox_SortItems(h, 0, 0, nullptr)); }, 0},
-    {"QelBox_SortItemsEx", [](HWND h) -> INT_PTR { return Value(QelBox_SortItemsEx(h, 0, 0, nullptr)); }, 0},
-    {"QelBox_SortItemsFast", [](HWND h) -> INT_PTR { return Value(QelBox_SortItemsFast(h, 0, 0, nullptr)); }, 0},
-    {"QelBox_SortItemsExFast", [](HWND h) -> INT_PTR { return Value(QelBox_SortItemsExFast(h, 0, 0, nullptr)); }, 0},
-    {"QelBox_DefaultCompareProc", [](HWND h) -> INT_PTR { return Value(QelBox_DefaultCompareProc(h, "x", "x", 0, 0)); }, 0},
-    {"QelBox_GetLocale", [](HWND h) -> INT_PTR { return Value(QelBox_GetLocale(h)); }, 0},
-    {"QelBox_SetLocale", [](HWND h) -> INT_PTR { return Value(QelBox_SetLocale(h, 0)); }, 0},
-    {"QelBox_VirtualInitialize", [](HWND h) -> INT_PTR { return Value(QelBox_VirtualInitialize(h, nullptr, nullptr, 0)); }, 0},
-    {"QelBox_VirtualCount", [](HWND h) -> INT_PTR { return Value(QelBox_VirtualCount(h, 0)); }, 0},
-    {"QelBox_VirtualItemChanged", [](HWND h) -> INT_PTR { return Value(QelBox_VirtualItemChanged(h, 0)); }, 0},
-    {"QelBox_SetColumns", [](HWND h) -> INT_PTR { return Value(QelBox_SetColumns(h, 0, Scratch<ColumnRecord>())); }, 0},
-    {"QelBox_GetColumns", [](HWND h) -> INT_PTR { return Value(QelBox_GetColumns(h, Scratch<ColumnRecord*>())); }, 0},
-    {"QelBox_SetHeader_A", [](HWND h) -> INT_PTR { return Value(QelBox_SetHeader_A(h, 0, "x")); }, 0},
-    {"QelBox_GetHeader_A", [](HWND h) -> INT_PTR { return Value(QelBox_GetHeader_A(h, 0, Scratch<char>(), 0)); }, -1},
-    {"QelBox_GetHeaderLength", [](HWND h) -> INT_PTR { return Value(QelBox_GetHeaderLength(h, 0)); }, -1},
-    {"QelBox_SetHeaderButton", [](HWND h) -> INT_PTR { return Value(QelBox_SetHeaderButton(h, 0)); }, 0},
-    {"QelBox_GetHeaderButton", [](HWND h) -> INT_PTR { return Value(QelBox_GetHeaderButton(h)); }, -1},
-    {"QelBox_SetShowHeader", [](HWND h) -> INT_PTR { QelBox_SetShowHeader(h, 0); return 0; }, 0},
-    {"QelBox_GetShowHeader", [](HWND h) -> INT_PTR { return Value(QelBox_GetShowHeader(h)); }, 0},
-    {"QelBox_SetColHeaderFont", [](HWND h) -> INT_PTR { QelBox_SetColHeaderFont(h, nullptr, 0); return 0; }, 0},
-    {"QelBox_GetColHeaderFont", [](HWND h) -> INT_PTR { return Value(QelBox_GetColHeaderFont(h)); }, 0},
-    {"QelBox_GetCellInfo", [](HWND h) -> INT_PTR { return Value(QelBox_GetCellInfo(h, Scratch<CellInfo>())); }, 0},
-    {"QelBox_SetCellInfo", [](HWND h) -> INT_PTR { return Value(QelBox_SetCellInfo(h, Scratch<CellInfo>())); }, 0},
-    {"QelBox_SetShowRowHeader", [](HWND h) -> INT_PTR { QelBox_SetShowRowHeader(h, 0); return 0; }, 0},
-    {"QelBox_GetShowRowHeader", [](HWND h) -> INT_PTR { return Value(QelBox_GetShowRowHeader(h)); }, 0},
-    {"QelBox_SetRowHeaderWidth", [](HWND h) -> INT_PTR { QelBox_SetRowHeaderWidth(h, 0); return 0; }, 0},
-    {"QelBox_GetRowHeaderWidth", [](HWND h) -> INT_PTR { return Value(QelBox_GetRowHeaderWidth(h)); }, 0},
-    {"QelBox_SetRowHeaderStyle", [](HWND h) -> INT_PTR { QelBox_SetRowHeaderStyle(h, 0); return 0; }, 0},
-    {"QelBox_GetRowHeaderStyle", [](HWND h) -> INT_PTR { return Value(QelBox_GetRowHeaderStyle(h)); }, 0},
-    {"QelBox_SetRowHeaderFont", [](HWND h) -> INT_PTR { QelBox_SetRowHeaderFont(h, nullptr, 0); return 0; }, 0},
-    {"QelBox_GetRowHeaderFont", [](HWND h) -> INT_PTR { return Value(QelBox_GetRowHeaderFont(h)); }, 0},
-    {"QelBox_CalcOptimalRowHeaderWidth", [](HWND h) -> INT_PTR { return Value(QelBox_CalcOptimalRowHeaderWidth(h, 0)); }, 0},
-    {"QelBox_SetRowColText_A", [](HWND h) -> INT_PTR { return Value(QelBox_SetRowColText_A(h, "x")); }, 0},
-    {"QelBox_GetRowColText_A", [](HWND h) -> INT_PTR { return Value(QelBox_GetRowColText_A(h, Scratch<char>(), 0)); }, 0},
-    {"QelBox_GetRowColTextLength", [](HWND h) -> INT_PTR { return Value(QelBox_GetRowColTextLength(h)); }, 0},
-    {"QelBox_SetRowColBitmap", [](HWND h) -> INT_PTR { QelBox_SetRowColBitmap(h, nullptr); return 0; }, 0},
-    {"QelBox_GetRowColBitmap", [](HWND h) -> INT_PTR { return Value(QelBox_GetRowColBitmap(h)); }, 0},
-    {"QelBox_SetRowColBitmapStyle", [](HWND h) -> INT_PTR { QelBox_SetRowColBitmapStyle(h, 0); return 0; }, 0},
-    {"QelBox_GetRowColBitmapStyle", [](HWND h) -> INT_PTR { return Value(QelBox_GetRowColBitmapStyle(h)); }, 0},
-    {"QelBox_SetRowColHeaderStyle", [](HWND h) -> INT_PTR { QelBox_SetRowColHeaderStyle(h, 0); return 0; }, 0},
-    {"QelBox_GetRowColHeaderStyle", [](HWND h) -> INT_PTR { return Value(QelBox_GetRowColHeaderStyle(h)); }, 0},
-    {"QelBox_SetRowColHeaderButton", [](HWND h) -> INT_PTR { QelBox_SetRowColHeaderButton(h, 0); return 0; }, 0},
-    {"QelBox_GetRowColHeaderButton", [](HWND h) -> INT_PTR { return Value(QelBox_GetRowColHeaderButton(h)); }, 0},
-    {"QelBox_SetShowRowColHeaderButton", [](HWND h) -> INT_PTR { QelBox_SetShowRowColHeaderButton(h, 0); return 0; }, 0},
-    {"QelBox_GetShowRowColHeaderButton", [](HWND h) -> INT_PTR { return Value(QelBox_GetShowRowColHeaderButton(h)); }, 0},
-    {"QelBox_GetItemHeight", [](HWND h) -> INT_PTR { return Value(QelBox_GetItemHeight(h, 0)); }, -1},
-    {"QelBox_GetItemLines", [](HWND h) -> INT_PTR { return Value(QelBox_GetItemLines(h)); }, 0},
-    {"QelBox_SetItemLines", [](HWND h) -> INT_PTR { return Value(QelBox_SetItemLines(h, 0)); }, 0},
-    {"QelBox_GetOverheadWidth", [](HWND h) -> INT_PTR { return Value(QelBox_GetOverheadWidth(h)); }, 0},
-    {"QelBox_GetItemRect", [](HWND h) -> INT_PTR { return Value(QelBox_GetItemRect(h, 0, Scratch<RECT>())); }, -1},
-    {"QelBox_GetCellRect", [](HWND h) -> INT_PTR { return Value(QelBox_GetCellRect(h, 0, 0)); }, 0},
-    {"QelBox_GetHeaderRect", [](HWND h) -> INT_PTR { QelBox_GetHeaderRect(h, 0, Scratch<RECT>()); return 0; }, 0},
-    {"QelBox_GetRowHeaderRect", [](HWND h) -> INT_PTR { QelBox_GetRowHeaderRect(h, 0, Scratch<RECT>()); return 0; }, 0},
-    {"QelBox_GetRowColHeaderRect", [](HWND h) -> INT_PTR { QelBox_GetRowColHeaderRect(h, Scratch<RECT>()); return 0; }, 0},
-    {"QelBox_GetDropDownButtonRect", [](HWND h) -> INT_PTR { QelBox_GetDropDownButtonRect(h, Scratch<RECT>()); return 0; }, 0},
-    {"QelBox_GetDroppedControlRect", [](HWND h) -> INT_PTR { return Value(QelBox_GetDroppedControlRect(h, Scratch<RECT>())); }, -1},
-    {"QelBox_CalcIndexFromPoint", [](HWND h) -> INT_PTR { return Value(QelBox_CalcIndexFromPoint(h, Scratch<POINT>(), Scratch<int>())); }, -1},
-    {"QelBox_GetItemsShown", [](HWND h) -> INT_PTR { return Value(QelBox_GetItemsShown(h)); }, 0},
-    {"QelBox_GetTopIndex", [](HWND h) -> INT_PTR { return Value(QelBox_GetTopIndex(h)); }, -1},
-    {"QelBox_SetTopIndex", [](HWND h) -> INT_PTR { return Value(QelBox_SetTopIndex(h, 0)); }, -1},
-    {"QelBox_MakeRowVisible", [](HWND h) -> INT_PTR { QelBox_MakeRowVisible(h, 0); return 0; }, 0},
-    {"QelBox_MakeColumnVisible", [](HWND h) -> INT_PTR { QelBox_MakeColumnVisible(h, 0); return 0; }, 0},
-    {"QelBox_GetDroppedHeight", [](HWND h) -> INT_PTR { return Value(QelBox_GetDroppedHeight(h)); }, -1},
-    {"QelBox_SetDroppedHeight", [](HWND h) -> INT_PTR { return Value(QelBox_SetDroppedHeight(h, 0)); }, -1},
-    {"QelBox_GetDroppedWidth", [](HWND h) -> INT_PTR { return Value(QelBox_GetDroppedWidth(h)); }, -1},
-    {"QelBox_SetDroppedWidth", [](HWND h) -> INT_PTR { return Value(QelBox_SetDroppedWidth(h, 0)); }, -1},
-    {"QelBox_GetDropDownPosition", [](HWND h) -> INT_PTR { return Value(QelBox_GetDropDownPosition(h)); }, 0},
-    {"QelBox_SetDropDownPosition", [](HWND h) -> INT_PTR { QelBox_SetDropDownPosition(h, 0); return 0; }, 0},
-    {"QelBox_GetDisableNoScroll", [](HWND h) -> INT_PTR { return Value(QelBox_GetDisableNoScroll(h)); }, 0},
-    {"QelBox_SetDisableNoScroll", [](HWND h) -> INT_PTR { QelBox_SetDisableNoScroll(h, 0); return 0; }, 0},
-    {"QelBox_CalcOptimalColumnWidth", [](HWND h) -> INT_PTR { return Value(QelBox_CalcOptimalColumnWidth(h, 0, 0)); }, -1},
-    {"QelBox_MakeColumnOptimal", [](HWND h) -> INT_PTR { QelBox_MakeColumnOptimal(h, 0, 0); return 0; }, 0},
-    {"QelBox_RecalcHorizontalExtent", [](HWND h) -> INT_PTR { QelBox_RecalcHorizontalExtent(h, 0); return 0; }, 0},
-    {"QelBox_SetHorizontalExtent", [](HWND h) -> INT_PTR { return Value(QelBox_SetHorizontalExtent(h, 0)); }, 0},
-    {"QelBox_GetHorizontalExtent", [](HWND h) -> INT_PTR { return Value(QelBox_GetHorizontalExtent(h)); }, 0},
-    {"QelBox_SetHorizontalOffset", [](HWND h) -> INT_PTR { return Value(QelBox_SetHorizontalOffset(h, 0)); }, 0},
-    {"QelBox_GetHorizontalOffset", [](HWND h) -> INT_PTR { return Value(QelBox_GetHorizontalOffset(h)); }, 0},
-    {"QelBox_SetDrawInfoCallback", [](HWND h) -> INT_PTR { return Value(QelBox_SetDrawInfoCallback(h, Scratch<DrawInfoCallbackInfo>())); }, 0},
-    {"QelBox_GetShowGrid", [](HWND h) -> INT_PTR { return Value(QelBox_GetShowGrid(h)); }, 0},
-    {"QelBox_SetShowGrid", [](HWND h) -> INT_PTR { QelBox_SetShowGrid(h, 0); return 0; }, 0},
-    {"QelBox_GetGridStyle", [](HWND h) -> INT_PTR { return Value(QelBox_GetGridStyle(h)); }, 0},
-    {"QelBox_SetGridStyle", [](HWND h) -> INT_PTR { QelBox_SetGridStyle(h, 0); return 0; }, 0},
-    {"QelBox_GetShow3D", [](HWND h) -> INT_PTR { return Value(QelBox_GetShow3D(h)); }, 0},
-    {"QelBox_SetShow3D", [](HWND h) -> INT_PTR { QelBox_SetShow3D(h, 0); return 0; }, 0},
-    {"QelBox_GetShowTreeLines", [](HWND h) -> INT_PTR { return Value(QelBox_GetShowTreeLines(h)); }, 0},
-    {"QelBox_SetShowTreeLines", [](HWND h) -> INT_PTR { QelBox_SetShowTreeLines(h, 0); return 0; }, 0},
-    {"QelBox_GetShowTruncated", [](HWND h) -> INT_PTR { return Value(QelBox_GetShowTruncated(h)); }, 0},
-    {"QelBox_SetShowTruncated", [](HWND h) -> INT_PTR { QelBox_SetShowTruncated(h, 0); return 0; }, 0},
-    {"QelBox_GetSelectionStyle", [](HWND h) -> INT_PTR { return Value(QelBox_GetSelectionStyle(h)); }, 0},
-    {"QelBox_SetSelectionStyle", [](HWND h) -> INT_PTR { QelBox_SetSelectionStyle(h, 0); return 0; }, 0},
-    {"QelBox_GetShowBitmaps", [](HWND h) -> INT_PTR { return Value(QelBox_GetShowBitmaps(h)); }, 0},
-    {"QelBox_GetShowLabels", [](HWND h) -> INT_PTR { return Value(QelBox_GetShowLabels(h)); }, 0},
-    {"QelBox_GetCtlColors", [](HWND h) -> INT_PTR { QelBox_GetCtlColors(h, Scratch<CtlColors>()); return 0; }, 0},
-    {"QelBox_SetCtlColors", [](HWND h) -> INT_PTR { QelBox_SetCtlColors(h, Scratch<CtlColors>()); return 0; }, 0},
-    {"QelBox_ShowDropDown", [](HWND h) -> INT_PTR { return Value(QelBox_ShowDropDown(h, 0)); }, -1},
-    {"QelBox_GetDroppedState", [](HWND h) -> INT_PTR { return Value(QelBox_GetDroppedState(h)); }, 0},
-    {"QelBox_GetHWNDDropDown", [](HWND h) -> INT_PTR { return Value(QelBox_GetHWNDDropDown(h)); }, 0},
-    {"QelBox_VScrollTimerProc", [](HWND h) -> INT_PTR { QelBox_VScrollTimerProc(h, 0, 0, 0); return 0; }, 0},
-    {"QelBox_HeaderScrollTimerProc", [](HWND h) -> INT_PTR { QelBox_HeaderScrollTimerProc(h, 0, 0, 0); return 0; }, 0},
-    {"QelBox_GetDragType", [](HWND h) -> INT_PTR { return Value(QelBox_GetDragType(h)); }, 0},
-    {"QelBox_SetDragType", [](HWND h) -> INT_PTR { QelBox_SetDragType(h, 0); return 0; }, 0},
-    {"QelBox_GetResizeHeader", [](HWND h) -> INT_PTR { return Value(QelBox_GetResizeHeader(h)); }, 0},
-    {"QelBox_SetResizeHeader", [](HWND h) -> INT_PTR { QelBox_SetResizeHeader(h, 0); return 0; }, 0},
-    {"QelBox_GetReorderColumns", [](HWND h) -> INT_PTR { return Value(QelBox_GetReorderColumns(h)); }, 0},
-    {"QelBox_SetReorderColumns", [](HWND h) -> INT_PTR { QelBox_SetReorderColumns(h, 0); return 0; }, 0},
-    {"QelBox_Fonts", [](HWND h) -> INT_PTR { return Value(QelBox_Fonts(h, 0, 0, nullptr, 0)); }, -1},
-    {"QelBox_FontSizes_A", [](HWND h) -> INT_PTR { return Value(QelBox_FontSizes_A(h, nullptr, "x")); }, 0},
-    {"QelBox_FontStyles_A", [](HWND h) -> INT_PTR { return Value(QelBox_FontStyles_A(h, nullptr, "x", "x", "x")); }, 0},
-    {"QelBox_AddString_W", [](HWND h) -> INT_PTR { return Value(QelBox_AddString_W(h, L"x")); }, -1},
-    {"QelBox_InsertString_W", [](HWND h) -> INT_PTR { return Value(QelBox_InsertString_W(h, 0, L"x")); }, -1},
-    {"QelBox_GetText_W", [](HWND h) -> INT_PTR { return Value(QelBox_GetText_W(h, 0, 0, Scratch<wchar_t>(), 8)); }, -1},
-    {"QelBox_GetTextLength_W", [](HWND h) -> INT_PTR { return Value(QelBox_GetTextLength_W(h, 0, 0)); }, -1},
-    {"QelBox_SetText_W", [](HWND h) -> INT_PTR { return Value(QelBox_SetText_W(h, 0, 0, L"x")); }, 0},
-    {"QelBox_GetRowText_W", [](HWND h) -> INT_PTR { return Value(QelBox_GetRowText_W(h, 0, Scratch<wchar_t>(), 8)); }, -1},
-    {"QelBox_GetRowTextLength_W", [](HWND h) -> INT_PTR { return Value(QelBox_GetRowTextLength_W(h, 0)); }, -1},
-    {"QelBox_SetRowText_W", [](HWND h) -> INT_PTR { return Value(QelBox_SetRowText_W(h, 0, L"x")); }, 0},
-    {"QelBox_FindString_W", [](HWND h) -> INT_PTR { return Value(QelBox_FindString_W(h, -1, 0, L"x", 1)); }, -1},
-    {"QelBox_FindStringExact_W", [](HWND h) -> INT_PTR { return Value(QelBox_FindStringExact_W(h, -1, 0, L"x", 1)); }, -1},
-    {"QelBox_SelectString_W", [](HWND h) -> INT_PTR { return Value(QelBox_SelectString_W(h, -1, 0, L"x", 1)); }, -1},
-    {"QelBox_SelectStringExact_W", [](HWND h) -> INT_PTR { return Value(QelBox_SelectStringExact_W(h, -1, 0, L"x", 1)); }, -1},
-    {"QelBox_DefaultCompareProc_W", [](HWND h) -> INT_PTR { return Value(QelBox_DefaultCompareProc_W(h, L"x", L"x", 0, 0)); }, 0},
-    {"QelBox_SortItems_W", [](HWND h) -> INT_PTR { return Value(QelBox_SortItems_W(h, 0, 0, nullptr)); }, 0},
-    {"QelBox_SortItemsEx_W", [](HWND h) -> INT_PTR { return Value(QelBox_SortItemsEx_W(h, 0, 0, nullptr)); }, 0},
-    {"QelBox_SortItemsFast_W", [](HWND h) -> INT_PTR { return Value(QelBox_SortItemsFast_W(h, 0, 0, nullptr)); }, 0},
-    {"QelBox_SortItemsExFast_W", [](HWND h) -> INT_PTR { return Value(QelBox_SortItemsExFast_W(h, 0, 0, nullptr)); }, 0},
-    {"QelBox_VirtualInitialize_W", [](HWND h) -> INT_PTR { return Value(QelBox_VirtualInitialize_W(h, nullptr, nullptr, 0)); }, 0},
-    {"QelBox_SetColumns_W", [](HWND h) -> INT_PTR { return Value(QelBox_SetColumns_W(h, 0, Scratch<ColumnRecordW>())); }, 0},
-    {"QelBox_GetColumns_W", [](HWND h) -> INT_PTR { return Value(QelBox_GetColumns_W(h, Scratch<ColumnRecordW*>())); }, 0},
-    {"QelBox_SetHeader_W", [](HWND h) -> INT_PTR { return Value(QelBox_SetHeader_W(h, 0, L"x")); }, 0},
-    {"QelBox_GetHeader_W", [](HWND h) -> INT_PTR { return Value(QelBox_GetHeader_W(h, 0, Scratch<wchar_t>(), 8)); }, -1},
-    {"QelBox_GetHeaderLength_W", [](HWND h) -> INT_PTR { return Value(QelBox_GetHeaderLength_W(h, 0)); }, -1},
-    {"QelBox_SetRowColText_W", [](HWND h) -> INT_PTR { return Value(QelBox_SetRowColText_W(h, L"x")); }, 0},
-    {"QelBox_GetRowColText_W", [](HWND h) -> INT_PTR { return Value(QelBox_GetRowColText_W(h, Scratch<wchar_t>(), 8)); }, 0},
-    {"QelBox_GetRowColTextLength_W", [](HWND h) -> INT_PTR { return Value(QelBox_GetRowColTextLength_W(h)); }, 0},
-    {"QelBox_FontSizes_W", [](HWND h) -> INT_PTR { return Value(QelBox_FontSizes_W(h, nullptr, L"x")); }, 0},
-    {"QelBox_FontStyles_W", [](HWND h) -> INT_PTR { return Value(QelBox_FontStyles_W(h, nullptr, L"x", L"x", L"x")); }, 0},
-    {"QelBoxDiag_ItemCapacity", [](HWND h) -> INT_PTR { return Value(QelBoxDiag_ItemCapacity(h)); }, 0},
-};
+#define E(name, failure)                                                                           \
+    ExportCall {                                                                                   \
+        "QelBox_" #name, [](HWND h) { return Call(QelBox_##name, h); }, failure                    \
+    }
+#define D(name, failure)                                                                           \
+    ExportCall {                                                                                   \
+        "QelBoxDiag_" #name, [](HWND h) { return Call(QelBoxDiag_##name, h); }, failure            \
+    }
 
-const size_t kExportCallCount = sizeof(kExportCalls) / sizeof(kExportCalls[0]);
+const std::vector<ExportCall> kExportCalls = Table(
+    E(GetOpenEnded, 0), E(SetOpenEnded, 0), E(GetHWNDEdit, 0), E(LimitText, -1), E(GetEditSel, -1),
+    E(SetEditSel, -1), E(GetEditCtlFont, 0), E(SetEditCtlFont, 0), E(GetExtendedUI, 0),
+    E(SetExtendedUI, 0), E(GetCaretColumn, -1), E(AddString_A, -1), E(InsertString_A, -1),
+    E(DeleteString, -1), E(ResetContent, 0), E(GetCount, -1), E(SetDeleteCallback, 0),
+    E(GetItemData, -1), E(SetItemData, -1), E(GetItemStatus, 0), E(SetItemStatus, 0),
+    E(GetItemLabel, 0), E(SetItemLabel, 0), E(GetItemBitmap, 0), E(SetItemBitmap, 0),
+    E(GetText_A, -1), E(GetTextLength, -1), E(SetText_A, 0), E(GetRowText_A, -1),
+    E(GetRowTextLength, -1), E(SetRowText_A, 0), E(GetRowInfo, 0), E(SetRowInfo, 0),
+    E(GetItemLevel, -1), E(SetItemLevel, 0), E(GetParent, -1), E(GetTopParent, -1),
+    E(GetDependent, -1), E(GetDependentCount, -1), E(GetSibling, -1), E(DeleteDependents, -1),
+    E(CopyItem, -1), E(MoveItem, -1), E(GetCurSel, -1), E(SetCurSel, -1), E(GetCursorSelect, 0),
+    E(SetCursorSelect, 0), E(FindItem, -1), E(FindString_A, -1), E(FindStringExact_A, -1),
+    E(SelectString_A, -1), E(SelectStringExact_A, -1), E(SortItems, 0), E(SortItemsEx, 0),
+    E(SortItemsFast, 0), E(SortItemsExFast, 0), E(DefaultCompareProc, 0), E(GetLocale, 0),
+    E(SetLocale, 0), E(VirtualInitialize, 0), E(VirtualCount, 0), E(VirtualItemChanged, 0),
+    E(SetColumns, 0), E(GetColumns, 0), E(SetHeader_A, 0), E(GetHeader_A, -1),
+    E(GetHeaderLength, -1), E(SetHeaderButton, 0), E(GetHeaderButton, -1), E(SetShowHeader, 0),
+    E(GetShowHeader, 0), E(SetColHeaderFont, 0), E(GetColHeaderFont, 0), E(GetCellInfo, 0),
+    E(SetCellInfo, 0), E(SetShowRowHeader, 0), E(GetShowRowHeader, 0), E(SetRowHeaderWidth, 0),
+    E(GetRowHeaderWidth, 0), E(SetRowHeaderStyle, 0), E(GetRowHeaderStyle, 0),
+    E(SetRowHeaderFont, 0), E(GetRowHeaderFont, 0), E(CalcOptimalRowHeaderWidth, 0),
+    E(SetRowColText_A, 0), E(GetRowColText_A, 0), E(GetRowColTextLength, 0), E(SetRowColBitmap, 0),
+    E(GetRowColBitmap, 0), E(SetRowColBitmapStyle, 0), E(GetRowColBitmapStyle, 0),
+    E(SetRowColHeaderStyle, 0), E(GetRowColHeaderStyle, 0), E(SetRowColHeaderButton, 0),
+    E(GetRowColHeaderButton, 0), E(SetShowRowColHeaderButton, 0), E(GetShowRowColHeaderButton, 0),
+    E(GetItemHeight, -1), E(GetItemLines, 0), E(SetItemLines, 0), E(GetOverheadWidth, 0),
+    E(GetItemRect, -1), E(GetCellRect, 0), E(GetHeaderRect, 0), E(GetRowHeaderRect, 0),
+    E(GetRowColHeaderRect, 0), E(GetDropDownButtonRect, 0), E(GetDroppedControlRect, -1),
+    E(CalcIndexFromPoint, -1), E(GetItemsShown, 0), E(GetTopIndex, -1), E(SetTopIndex, -1),
+    E(MakeRowVisible, 0), E(MakeColumnVisible, 0), E(GetDroppedHeight, -1), E(SetDroppedHeight, -1),
+    E(GetDroppedWidth, -1), E(SetDroppedWidth, -1), E(GetDropDownPosition, 0),
+    E(SetDropDownPosition, 0), E(GetDisableNoScroll, 0), E(SetDisableNoScroll, 0),
+    E(CalcOptimalColumnWidth, -1), E(MakeColumnOptimal, 0), E(RecalcHorizontalExtent, 0),
+    E(SetHorizontalExtent, 0), E(GetHorizontalExtent, 0), E(SetHorizontalOffset, 0),
+    E(GetHorizontalOffset, 0), E(SetDrawInfoCallback, 0), E(GetShowGrid, 0), E(SetShowGrid, 0),
+    E(GetGridStyle, 0), E(SetGridStyle, 0), E(GetShow3D, 0), E(SetShow3D, 0),
+    E(GetShowTreeLines, 0), E(SetShowTreeLines, 0), E(GetShowTruncated, 0), E(SetShowTruncated, 0),
+    E(GetSelectionStyle, 0), E(SetSelectionStyle, 0), E(GetShowBitmaps, 0), E(GetShowLabels, 0),
+    E(GetCtlColors, 0), E(SetCtlColors, 0), E(ShowDropDown, -1), E(GetDroppedState, 0),
+    E(GetHWNDDropDown, 0), E(VScrollTimerProc, 0), E(HeaderScrollTimerProc, 0), E(GetDragType, 0),
+    E(SetDragType, 0), E(GetResizeHeader, 0), E(SetResizeHeader, 0), E(GetReorderColumns, 0),
+    E(SetReorderColumns, 0), E(Fonts, -1), E(FontSizes_A, 0), E(FontStyles_A, 0),
+    E(AddString_W, -1), E(InsertString_W, -1), E(GetText_W, -1), E(GetTextLength_W, -1),
+    E(SetText_W, 0), E(GetRowText_W, -1), E(GetRowTextLength_W, -1), E(SetRowText_W, 0),
+    E(FindString_W, -1), E(FindStringExact_W, -1), E(SelectString_W, -1),
+    E(SelectStringExact_W, -1), E(DefaultCompareProc_W, 0), E(SortItems_W, 0),
+    E(SortItemsEx_W, 0), E(SortItemsFast_W, 0), E(SortItemsExFast_W, 0),
+    E(VirtualInitialize_W, 0), E(SetColumns_W, 0), E(GetColumns_W, 0), E(SetHeader_W, 0),
+    E(GetHeader_W, -1), E(GetHeaderLength_W, -1), E(SetRowColText_W, 0), E(GetRowColText_W, 0),
+    E(GetRowColTextLength_W, 0), E(FontSizes_W, 0), E(FontStyles_W, 0), D(ItemCapacity, 0));
+#undef E
+#undef D

@@ -6,6 +6,8 @@
 
 #include <stddef.h>
 
+#include <vector>
+
 #include "qelbox.h"
 #include "qelbox_diag.h"
 
@@ -15,5 +17,4 @@ struct ExportCall {
     INT_PTR failure;
 };
 
-extern const ExportCall kExportCalls[];
-extern const size_t kExportCallCount;
+extern const std::vector<ExportCall> kExportCalls;

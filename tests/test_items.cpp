@@ -29,53 +29,42 @@ void CALLBACK SeeFetch(HWND, QelData value, int, ItemRecord** buffer) {
 }
 
 TEST_F(ItemsTest, ApplicationValuesKeepTheirFullWidth) {
-    HWND control_ = Create(QELBOXSTYLE_DROPDOWN);
-    AddRows(control_, 2);
+    HWND c = Create(QELBOXSTYLE_DROPDOWN);
+    AddRows(c, 2);
     for (int i = 0; i < 2; ++i) {
-        ASSERT_EQ(QelBox_SetItemData(control_, i, kWide + i), 0);
-        CellInfo cell = {1,
-                         i,
-                         0,
-                         QELBOX_COLOR_NONE,
-                         QELBOX_COLOR_NONE,
-                         QELBOX_COLOR_NONE,
-                         QELBOX_COLOR_NONE,
-                         kWide + 10 + i,
-                         nullptr,
-                         nullptr,
-                         0};
-        ASSERT_EQ(QelBox_SetCellInfo(control_, &cell), 1);
+        ASSERT_EQ(QelBox_SetItemData(c, i, kWide + i), 0);
+        CellInfo cell = Cell(i, 0, kWide + 10 + i);
+        ASSERT_EQ(QelBox_SetCellInfo(c, &cell), 1);
     }
-    EXPECT_EQ(QelBox_GetItemData(control_, 1), kWide + 1);
-    EXPECT_EQ(QelBox_FindItem(control_, 0, kWide + 1), 1);
-    EXPECT_EQ(QelBox_FindItem(control_, 0, static_cast<DWORD>(kWide + 1)),
-              sizeof(QelData) > 4 ? -1 : 1);
+    EXPECT_EQ(QelBox_GetItemData(c, 1), kWide + 1);
+    EXPECT_EQ(QelBox_FindItem(c, 0, kWide + 1), 1);
+    EXPECT_EQ(QelBox_FindItem(c, 0, static_cast<DWORD>(kWide + 1)), sizeof(QelData) > 4 ? -1 : 1);
     g_seen.clear();
-    ASSERT_EQ(QelBox_SortItemsEx(control_, -1, 0, SeeCompare), 1);
+    ASSERT_EQ(QelBox_SortItemsEx(c, -1, 0, SeeCompare), 1);
     EXPECT_EQ(g_seen, (std::vector<QelData>{kWide, kWide + 1, kWide + 10, kWide + 11}));
 
     DrawInfoCallbackInfo draw = {SeeDrawInfo, kWide + 20};
-    ASSERT_EQ(QelBox_SetDrawInfoCallback(control_, &draw), 1);
-    ASSERT_TRUE(Drop(control_));
+    ASSERT_EQ(QelBox_SetDrawInfoCallback(c, &draw), 1);
+    ASSERT_TRUE(Drop(c));
     g_seen.clear();
-    UpdateWindow(QelBox_GetHWNDDropDown(control_));
+    UpdateWindow(QelBox_GetHWNDDropDown(c));
     EXPECT_EQ(g_seen, (std::vector<QelData>{kWide + 20, kWide + 20}));
-    QelBox_ShowDropDown(control_, FALSE);
+    QelBox_ShowDropDown(c, FALSE);
 
     DeleteCallbackInfo del = {SeeDeletion, kWide + 30};
-    ASSERT_EQ(QelBox_SetDeleteCallback(control_, &del), 1);
+    ASSERT_EQ(QelBox_SetDeleteCallback(c, &del), 1);
     g_seen.clear();
-    QelBox_DeleteString(control_, 0);
+    QelBox_DeleteString(c, 0);
     EXPECT_EQ(g_seen, (std::vector<QelData>{kWide, kWide + 30}));
 
-    QelBox_ResetContent(control_);
+    QelBox_ResetContent(c);
     g_virtualRow = {};
-    ASSERT_EQ(QelBox_VirtualInitialize(control_, SeeFetch, nullptr, kWide + 40), 1);
-    ASSERT_EQ(QelBox_VirtualCount(control_, 1), 1);
+    ASSERT_EQ(QelBox_VirtualInitialize(c, SeeFetch, nullptr, kWide + 40), 1);
+    ASSERT_EQ(QelBox_VirtualCount(c, 1), 1);
     g_seen.clear();
-    QelBox_GetItemData(control_, 0);
+    QelBox_GetItemData(c, 0);
     EXPECT_EQ(g_seen, (std::vector<QelData>{kWide + 40}));
-    QelBox_VirtualInitialize(control_, nullptr, nullptr, 0);
+    QelBox_VirtualInitialize(c, nullptr, nullptr, 0);
 }
 
 } // namespace

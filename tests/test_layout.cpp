@@ -11,10 +11,6 @@ class LayoutTest : public ControlTest {
   protected:
     static HWND List(HWND c) { return QelBox_GetHWNDDropDown(c); }
 
-    static int CountOf(HWND control, int code) {
-        std::vector<int> codes = Codes(control, true);
-        return static_cast<int>(std::count(codes.begin(), codes.end(), code));
-    }
     HWND Make(DWORD type, DWORD style = 0, int rows = 0, int x = 10, int y = 10, int height = 40,
               int width = 200) {
         HWND control = CreateControl(type, style, 1, x, y, width, height);
@@ -72,20 +68,20 @@ TEST_F(LayoutTest, OverheadWidthChangeIsNotifiedOnlyWhenTheWidthChanges) {
     HBITMAP label = Bitmap(8, 8);
     ASSERT_EQ(QelBox_SetItemLabel(c, -1, label), 1);
     EXPECT_EQ(QelBox_GetOverheadWidth(c), 10);
-    EXPECT_EQ(CountOf(c, QELBOXN_OVERHEADWIDTHCHANGE), 1);
+    EXPECT_EQ(CountCode(c, QELBOXN_OVERHEADWIDTHCHANGE), 1);
     ClearNotes();
     ASSERT_EQ(QelBox_SetItemLabel(c, -1, label), 1);
     QelBox_SetShowTreeLines(c, TRUE); // level 0 has no indentation to change
-    EXPECT_EQ(CountOf(c, QELBOXN_OVERHEADWIDTHCHANGE), 0);
+    EXPECT_EQ(CountCode(c, QELBOXN_OVERHEADWIDTHCHANGE), 0);
     ASSERT_EQ(QelBox_SetItemBitmap(c, -1, Bitmap(16, 8)), 1);
     EXPECT_EQ(QelBox_GetOverheadWidth(c), 26);
-    EXPECT_EQ(CountOf(c, QELBOXN_OVERHEADWIDTHCHANGE), 1);
+    EXPECT_EQ(CountCode(c, QELBOXN_OVERHEADWIDTHCHANGE), 1);
     ClearNotes();
     QelBox_SetShowTreeLines(c, FALSE); // the gap stays while labels are shown
     ASSERT_EQ(QelBox_SetItemBitmap(c, -1, nullptr), 1);
     ASSERT_EQ(QelBox_SetItemLabel(c, -1, nullptr), 1);
     EXPECT_EQ(QelBox_GetOverheadWidth(c), 0);
-    EXPECT_EQ(CountOf(c, QELBOXN_OVERHEADWIDTHCHANGE), 2);
+    EXPECT_EQ(CountCode(c, QELBOXN_OVERHEADWIDTHCHANGE), 2);
 }
 
 // Hit testing

@@ -7,12 +7,11 @@
 #include "harness.h"
 #include "pixels.h"
 
+#include <algorithm>
 #include <random>
 #include <set>
 
 namespace {
-
-const int kLevelShift = QELBOX_ITEM_LEVELSHIFT;
 
 // The outline read the plain way: scans over the whole level list.
 struct Outline {
@@ -41,17 +40,10 @@ struct Outline {
         for (int a = parent; a >= 0 && levels[a] >= 1; a = Parent(a)) {
             const int grand = Parent(a);
             const int q = grand >= 0 ? levels[grand] : 0;
-            if (FollowingSibling(a, q + 1, levels[a])) {
-                upper->insert(q);
-                lower->insert(q);
-            }
+            if (FollowingSibling(a, q + 1, levels[a])) upper->insert(q), lower->insert(q);
         }
     }
 };
-
-int min(int a, int b) {
-    return a < b ? a : b;
-}
 
 // Long sibling runs, deep chains and jumps of several levels at once.
 Outline RandomOutline(std::mt19937& random, int n) {
@@ -60,15 +52,13 @@ Outline RandomOutline(std::mt19937& random, int n) {
     while (static_cast<int>(outline.levels.size()) < n) {
         const int kind = static_cast<int>(random() % 10);
         if (kind == 0) {
-            const int run = 70 + static_cast<int>(random() % 200);
-            for (int k = 0; k < run; ++k)
-                outline.levels.push_back(level);
+            outline.levels.insert(outline.levels.end(), 70 + random() % 200, level);
         } else if (kind == 1) {
             for (int l = level; l <= 63; ++l)
                 outline.levels.push_back(l);
             level = static_cast<int>(random() % 64);
         } else {
-            level = static_cast<int>(random() % static_cast<unsigned>(min(63, level + 3) + 1));
+            level = static_cast<int>(random() % static_cast<unsigned>(std::min(63, level + 3) + 1));
             outline.levels.push_back(level);
         }
     }
@@ -77,22 +67,27 @@ Outline RandomOutline(std::mt19937& random, int n) {
     return outline;
 }
 
+// The virtual twin's rows: "Row i" with the levels of `g_levels`.
+int g_fetches;
+std::vector<int> g_levels;
+char g_text[32];
+char* g_cells[1] = {g_text};
+ItemRecord g_record;
+void CALLBACK FetchOutline(HWND, QelData, int index, ItemRecord** buffer) {
+    ++g_fetches;
+    wsprintfA(g_text, "Row %d", index);
+    g_record.cells = g_cells;
+    g_record.flags = QELBOX_ITEM_ENABLED | static_cast<DWORD>(g_levels[static_cast<size_t>(index)])
+                                               << QELBOX_ITEM_LEVELSHIFT;
+    *buffer = &g_record;
+}
+
 class OutlineTest : public ControlTest {
   protected:
     HWND CreateWide() {
-        HWND c = CreateControl(QELBOXSTYLE_SIMPLE, WS_VSCROLL, 1, 0, 0, 600, 240);
-        created_.push_back(c);
-        return c;
+        created_.push_back(CreateControl(QELBOXSTYLE_SIMPLE, WS_VSCROLL, 1, 0, 0, 600, 240));
+        return created_.back();
     }
-
-    // Gives the rows the outline's levels; the tree area is as deep as it
-    // can get (63 levels), whatever the outline.
-    static void Apply(HWND c, const Outline& outline) {
-        QelBox_SetItemLevel(c, 0, 63);
-        for (size_t i = 0; i < outline.levels.size(); ++i)
-            QelBox_SetItemLevel(c, static_cast<int>(i), outline.levels[i]);
-    }
-
     static Outline Read(HWND c) {
         Outline outline;
         for (int i = 0; i < QelBox_GetCount(c); ++i)
@@ -101,11 +96,13 @@ class OutlineTest : public ControlTest {
     }
 
     // Paints the list from `top` and compares every visible row's tree
-    // lines with the outline; returns the number of rows checked.
-    static int CheckLines(HWND c, const Outline& outline, int top) {
+    // lines with the outline, and the picture with the one of the virtual
+    // twin (if any); returns the number of rows checked.
+    static int CheckLines(HWND c, HWND twin, const Outline& outline, int top) {
         QelBox_SetTopIndex(c, top);
-        HWND list = QelBox_GetHWNDDropDown(c);
-        const Image image = Capture(list);
+        if (twin) QelBox_SetTopIndex(twin, top);
+        const Image image = Capture(QelBox_GetHWNDDropDown(c));
+        EXPECT_TRUE(!twin || Capture(QelBox_GetHWNDDropDown(twin)).pixels == image.pixels) << top;
         const int unit = (QelBox_GetOverheadWidth(c) - 2) / 63; // tree depth 63 is reached
         const int height = QelBox_GetItemHeight(c, 0);
         const COLORREF line = GetSysColor(COLOR_BTNSHADOW);
@@ -129,106 +126,94 @@ class OutlineTest : public ControlTest {
 };
 
 TEST_F(OutlineTest, EveryRowShowsTheLinesOfItsOutlineAcrossChanges) {
-    HWND c = CreateWide();
+    HWND c = CreateWide(), twin = CreateWide();
     std::mt19937 random(2024);
     const int n = 3000;
     AddRows(c, n);
-    Outline outline = RandomOutline(random, n);
-    Apply(c, outline);
+    // The tree area is as deep as it can get (63 levels), whatever the
+    // outline; the virtual twin shows the same outline at first.
+    g_levels = RandomOutline(random, n).levels;
+    QelBox_SetItemLevel(c, 0, 63);
+    for (size_t i = 0; i < g_levels.size(); ++i)
+        QelBox_SetItemLevel(c, static_cast<int>(i), g_levels[i]);
+    ASSERT_EQ(QelBox_VirtualInitialize(twin, FetchOutline, nullptr, 0), 1);
+    ASSERT_EQ(QelBox_VirtualCount(twin, n), 1);
     QelBox_SetShowTreeLines(c, TRUE);
+    QelBox_SetShowTreeLines(twin, TRUE);
 
     // Each change is followed by paints at random places, and at the place
     // of the change.
-    const std::vector<std::function<int(HWND)>> changes = {
-        [&](HWND h) {
-            const int i = 1 + static_cast<int>(random() % (n - 1));
-            QelBox_SetItemLevel(h, i, static_cast<int>(random() % 64));
-            return i;
+    auto any = [&] { return static_cast<int>(random() % unsigned(QelBox_GetCount(c))); };
+    const std::vector<std::function<int()>> changes = {
+        [&] {
+            const int i = any() | 1;
+            return QelBox_SetItemLevel(c, i, int(random() % 64)), i;
         },
-        [&](HWND h) {
-            const int i = static_cast<int>(random() % static_cast<unsigned>(QelBox_GetCount(h)));
-            QelBox_DeleteString(h, i);
-            return i;
+        [&] {
+            const int i = any();
+            return QelBox_DeleteString(c, i), i;
         },
-        [&](HWND h) {
-            const int i = static_cast<int>(random() % static_cast<unsigned>(QelBox_GetCount(h)));
-            QelBox_InsertString_A(h, i, "new");
-            QelBox_SetItemLevel(h, i, static_cast<int>(random() % 64));
-            return i;
+        [&] {
+            const int i = any();
+            QelBox_InsertString_A(c, i, "new");
+            return QelBox_SetItemLevel(c, i, int(random() % 64)), i;
         },
-        [&](HWND h) {
-            const int i = static_cast<int>(random() % static_cast<unsigned>(QelBox_GetCount(h)));
-            QelBox_SortItems(h, QelBox_GetParent(h, i), 0, nullptr);
-            return i;
+        [&] {
+            const int i = any();
+            return QelBox_SortItems(c, QelBox_GetParent(c, i), 0, nullptr), i;
         },
-        [&](HWND h) {
-            QelBox_AddString_A(h, "last");
-            QelBox_SetItemLevel(h, QelBox_GetCount(h) - 1, 1);
-            return QelBox_GetCount(h) - 1;
+        [&] {
+            const int i = QelBox_AddString_A(c, "last");
+            return QelBox_SetItemLevel(c, i, 1), i;
         },
     };
     int checked = 0;
-    for (int round = 0; round < 12; ++round) {
-        const int at = round == 0 ? 0 : changes[static_cast<size_t>(round) % changes.size()](c);
-        outline = Read(c);
-        const int count = static_cast<int>(outline.levels.size());
-        checked += CheckLines(c, outline, at > 5 ? at - 5 : 0);
-        checked += CheckLines(c, outline, static_cast<int>(random() % count));
-        if (HasFailure()) break;
+    for (int round = 0; round < 12 && !HasFailure(); ++round) {
+        const int at = round == 0 ? 0 : changes[static_cast<size_t>(round) % changes.size()]();
+        const Outline outline = Read(c);
+        HWND same = round == 0 ? twin : nullptr;
+        checked += CheckLines(c, same, outline, at > 5 ? at - 5 : 0);
+        checked += CheckLines(c, same, outline, static_cast<int>(random() % outline.levels.size()));
     }
     EXPECT_GT(checked, 100);
-}
 
-// A virtual list of the same outline: the same picture, and each shown row
-// fetched at most twice besides the one walk up to the parent.
-int g_fetches;
-std::vector<int> g_levels;
-char g_text[32];
-char* g_cells[1] = {g_text};
-ItemRecord g_record;
-void CALLBACK FetchOutline(HWND, QelData, int index, ItemRecord** buffer) {
-    ++g_fetches;
-    wsprintfA(g_text, "Row %d", index);
-    g_record.cells = g_cells;
-    g_record.flags = QELBOX_ITEM_ENABLED | static_cast<DWORD>(g_levels[static_cast<size_t>(index)])
-                                               << kLevelShift;
-    *buffer = &g_record;
-}
-
-TEST_F(OutlineTest, VirtualListsPaintTheSameWithFewFetches) {
-    HWND stored = CreateWide();
-    HWND c = CreateWide();
-    std::mt19937 random(7);
-    const int n = 2000;
-    AddRows(stored, n);
-    const Outline outline = RandomOutline(random, n);
-    Apply(stored, outline);
-    g_levels = outline.levels;
-    ASSERT_EQ(QelBox_VirtualInitialize(c, FetchOutline, nullptr, 0), 1);
-    ASSERT_EQ(QelBox_VirtualCount(c, n), 1);
-    QelBox_SetShowTreeLines(stored, TRUE);
-    QelBox_SetShowTreeLines(c, TRUE);
-    for (int top : {0, 137, 999, n - 30}) {
-        QelBox_SetTopIndex(stored, top);
-        QelBox_SetTopIndex(c, top);
-        EXPECT_EQ(Capture(QelBox_GetHWNDDropDown(c)).pixels,
-                  Capture(QelBox_GetHWNDDropDown(stored)).pixels)
-            << top;
-    }
-
-    // One parent and all other rows its children, painted in the middle.
+    // One parent and all other rows its children, painted in the middle:
+    // each shown row is fetched at most twice besides the one walk up to the
+    // parent, also when the paint starts with an item still fetched from the
+    // paint before.
     std::fill(g_levels.begin(), g_levels.end(), 1);
     g_levels[0] = 0;
-    QelBox_VirtualItemChanged(c, -1);
-    QelBox_SetTopIndex(c, n / 2);
-    const int shown = QelBox_GetItemsShown(c);
-    // The first paint and a repeated one (which starts with an item still
-    // fetched from the paint before).
+    QelBox_VirtualItemChanged(twin, -1);
+    QelBox_SetTopIndex(twin, n / 2);
+    const int shown = QelBox_GetItemsShown(twin);
     for (int paint = 0; paint < 2; ++paint) {
         g_fetches = 0;
-        Capture(QelBox_GetHWNDDropDown(c));
+        Capture(QelBox_GetHWNDDropDown(twin));
         EXPECT_LE(g_fetches, n / 2 + 2 * (shown + 2)) << paint;
     }
+}
+
+// A release callback that destroys the control while the tree lines of
+// virtual rows are painted: the lines' walk over the rows' levels must stop
+// using what the destruction freed.
+bool g_destroyOnRelease;
+ItemRecord g_row = {0, 0, 0, 0, 0, 0, g_cells, QELBOX_ITEM_ENABLED};
+void CALLBACK FetchRow(HWND, QelData, int, ItemRecord** buffer) {
+    *buffer = &g_row;
+}
+void CALLBACK ReleaseRow(HWND control, QelData, int index, ItemRecord*) {
+    if (g_destroyOnRelease && index == 1) g_destroyOnRelease = false, DestroyWindow(control);
+}
+
+TEST_F(OutlineTest, ReleaseCallbackDestroysWhileTreeLinesArePainted) {
+    HWND c = Create(QELBOXSTYLE_SIMPLE);
+    QelBox_SetShowTreeLines(c, TRUE);
+    ASSERT_EQ(QelBox_VirtualInitialize(c, FetchRow, ReleaseRow, 0), 1);
+    QelBox_VirtualCount(c, 40);
+    QelBox_SetCurSel(c, 1);
+    g_destroyOnRelease = true;
+    PaintNow(c);
+    EXPECT_FALSE(IsWindow(c));
 }
 
 } // namespace

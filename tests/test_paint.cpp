@@ -33,9 +33,6 @@ struct TestBitmap {
     ~TestBitmap() { DeleteObject(handle); }
 };
 
-RECT Area(LONG left, LONG top, LONG right, LONG bottom) {
-    return {left, top, right, bottom};
-}
 const RECT kAll = {0, 0, 400, 400};
 int Mid(const RECT& r) {
     return (r.top + r.bottom) / 2;
@@ -43,10 +40,9 @@ int Mid(const RECT& r) {
 
 class PaintTest : public ControlTest {
   protected:
-    // A simple-type control with `rows` rows of `text` and the test colours.
-    HWND MakeList(int rows, const char* text = "EEEE", DWORD style = 0) {
-        HWND control = Create(QELBOXSTYLE_SIMPLE, style, 1, 220);
-        Fill(control, rows, text);
+    // A simple-type control with `rows` rows of "EEEE" and the test colours.
+    HWND MakeList(int rows) {
+        HWND control = Fill(Create(QELBOXSTYLE_SIMPLE, 0, 1, 220), rows);
         CtlColors c;
         QelBox_GetCtlColors(control, &c);
         c.colorBackground = kBack;
@@ -63,16 +59,10 @@ class PaintTest : public ControlTest {
         QelBox_SetCtlColors(control, &c);
         return control;
     }
-    static void Fill(HWND control, int rows, const char* text = "EEEE") {
+    static HWND Fill(HWND control, int rows) {
         for (int i = 0; i < rows; ++i)
-            QelBox_AddString_A(control, text);
-    }
-    // Item bitmaps (and labels) for the list and for the first `rows` rows.
-    static void SetPictures(HWND control, HBITMAP picture, bool labels, int rows) {
-        for (int i = -1; i < rows; ++i) {
-            if (labels) QelBox_SetItemLabel(control, i, picture);
-            QelBox_SetItemBitmap(control, i, picture);
-        }
+            QelBox_AddString_A(control, "EEEE");
+        return control;
     }
     static Image Shot(HWND control) { return Capture(QelBox_GetHWNDDropDown(control)); }
     static RECT Row(HWND control, int index) {
@@ -80,29 +70,12 @@ class PaintTest : public ControlTest {
         EXPECT_EQ(QelBox_GetItemRect(control, index, &r), 0) << "row " << index;
         return r;
     }
-    static RECT CellOf(HWND control, int index, int column) {
-        RECT* r = QelBox_GetCellRect(control, index, column);
-        EXPECT_NE(r, nullptr);
-        return r ? *r : Area(0, 0, 0, 0);
-    }
-    // Size of `text` in the control font; *tm receives the font's metrics.
-    static SIZE Extent(HWND control, const char* text, TEXTMETRICA* tm = nullptr) {
-        SIZE size;
-        HDC dc = GetDC(control);
-        HGDIOBJ old =
-            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-        GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-        if (tm) GetTextMetricsA(dc, tm);
-        SelectObject(dc, old);
-        ReleaseDC(control, dc);
-        return size;
-    }
 };
 
 TEST_F(PaintTest, SelectionStylesOddRowsAndDisabledRows) {
     HWND control = MakeList(4);
     TestBitmap picture; // gives the rows an indentation area
-    SetPictures(control, picture.handle, false, 0);
+    QelBox_SetItemBitmap(control, -1, picture.handle);
     QelBox_SetCurSel(control, 1);
     const RECT selected = Row(control, 1), plain = Row(control, 0);
     for (int style = 0; style <= 2; ++style) {
@@ -118,8 +91,8 @@ TEST_F(PaintTest, SelectionStylesOddRowsAndDisabledRows) {
         const int behindText = image.Count(selected, kSelBack);
         EXPECT_GT(behindText, 0);
         if (style == 2) {
-            EXPECT_LE(behindText,
-                      (Extent(control, "EEEE").cx + 2) * (selected.bottom - selected.top));
+            EXPECT_LE(behindText, (TextWidth(ControlFont(control), "EEEE") + 2) *
+                                      (selected.bottom - selected.top));
         }
         EXPECT_EQ(image.Count(plain, kSelBack), 0);
         EXPECT_GT(image.Count(plain, kText), 0);
@@ -173,7 +146,8 @@ TEST_F(PaintTest, GridLinesAndThreeDFrames) {
     ASSERT_EQ(SetColumns(control, {60, 60}), 1);
     Fill(control, 3);
     QelBox_SetShowGrid(control, TRUE);
-    const RECT cell = CellOf(control, 1, 0);
+    ASSERT_NE(QelBox_GetCellRect(control, 1, 0), nullptr);
+    const RECT cell = *QelBox_GetCellRect(control, 1, 0);
     for (int style = 0; style <= 2; ++style) {
         SCOPED_TRACE(style);
         QelBox_SetGridStyle(control, style);
@@ -220,7 +194,7 @@ TEST_F(PaintTest, TreeLinesShowParentsChildrenAndAncestors) {
     ASSERT_EQ(QelBox_SetItemLevel(control, 2, 3), 1);
     EXPECT_EQ(Shot(control).At(tree + 3 * unit - 1, Mid(c)), kTree);
     TestBitmap picture;
-    SetPictures(control, picture.handle, false, 0);
+    QelBox_SetItemBitmap(control, -1, picture.handle);
     image = Shot(control);
     a = Row(control, 0);
     EXPECT_EQ(image.At(tree + 8, a.bottom - 1), kTree); // unit = bitmap width 16

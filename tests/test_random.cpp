@@ -2,17 +2,35 @@
 // control and to a small model of the outline kept here, which follows the
 // documented rules directly. Any step where the two disagree points at a
 // fault in one of the operations.
-#include "tree_helpers.h"
+#include "harness.h"
 
 #include <limits.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
+
+// Parent, top parent, first and last dependent, number of all and of direct
+// dependents, first, last, previous and next sibling.
+typedef std::array<int, 10> Relations;
+
+Relations RelationsOf(HWND c, int i) {
+    return {QelBox_GetParent(c, i),
+            QelBox_GetTopParent(c, i),
+            QelBox_GetDependent(c, i, QELBOX_FIRST),
+            QelBox_GetDependent(c, i, QELBOX_LAST),
+            QelBox_GetDependentCount(c, i, TRUE),
+            QelBox_GetDependentCount(c, i, FALSE),
+            QelBox_GetSibling(c, i, QELBOX_FIRST),
+            QelBox_GetSibling(c, i, QELBOX_LAST),
+            QelBox_GetSibling(c, i, QELBOX_PREVIOUS),
+            QelBox_GetSibling(c, i, QELBOX_NEXT)};
+}
 
 typedef std::vector<std::pair<int, QelData>> Deletions;
 

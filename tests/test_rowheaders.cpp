@@ -7,18 +7,8 @@
 
 namespace {
 
-// The width of a single-line text in the control's font, or for a null text
-// its average character width.
 int TextWidth(HWND c, const char* text) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)));
-    TEXTMETRICA tm = {};
-    GetTextMetricsA(dc, &tm);
-    RECT r = {0, 0, 0, 0};
-    if (text) DrawTextA(dc, text, -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return text ? r.right : tm.tmAveCharWidth;
+    return TextWidth(ControlFont(c), text);
 }
 
 using RowHeaderTest = ControlTest;
@@ -32,7 +22,7 @@ RECT Corner(HWND c) {
 TEST_F(RowHeaderTest, ShowRowHeaderAndOptimalWidth) {
     HWND c = Create(QELBOXSTYLE_DROPDOWN);
     AddRows(c, 120);
-    const int cw = TextWidth(c, nullptr);
+    const int cw = Metrics(ControlFont(c)).tmAveCharWidth;
     EXPECT_EQ(QelBox_CalcOptimalRowHeaderWidth(c, 0), 0); // no row headers
     QelBox_SetShowHeader(c, 1);
     QelBox_SetShowRowHeader(c, 5);

@@ -11,10 +11,7 @@ namespace {
 using ScaleTest = ControlTest;
 
 ColumnRecord PlainColumn(int width, int position) {
-    ColumnRecord column = {};
-    column.width = width;
-    column.colorBackground = column.colorText = QELBOX_COLOR_NONE;
-    column.colorSelBackground = column.colorSelText = QELBOX_COLOR_NONE;
+    ColumnRecord column = Column(width);
     column.displayPosition = position;
     return column;
 }
@@ -34,9 +31,7 @@ TEST_F(ScaleTest, LongTextsFitLikeShortOnesWithTheSameBeginning) {
         longText += start;
     for (DWORD alignment : {0u, 1u, 2u}) {
         for (int width : {30, 97, 150}) {
-            ColumnRecord column = PlainColumn(width, 0);
-            column.style = alignment;
-            ASSERT_EQ(QelBox_SetColumns(c, 1, &column), 1);
+            ASSERT_EQ(SetColumns(c, {width}, alignment), 1);
             QelBox_ResetContent(c);
             QelBox_AddString_A(c, longText.c_str());
             QelBox_AddString_A(c, start.c_str()); // still wider than the cell
@@ -81,33 +76,23 @@ TEST_F(ScaleTest, ManyColumnsAreOrderedAndPlacedLikeFew) {
             ASSERT_EQ(installed[p].columnAtPosition, i) << test.name << " " << i;
             order[static_cast<size_t>(p)] = i;
         }
-        RECT strip;
+        RECT strip, header;
         QelBox_GetHeaderRect(c, -1, &strip);
-        int x = 0;
-        for (int p = 0; p < 50; ++p) {
-            const int column = order[static_cast<size_t>(p)];
-            RECT header;
-            QelBox_GetHeaderRect(c, column, &header);
-            if (p > 0) {
-                EXPECT_EQ(header.left, strip.left + x) << test.name << " " << p;
-            }
-            x += 1 + column % 3;
+        for (int p = 0, x = strip.left; p < 50; x += 1 + order[static_cast<size_t>(p++)] % 3) {
+            QelBox_GetHeaderRect(c, order[static_cast<size_t>(p)], &header);
+            EXPECT_TRUE(p == 0 || header.left == x) << test.name << " " << p;
         }
     }
     // A width that changes moves every later column.
-    std::vector<ColumnRecord> columns;
-    for (int i = 0; i < 5; ++i)
-        columns.push_back(PlainColumn(40, i));
-    ASSERT_EQ(QelBox_SetColumns(c, 5, columns.data()), 1);
+    ASSERT_EQ(SetColumns(c, {40, 40, 40, 40, 40}), 1);
     QelBox_AddString_A(c, "some text that is wide");
-    RECT before, after;
+    RECT before, after, second;
     QelBox_GetHeaderRect(c, 3, &before);
     QelBox_MakeColumnOptimal(c, 1, -1);
     QelBox_GetHeaderRect(c, 3, &after);
-    RECT second;
     QelBox_GetHeaderRect(c, 1, &second);
-    EXPECT_NE(second.right - second.left, 40);
-    EXPECT_EQ(after.left - before.left, second.right - second.left - 40);
+    EXPECT_NE(Width(second), 40);
+    EXPECT_EQ(after.left - before.left, Width(second) - 40);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // Text search beyond what the random comparison covers: other columns,
 // disabled items, and scrolling the selected row into view.
-#include "tree_helpers.h"
+#include "harness.h"
 
 #include <string>
 #include <vector>

@@ -74,7 +74,7 @@ TEST_F(SortTest, CallbacksAndTheDefaultComparison) {
     HWND c = Create(QELBOXSTYLE_DROPDOWNLIST);
     Fill(c, "~ x ~"); // the extended callback sees null texts and the cellData
     for (DWORD i = 0, data[] = {3, 1, 2}; i < 3; ++i) {
-        CellInfo info = {1, int(i), 0, 0, 0, 0, 0, data[i], nullptr, nullptr, 0};
+        CellInfo info = Cell(int(i), 0, data[i]);
         ASSERT_EQ(QelBox_SetCellInfo(c, &info), 1);
         QelBox_SetItemData(c, i, data[i] * 10);
     }

@@ -2,8 +2,9 @@
 """Mutation check: how many small faults in the library does the test suite catch?
 
 Applies each fault of the fixed list below to the library, one at a time,
-rebuilds the 64-bit tree incrementally (the library: the test programs
-load it at run time, and no fault changes an export), runs its CTest suite and records whether any test failed ("caught"), timed out or crashed
+rebuilds the 64-bit tree incrementally (the release DLL and the test build
+of the same objects in bin/testing/: the test programs load it at run time,
+and no fault changes an export), runs its CTest suite and records whether any test failed ("caught"), timed out or crashed
 (also "caught") or everything passed ("missed"). The source file is always
 restored afterwards.
 
@@ -42,8 +43,8 @@ FAULTS = [
      "if (!item->cells[0]) {\n            QelFree(item->cells);",
      "if (!item->cells[0]) {\n"),
     ("items-delete-callback", "items", "deleting an item skips the delete callback",
-     "CallDeleteCallback(rec, index, item);",
-     "(void)item;"),
+     "const bool kept = CallDeleteCallback(rec, index, item);",
+     "const bool kept = ((void)index, true);"),
     ("items-delete-committed", "items", "deleting the committed row shifts it instead of clearing",
      "if (index < rec->committedSel)\n        rec->committedSel = max(0, rec->committedSel - 1);",
      "if (index <= rec->committedSel)\n        rec->committedSel = max(0, rec->committedSel - 1);"),
@@ -130,18 +131,18 @@ FAULTS = [
      "if (p + 1 < level) Segment(dc, connectorEnd, mid, treeLeft + level * unit, mid);",
      ""),
     ("paint-brush-leak", "paint", "the old background brush is not deleted",
-     "    if (rec->backgroundBrush) {\n        DeleteObject(rec->backgroundBrush);\n        GdiDeleted();\n        rec->backgroundBrush = nullptr;\n    }\n    rec->backgroundBrush = CreateSolidBrush",
-     "    rec->backgroundBrush = CreateSolidBrush"),
+     "    DeleteOwned(rec->backgroundBrush);\n    rec->backgroundBrush =\n",
+     "    rec->backgroundBrush =\n"),
     ("paint-gdi-delete", "paint", "GdiObject forgets DeleteObject",
      "        DeleteObject(handle_);\n",
      ""),
     # Drop-down
     ("dropdown-cancel-highlight", "dropdown", "cancelling keeps the highlighted row",
-     "    else\n        rec->curSel = rec->committedSel;",
+     "    else\n        RevertHighlight(rec);",
      "    else\n        (void)0;"),
     ("dropdown-cancel-mode", "dropdown", "closing ignores a cancel from the notification",
-     "if (!rec->cancelModeSeen) QelBox_ShowDropDown(rec->hwndControl, FALSE);",
-     "QelBox_ShowDropDown(rec->hwndControl, FALSE);"),
+     "if (close) ShowDropDown(rec, FALSE);",
+     "ShowDropDown(rec, FALSE);"),
     ("dropdown-empty", "dropdown", "an empty list opens",
      "if (show && rec->itemCount < 1) return 0;",
      ""),
@@ -163,21 +164,21 @@ FAULTS = [
      ""),
     # Keyboard
     ("keys-page-up", "keyboard", "Page Up moves one row short",
-     "MoveTo(rec, max(0, cur - QelBox_GetItemsShown(rec->hwndControl)));",
-     "MoveTo(rec, max(0, cur - QelBox_GetItemsShown(rec->hwndControl) + 1));"),
+     "MoveHighlightTo(rec, max(0, cur - RowsShown(rec)));",
+     "MoveHighlightTo(rec, max(0, cur - RowsShown(rec) + 1));"),
     ("keys-wheel-delta", "keyboard", "wheel delta divided by the wrong notch size",
      "int d = MulDiv(static_cast<int>(lines), delta, 120);",
      "int d = MulDiv(static_cast<int>(lines), delta, 240);"),
     ("keys-char-wrap", "keyboard", "typing a letter does not wrap the search",
-     "EditColumn(rec), text, TRUE);",
-     "EditColumn(rec), text, FALSE);"),
+     "EditColumn(rec), text, TRUE, false);",
+     "EditColumn(rec), text, FALSE, false);"),
     # Edit field
     ("edit-column", "editfield", "the edit field shows column 0, not the first visible column",
      "const char* text = item->cells[EditColumn(rec)];",
      "const char* text = item->cells[0];"),
     ("edit-font-forward", "editfield", "the edit font is not passed to the edit field",
-     "if (field == &rec->editFont && rec->hwndEdit)",
-     "if (field == &rec->editFont && rec->hwndEdit && false)"),
+     "    if (rec->hwndEdit) SendMessageA(rec->hwndEdit, WM_SETFONT,",
+     "    if (rec->hwndEdit && false) SendMessageA(rec->hwndEdit, WM_SETFONT,"),
     # Fonts
     ("fonts-size-duplicate", "fonts", "raster sizes listed twice",
      "if (listed == points) return 1;",
@@ -194,8 +195,8 @@ FAULTS = [
      "        else\n            (void)0;"),
     # Module and window
     ("window-default-selection", "window", "a new control starts with row 0 committed",
-     "    rec->committedSel = -1;\n    rec->gridStyle = 2;",
-     "    rec->committedSel = 0;\n    rec->gridStyle = 2;"),
+     "    rec->committedSel = -1;\n    rec->gridStyle = QELBOX_GRID_BOTH;",
+     "    rec->committedSel = 0;\n    rec->gridStyle = QELBOX_GRID_BOTH;"),
 ]
 
 SOURCE_SUFFIXES = {".cpp", ".h", ".c", ".inl"}
@@ -229,7 +230,7 @@ def source_is_clean(root):
 def build(build_dir, log, target=None):
     cmd = ["cmake", "--build", str(build_dir), "-j2"]
     if target:
-        cmd += ["--target", target]
+        cmd += ["--target"] + target.split(",")
     r = subprocess.run(cmd, stdout=log, stderr=subprocess.STDOUT)
     return r.returncode == 0
 
@@ -283,9 +284,10 @@ def main():
     ap.add_argument("--out", default="", help="write the table to this file as it grows")
     ap.add_argument("--all-tests", action="store_true",
                     help="run the whole suite even after a failure (slower)")
-    ap.add_argument("--target", default="qelbox",
-                    help="what to rebuild per fault (default: the library, which the test "
-                    "programs load at run time; '' for everything)")
+    ap.add_argument("--target", default="qelbox,qelbox_testing",
+                    help="what to rebuild per fault, comma-separated (default: the release "
+                    "DLL and the test build the test programs load at run time; '' for "
+                    "everything)")
     ap.add_argument("--check", action="store_true", help="only report which faults apply")
     args = ap.parse_args()
 

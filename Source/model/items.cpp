@@ -438,9 +438,13 @@ void DiscardItems(ControlRecord* rec) {
     rec->freeSlots = 0;
 }
 
-int InsertString(ControlRecord* rec, int index, const wchar_t* text) {
-    if (IsVirtual(rec)) return -1;
+bool CloseListKeepsRow(ControlRecord* rec, int index) {
     g_view.closeList(rec);
+    return !Died(rec) && !IsVirtual(rec) && (index == -1 || IsValidIndex(rec, index));
+}
+
+int InsertString(ControlRecord* rec, int index, const wchar_t* text) {
+    if (IsVirtual(rec) || !CloseListKeepsRow(rec, -1)) return -1;
     if (index < 0 || index >= rec->itemCount) index = rec->itemCount;
     int result = InsertItemRecord(rec, QELBOX_ITEM_ENABLED, index, text, 0);
     if (result >= 0) RefreshAfterInsert(rec, result);
@@ -448,8 +452,7 @@ int InsertString(ControlRecord* rec, int index, const wchar_t* text) {
 }
 
 int DeleteString(ControlRecord* rec, int index) {
-    if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
-    g_view.closeList(rec);
+    if (IsVirtual(rec) || !IsValidIndex(rec, index) || !CloseListKeepsRow(rec, index)) return -1;
     int parent = FindParent(rec, index);
     if (!DeleteItemRecord(rec, index)) return -1;
     // The delete callback may have changed the rows above.

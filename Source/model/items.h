@@ -68,6 +68,11 @@ bool StoreCellText(ControlRecord* rec, StoredRow* row, int column, const wchar_t
 // nothing more happens when it is gone). Returns false when the control
 // died meanwhile; the caller then ends at once.
 bool DeleteItemRecord(ControlRecord* rec, int index);
+// Closes the open list without accepting before stored rows change. Its
+// notifications may destroy the control, enter virtual mode or remove rows:
+// true when the control is still there in stored mode with row `index`
+// (-1: no particular row).
+bool CloseListKeepsRow(ControlRecord* rec, int index);
 // Deletes every item (delete callback for each stored item, in index
 // order), clears both selections, resets top index, tree depth, horizontal
 // offset and overhead width, repaints and recalculates.

@@ -73,7 +73,8 @@ void ForgetPaintLevels(LevelIndex* x) {
 }
 
 LevelIndex* IndexOf(ControlRecord* rec, bool create) {
-    if (!rec->levelIndex && create) {
+    // A destroyed control gets no new index: nothing would free it.
+    if (!rec->levelIndex && create && !Died(rec)) {
         void* block = QelMalloc(sizeof(LevelIndex));
         if (!block) return nullptr;
         rec->levelIndex = new (block) LevelIndex();

@@ -147,8 +147,7 @@ int WINAPI QelBox_SetItemLevel(HWND control, int index, int level) {
 int WINAPI QelBox_DeleteDependents(HWND control, int index) {
     ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    if (IsVirtual(rec) || !IsValidIndex(rec, index)) return -1;
-    g_view.closeList(rec);
+    if (IsVirtual(rec) || !IsValidIndex(rec, index) || !CloseListKeepsRow(rec, index)) return -1;
     AccBatch batch(rec);
     const int level = ItemLevel(rec, index);
     while (index + 1 < rec->itemCount && ItemLevel(rec, index + 1) > level)
@@ -162,8 +161,7 @@ int WINAPI QelBox_DeleteDependents(HWND control, int index) {
 int WINAPI QelBox_CopyItem(HWND control, int from, int to) {
     ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    if (IsVirtual(rec) || !IsValidIndex(rec, from)) return -1;
-    g_view.closeList(rec);
+    if (IsVirtual(rec) || !IsValidIndex(rec, from) || !CloseListKeepsRow(rec, from)) return -1;
     AccBatch batch(rec);
     bool complete;
     return CopyItemTo(rec, from, to, &complete);
@@ -172,8 +170,7 @@ int WINAPI QelBox_CopyItem(HWND control, int from, int to) {
 int WINAPI QelBox_MoveItem(HWND control, int from, int to) {
     ENTER_CONTROL(control, -1);
     QELBOX_CHECK_ON_RETURN(control);
-    if (IsVirtual(rec) || !IsValidIndex(rec, from)) return -1;
-    g_view.closeList(rec);
+    if (IsVirtual(rec) || !IsValidIndex(rec, from) || !CloseListKeepsRow(rec, from)) return -1;
     AccBatch batch(rec);
     bool complete;
     const int copy = CopyItemTo(rec, from, to, &complete);

@@ -67,8 +67,9 @@ void PaintDisplayArea(ControlRecord* rec, const Canvas& canvas) {
         // area's edge. What a scrolled row paints left of the display area
         // is covered by the row header, painted next.
         ClipScope clip(canvas.dc, Within(display, canvas.update), canvas.direct);
-        PaintRow(rec, true, HeaderAvailableWidth(rec), canvas.dc, canvas.scratch1, canvas.scratch2,
-                 item, rec->committedSel, display, &enabled);
+        const PaintTarget target = {rec, canvas.dc, canvas.scratch1, canvas.scratch2};
+        enabled = PaintRow(
+            {target, true, rec->committedSel, HeaderAvailableWidth(rec), item, display, false});
         ReleaseItem(rec);
     }
     if (rec->rowHeaderWidth && RectsMeet(header, canvas.update)) {

@@ -92,6 +92,7 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
     SetBkMode(rowDc, OPAQUE);
 
     const int availableWidth = ListWidth(rec);
+    const PaintTarget rowTarget = {rec, rowDc, scratch1, scratch2};
     int y = items.top;
     for (int i = rec->topIndex; y < items.bottom; ++i) {
         if (i >= rec->itemCount) {
@@ -108,14 +109,12 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
             Item* item = GetItem(rec, i);
             if (buffer) {
                 const RECT rowRect = {0, 0, itemsWidth, h};
-                PaintRow(rec, false, availableWidth, rowDc, scratch1, scratch2, item, i, rowRect,
-                         &enabled);
+                enabled = PaintRow({rowTarget, false, i, availableWidth, item, rowRect, false});
                 BitBlt(dc, items.left, y, itemsWidth, h, rowDc, 0, 0, SRCCOPY);
             } else {
                 ClipScope clipScope(dc, clip);
                 const RECT rowRect = {items.left, y, items.right, y + h};
-                PaintRow(rec, false, availableWidth, dc, scratch1, scratch2, item, i, rowRect,
-                         &enabled);
+                enabled = PaintRow({rowTarget, false, i, availableWidth, item, rowRect, false});
             }
             ReleaseItem(rec);
             rowPainted = true;

@@ -100,10 +100,14 @@ void DrawGridLine(const ControlRecord* rec, HDC dc, int x, int y, int width, int
     FillRect(dc, &line, brush);
 }
 
-void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC dc, HDC scratch1,
-              HDC scratch2, Item* item, int index, const RECT& rowRect, bool* enabled) {
-    if (enabled) *enabled = false;
-    if (!item) return;
+bool PaintRow(const RowPaint& row) {
+    ControlRecord* rec = row.target.rec;
+    const HDC dc = row.target.dc, scratch1 = row.target.scratch1, scratch2 = row.target.scratch2;
+    const bool inClosedControl = row.inClosedControl;
+    const int index = row.index, availableWidth = row.availableWidth;
+    const RECT& rowRect = row.rowRect;
+    const Item* item = row.item;
+    if (!item) return false;
     // Everything left of the columns scrolls with them.
     const int left = rowRect.left - rec->horizontalOffset;
     const int level = LevelFromFlags(item->flags);
@@ -135,12 +139,11 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
         // The callback may have changed the rows or destroyed the control:
         // a stored item is looked up again (a blank one when the row is
         // gone), a fetched one again only when the callback let it go.
-        if (Died(rec)) return;
+        if (Died(rec)) return false;
         if (!IsVirtual(rec) || rec->virtualFetchedIndex != index) item = GetItem(rec, index);
-        if (!item) return;
+        if (!item) return false;
     }
     const bool rowEnabled = windowEnabled && info.enabled;
-    if (enabled) *enabled = rowEnabled;
 
     Selection fontSelection(dc, info.font);
     SavedDcColors savedColors(dc);
@@ -161,7 +164,7 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
         // The walk may have fetched other items; in virtual mode that let
         // this one go.
         item = GetItemForPaint(rec, index);
-        if (!item || Died(rec)) return;
+        if (!item || Died(rec)) return rowEnabled;
     }
     if (rec->showBitmaps && info.bitmap)
         DrawSlotBitmap(rec, dc, scratch1, scratch2, info.bitmap, rec->prototypeBitmap,
@@ -205,4 +208,5 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
                (rec->gridStyle == QELBOX_GRID_HORIZONTAL || rec->gridStyle == QELBOX_GRID_BOTH)) {
         DrawGridLine(rec, dc, left, rowRect.bottom - 1, rowRect.right - left, 1);
     }
+    return rowEnabled;
 }

@@ -14,16 +14,6 @@ struct CellColors {
     DWORD textColor;
 };
 
-// Paints row `index` into `rowRect` of `dc`: colours (with the draw-info
-// callback), indentation area with label, tree lines and item bitmap, the
-// cells in display order, the area right of the last column, and the 3-D
-// frames or the horizontal grid line. `item` is the row's item, obtained by
-// the caller. availableWidth is the width the columns may fill. The scratch
-// DCs serve bitmap drawing. *enabled (when given) receives the row's final
-// enabled state for the row-header painter.
-void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC dc, HDC scratch1,
-              HDC scratch2, Item* item, int index, const RECT& rowRect, bool* enabled);
-
 // A row being painted: where, which item, and its final enabled state.
 struct RowPaint {
     PaintTarget target;
@@ -34,6 +24,15 @@ struct RowPaint {
     RECT rowRect;
     bool enabled;
 };
+
+// Paints the row `index` into `rowRect` of the target's DC: colours (with
+// the draw-info callback), indentation area with label, tree lines and item
+// bitmap, the cells in display order, the area right of the last column,
+// and the 3-D frames or the horizontal grid line. `item` is the row's item,
+// obtained by the caller; `enabled` is not read. The scratch DCs serve
+// bitmap drawing. Returns the row's final enabled state, for the row-header
+// painter.
+bool PaintRow(const RowPaint& row);
 
 // Paints the cell of `column` of the row with the colour rules of the
 // cell, its column and `defaults`. Returns false when the cell starts beyond
