@@ -71,6 +71,10 @@ class SolidPen : public GdiObject<HPEN> {
     explicit SolidPen(COLORREF rgb) : GdiObject<HPEN>(CreatePen(PS_SOLID, 1, rgb)) {}
 };
 
+// GetDeviceCaps(dc, BITSPIXEL). The display's depth, which display DCs and
+// their memory DCs report, is read at most about once a second.
+UINT ColorDepth(HDC dc);
+
 // A bitmap with the colour format (planes and bits per pixel) of `like`.
 class CompatibleBitmap : public GdiObject<HBITMAP> {
   public:
@@ -81,7 +85,7 @@ class CompatibleBitmap : public GdiObject<HBITMAP> {
     static HBITMAP Create(HDC like, int width, int height) {
         if (width <= 0 || height <= 0) return nullptr;
         return CreateBitmap(width, height, static_cast<UINT>(GetDeviceCaps(like, PLANES)),
-                            static_cast<UINT>(GetDeviceCaps(like, BITSPIXEL)), nullptr);
+                            ColorDepth(like), nullptr);
     }
 };
 
@@ -126,11 +130,17 @@ class MemoryDC {
 };
 
 // Selects an object into a DC and puts the previous one back at scope end.
-// A null object selects nothing; Ok() tells whether the selection took.
+// A null object selects nothing; Ok() tells whether the selection took. A
+// font that the DC already has is left as it is: selecting a font makes the
+// system look it up again, which is slow enough to matter once per row.
 class Selection {
   public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(nullptr) {
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(nullptr), kept_(false) {
         if (!dc || !object) return;
+        if (GetObjectType(object) == OBJ_FONT && GetCurrentObject(dc, OBJ_FONT) == object) {
+            kept_ = true;
+            return;
+        }
         HGDIOBJ old = SelectObject(dc, object);
         if (old && old != HGDI_ERROR) old_ = old;
     }
@@ -140,11 +150,12 @@ class Selection {
     Selection(const Selection&) = delete;
     Selection& operator=(const Selection&) = delete;
 
-    bool Ok() const { return old_ != nullptr; }
+    bool Ok() const { return old_ != nullptr || kept_; }
 
   private:
     HDC dc_;
     HGDIOBJ old_;
+    bool kept_;
 };
 
 // Remembers text colour, background colour, background mode and text

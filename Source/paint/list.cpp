@@ -86,6 +86,10 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
     HGDIOBJ blackPen = GetStockObject(BLACK_PEN);
     Selection targetPen(dc, blackPen);
     Selection rowPen(rowDc != dc ? rowDc : nullptr, blackPen);
+    // Every row selects its font and puts the previous one back; with the
+    // control font selected for the whole paint, that costs nothing for the
+    // rows that use it.
+    Selection rowFont(rowDc, rec->font);
     // Text backgrounds are painted opaque behind the characters.
     SavedDcColors targetColors(dc);
     SetBkMode(dc, OPAQUE);
