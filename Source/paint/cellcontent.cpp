@@ -56,7 +56,14 @@ void DrawCellContent(const PaintTarget& target, const CellContent& content) {
         baseFlags |= DT_RIGHT;
 
     int tw = 0;
-    if (hasText) {
+    // A single line of plain Latin text that gets fitted is measured once,
+    // for the layout and for the fitting.
+    SIZE plainSize = {0, 0};
+    const bool plain = hasText && !multiLine && rec->showTruncated &&
+                       MeasurePlainLine(dc, text, length, &plainSize);
+    if (plain) {
+        tw = plainSize.cx;
+    } else if (hasText) {
         if (multiLine) {
             const int w = width - (hasBitmap ? 3 * charWidth / 2 + bw : charWidth);
             RECT measure = {0, 0, w, 0};
@@ -124,7 +131,7 @@ void DrawCellContent(const PaintTarget& target, const CellContent& content) {
                            baseFlags | DT_NOPREFIX | DT_WORDBREAK | DT_VCENTER, rec->itemLines);
         } else if (rec->showTruncated) {
             DrawFittedText(dc, text, length, &textRect, baseFlags | DT_NOPREFIX | DT_VCENTER,
-                           rec->itemLines);
+                           rec->itemLines, plain ? &plainSize : nullptr);
         } else {
             // Cut at the rectangle's edge, centred vertically.
             RECT measure = {0, 0, 0, 0};
