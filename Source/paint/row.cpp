@@ -147,7 +147,7 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
     SolidBrush rowBrush(ResolveColor(info.rowBackground));
     const int rowIndent = Indent(rec, level);
     RECT indentArea = {left, rowRect.top, left + rowIndent, rowRect.bottom};
-    FillRect(dc, &indentArea, rowBrush);
+    if (rowIndent != 0) FillRect(dc, &indentArea, rowBrush);
 
     // Indentation area: gap, label slot, tree area, item-bitmap slot.
     const int gap = IndentGap(rec);
