@@ -9,6 +9,7 @@
 #include "geometry/metrics.h"
 #include "model/items.h"
 #include "model/levelindex.h"
+#include "paint/brushes.h"
 #include "paint/draw.h"
 #include "paint/elements.h"
 #include "base/gdi.h"
@@ -111,8 +112,10 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
     headerColumn.right = client.left + rec->rowHeaderWidth;
     const int itemsWidth = items.right - items.left;
 
-    // Levels read for the tree lines are remembered for this paint.
+    // Levels read for the tree lines are remembered for this paint, and
+    // the rows share their brushes and pens.
     PaintLevelScope levelScope(rec);
+    PaintObjectsScope objectsScope(rec);
 
     // Rows are composed one at a time in a buffer as tall as the tallest
     // visible row; without one they are painted straight into the target.

@@ -8,6 +8,7 @@
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
 #include "model/items.h"
+#include "paint/brushes.h"
 #include "paint/draw.h"
 #include "base/gdi.h"
 
@@ -94,8 +95,8 @@ bool IsRowSelected(const ControlRecord* rec, bool inClosedControl, int index) {
 }
 
 void DrawGridLine(const ControlRecord* rec, HDC dc, int x, int y, int width, int height) {
-    SolidBrush brush(
-        ResolveColor(width == 1 ? rec->colors.colorGridVertical : rec->colors.colorGridHorizontal));
+    PaintBrush brush(rec, ResolveColor(width == 1 ? rec->colors.colorGridVertical
+                                                  : rec->colors.colorGridHorizontal));
     RECT line = {x, y, x + width, y + height};
     FillRect(dc, &line, brush);
 }
@@ -144,7 +145,7 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
 
     Selection fontSelection(dc, info.font);
     SavedDcColors savedColors(dc);
-    SolidBrush rowBrush(ResolveColor(info.rowBackground));
+    PaintBrush rowBrush(rec, ResolveColor(info.rowBackground));
     const int rowIndent = Indent(rec, level);
     RECT indentArea = {left, rowRect.top, left + rowIndent, rowRect.bottom};
     if (rowIndent != 0) FillRect(dc, &indentArea, rowBrush);
