@@ -4,6 +4,7 @@
 #include "paint/draw.h"
 #include "base/fittedtext.h"
 #include "base/gdi.h"
+#include "paint/paintobjects.h"
 
 namespace {
 
@@ -118,10 +119,10 @@ void DrawCellContent(const PaintTarget& target, const CellContent& content) {
     if (drawText) {
         SavedDcColors savedColors(dc);
         if (content.textBackground != QELBOX_COLOR_NONE)
-            SetBkColor(dc, ResolveColor(content.textBackground));
+            SetBkColor(dc, PaintColor(rec, content.textBackground));
         const DWORD color =
             content.textColor != QELBOX_COLOR_NONE ? content.textColor : content.textColorFallback;
-        if (color != QELBOX_COLOR_NONE) SetTextColor(dc, ResolveColor(color));
+        if (color != QELBOX_COLOR_NONE) SetTextColor(dc, PaintColor(rec, color));
         Selection extra(dc, content.extraObject);
         // The DC keeps its background mode: painted opaque, the text
         // background shows behind the characters only.

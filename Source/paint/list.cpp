@@ -9,7 +9,7 @@
 #include "geometry/metrics.h"
 #include "model/items.h"
 #include "model/levelindex.h"
-#include "paint/brushes.h"
+#include "paint/paintobjects.h"
 #include "paint/draw.h"
 #include "paint/elements.h"
 #include "base/gdi.h"

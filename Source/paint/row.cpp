@@ -8,7 +8,7 @@
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
 #include "model/items.h"
-#include "paint/brushes.h"
+#include "paint/paintobjects.h"
 #include "paint/draw.h"
 #include "base/gdi.h"
 
@@ -95,8 +95,8 @@ bool IsRowSelected(const ControlRecord* rec, bool inClosedControl, int index) {
 }
 
 void DrawGridLine(const ControlRecord* rec, HDC dc, int x, int y, int width, int height) {
-    PaintBrush brush(rec, ResolveColor(width == 1 ? rec->colors.colorGridVertical
-                                                  : rec->colors.colorGridHorizontal));
+    PaintBrush brush(rec, PaintColor(rec, width == 1 ? rec->colors.colorGridVertical
+                                                     : rec->colors.colorGridHorizontal));
     RECT line = {x, y, x + width, y + height};
     FillRect(dc, &line, brush);
 }
@@ -142,10 +142,12 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
     }
     const bool rowEnabled = windowEnabled && info.enabled;
     if (enabled) *enabled = rowEnabled;
+    // From here on only the tree lines may call the application.
+    const RowColorScope rowColors(rec);
 
     Selection fontSelection(dc, info.font);
     SavedDcColors savedColors(dc);
-    PaintBrush rowBrush(rec, ResolveColor(info.rowBackground));
+    PaintBrush rowBrush(rec, PaintColor(rec, info.rowBackground));
     const int rowIndent = Indent(rec, level);
     RECT indentArea = {left, rowRect.top, left + rowIndent, rowRect.bottom};
     if (rowIndent != 0) FillRect(dc, &indentArea, rowBrush);
@@ -163,14 +165,15 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
         // this one go.
         item = GetItemForPaint(rec, index);
         if (!item || Died(rec)) return;
+        ForgetPaintColors(rec);
     }
     if (rec->showBitmaps && info.bitmap)
         DrawSlotBitmap(rec, dc, scratch1, scratch2, info.bitmap, rec->prototypeBitmap,
                        left + labelWidth + gap + IndentUnit(rec) * level, rowRect,
                        info.rowBackground, rowEnabled);
 
-    SetBkColor(dc, ResolveColor(info.cellBackground));
-    SetTextColor(dc, ResolveColor(info.cellText));
+    SetBkColor(dc, PaintColor(rec, info.cellBackground));
+    SetTextColor(dc, PaintColor(rec, info.cellText));
     const int firstVisible = FirstVisiblePosition(rec);
     const RowPaint cellRow = {{rec, dc, scratch1, scratch2},
                               inClosedControl,

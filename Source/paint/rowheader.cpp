@@ -2,7 +2,7 @@
 // closed control's display area.
 #include "base/bitmapinfo.h"
 #include "geometry/rowheaders.h"
-#include "paint/brushes.h"
+#include "paint/paintobjects.h"
 #include "paint/draw.h"
 #include "paint/elements.h"
 #include "base/gdi.h"

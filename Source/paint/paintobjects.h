@@ -1,14 +1,15 @@
-// Solid brushes and pens shared by the rows of one paint message. A list
-// paint fills every row's indentation area and cells and draws its tree
-// lines with a handful of colours; each colour's brush or pen is made once
-// for the paint (while a PaintObjectsScope exists) instead of once per
-// rectangle, and deleted when the paint ends.
+// Solid brushes, pens and system colours shared by the rows of one list
+// paint. A paint fills every row's indentation area and cells and draws its
+// tree lines with a handful of colours; each colour's brush or pen is made
+// once for the paint (while a PaintObjectsScope exists) instead of once per
+// rectangle, and deleted when the paint ends. Within one row (while a
+// RowColorScope exists) each system colour is read once.
 #pragma once
 
 #include "base/gdi.h"
 #include "base/record.h"
 
-// Remembered brushes and pens of the paint in progress.
+// Remembered brushes, pens and system colours of the paint in progress.
 struct PaintObjects {
     static const int kMax = 8;
     COLORREF brushColors[kMax];
@@ -17,6 +18,12 @@ struct PaintObjects {
     COLORREF penColors[kMax];
     HPEN pens[kMax];
     int penCount;
+    // System colours 0-31 read while a row is painted: bit i of
+    // sysColorsKnown tells that sysColors[i] holds colour i.
+    static const int kSysColors = 32;
+    bool rowColors;
+    DWORD sysColorsKnown;
+    COLORREF sysColors[kSysColors];
 };
 
 // For the length of the scope, the control's paints share brushes and
@@ -61,3 +68,24 @@ class PaintPen {
     HPEN shared_;
     GdiObject<HPEN> own_;
 };
+
+// ResolveColor that reads each system colour once while a RowColorScope of
+// the paint exists.
+COLORREF PaintColor(const ControlRecord* rec, DWORD color);
+
+// The part of a row's painting in which the application is not called:
+// system colours read in it are remembered until it ends or
+// ForgetPaintColors. Another row painted meanwhile (a paint started from a
+// callback) ends the remembering for this one.
+class RowColorScope {
+  public:
+    explicit RowColorScope(const ControlRecord* rec);
+    ~RowColorScope();
+    RowColorScope(const RowColorScope&) = delete;
+    RowColorScope& operator=(const RowColorScope&) = delete;
+
+  private:
+    PaintObjects* objects_;
+};
+// The application may have been called: system colours are read again.
+void ForgetPaintColors(const ControlRecord* rec);

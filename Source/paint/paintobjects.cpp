@@ -1,5 +1,8 @@
-// Brushes and pens shared by the rows of one paint (paint/brushes.h).
-#include "paint/brushes.h"
+// Brushes, pens and system colours shared by the rows of one paint
+// (paint/paintobjects.h).
+#include "paint/paintobjects.h"
+
+#include "paint/draw.h"
 
 namespace {
 
@@ -30,6 +33,8 @@ HPEN NewPen(COLORREF color) {
 PaintObjectsScope::PaintObjectsScope(ControlRecord* rec) : rec_(rec), owner_(!rec->paintObjects) {
     objects_.brushCount = 0;
     objects_.penCount = 0;
+    objects_.rowColors = false;
+    objects_.sysColorsKnown = 0;
     if (owner_) rec->paintObjects = &objects_;
 }
 
@@ -52,4 +57,33 @@ PaintPen::PaintPen(const ControlRecord* rec, COLORREF rgb) : shared_(nullptr) {
     PaintObjects* p = rec->paintObjects;
     if (p) shared_ = Shared(p->penColors, p->pens, &p->penCount, rgb, NewPen);
     if (!shared_) own_.Reset(NewPen(rgb));
+}
+
+COLORREF PaintColor(const ControlRecord* rec, DWORD color) {
+    PaintObjects* p = rec->paintObjects;
+    const DWORD index = color & 0xFFFF;
+    if (static_cast<LONG>(color) >= 0 || !p || !p->rowColors || index >= PaintObjects::kSysColors)
+        return ResolveColor(color);
+    const DWORD bit = 1u << index;
+    if (!(p->sysColorsKnown & bit)) {
+        p->sysColors[index] = GetSysColor(static_cast<int>(index));
+        p->sysColorsKnown |= bit;
+    }
+    return p->sysColors[index];
+}
+
+RowColorScope::RowColorScope(const ControlRecord* rec) : objects_(rec->paintObjects) {
+    if (!objects_) return;
+    objects_->rowColors = true;
+    objects_->sysColorsKnown = 0;
+}
+
+RowColorScope::~RowColorScope() {
+    if (!objects_) return;
+    objects_->rowColors = false;
+    objects_->sysColorsKnown = 0;
+}
+
+void ForgetPaintColors(const ControlRecord* rec) {
+    if (rec->paintObjects) rec->paintObjects->sysColorsKnown = 0;
 }
