@@ -118,7 +118,8 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
     // The application may change colours, font, pictures and the enabled
     // state of the row; a disabled control stays disabled.
     DrawInfo info;
-    info.controlId = GetDlgCtrlID(rec->hwndControl);
+    // Only the draw-info callback reads the record.
+    info.controlId = rec->drawInfoCallback ? GetDlgCtrlID(rec->hwndControl) : 0;
     info.hwnd = rec->hwndControl;
     info.index = index;
     info.selected = selected;
