@@ -143,7 +143,8 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
     }
     const bool rowEnabled = windowEnabled && info.enabled;
     if (enabled) *enabled = rowEnabled;
-    // From here on only the tree lines may call the application.
+    // From here on only the tree lines of a virtual list may call the
+    // application.
     const RowColorScope rowColors(rec);
 
     Selection fontSelection(dc, info.font);
@@ -166,7 +167,8 @@ void PaintRow(ControlRecord* rec, bool inClosedControl, int availableWidth, HDC 
         // this one go.
         item = GetItemForPaint(rec, index);
         if (!item || Died(rec)) return;
-        ForgetPaintColors(rec);
+        // Fetching calls the application.
+        if (IsVirtual(rec)) ForgetPaintColors(rec);
     }
     if (rec->showBitmaps && info.bitmap)
         DrawSlotBitmap(rec, dc, scratch1, scratch2, info.bitmap, rec->prototypeBitmap,
