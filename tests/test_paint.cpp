@@ -206,4 +206,61 @@ TEST_F(PaintTest, TreeLinesShowParentsChildrenAndAncestors) {
     EXPECT_GT(image.Count(kAll, kTreeDisabled), 0);
 }
 
+// A text that fits its cell is painted in the same place whether it is
+// fitted with "..." or cut at the cell's edge, in every alignment: plain
+// Latin text (measured once, drawn straight), text with prefix characters,
+// tabs, other scripts and combining marks alike.
+TEST_F(PaintTest, FittingTextLiesWhereTheUnfittedTextLies) {
+    HWND control = MakeList(0);
+    const wchar_t* const texts[] = {L"Item 0000001",
+                                    L"A&B",
+                                    L"iiWW  mm",
+                                    L"tab\tx",
+                                    L"\x0395\x03bb\x03bb\x03ac\x03b4\x03b1",
+                                    L"\x05e9\x05dc\x05d5\x05dd abc",
+                                    L"e\x0301te\x0301"};
+    for (const wchar_t* text : texts)
+        QelBox_AddString_W(control, text);
+    for (DWORD alignment : {0u, 1u, 2u}) {
+        SCOPED_TRACE(alignment);
+        ASSERT_EQ(SetColumns(control, {Column(190, alignment)}), 1);
+        QelBox_SetShowTruncated(control, TRUE);
+        const Image fitted = Shot(control);
+        QelBox_SetShowTruncated(control, FALSE);
+        const Image cut = Shot(control);
+        EXPECT_EQ(fitted.pixels, cut.pixels);
+        EXPECT_GT(fitted.Count(kAll, kText), 0);
+    }
+}
+
+// The rows of one paint share a brush per colour up to a limit; rows of
+// more colours than that still get their own, and nothing is left behind.
+TEST_F(PaintTest, RowsOfManyColoursEachShowTheirOwn) {
+    HWND control = MakeList(0);
+    ASSERT_EQ(SetColumns(control, {Column(60), Column(60)}), 1);
+    Fill(control, 12);
+    QelBox_SetShowTreeLines(control, TRUE);
+    auto colour = [](int i) { return RGB(20 * i, 255 - 20 * i, 7 * i); };
+    for (int i = 0; i < 12; ++i) {
+        CellInfo cell = {
+            1, i,       1,       colour(i), QELBOX_COLOR_NONE, QELBOX_COLOR_NONE, QELBOX_COLOR_NONE,
+            0, nullptr, nullptr, 0};
+        ASSERT_EQ(QelBox_SetCellInfo(control, &cell), 1);
+        ASSERT_EQ(QelBox_SetItemLevel(control, i, i % 3), 1);
+    }
+    Shot(control);
+    const int before = QelBoxDiag_LiveGdiObjects(); // the background brush
+    for (int paint = 0; paint < 2; ++paint) {
+        const Image image = Shot(control);
+        for (int i = 0; i < 12; ++i) {
+            const RECT* at = QelBox_GetCellRect(control, i, 1);
+            ASSERT_NE(at, nullptr);
+            const RECT cell = *at;
+            EXPECT_EQ(image.At(cell.right - 3, Mid(cell)), colour(i)) << "row " << i;
+            EXPECT_EQ(image.At(cell.left - 3, Mid(cell)), kBack) << "row " << i;
+        }
+        EXPECT_EQ(QelBoxDiag_LiveGdiObjects(), before);
+    }
+}
+
 } // namespace

@@ -17,6 +17,36 @@ int TextWidth(HDC dc, const wchar_t* text, int length) {
     return size.cx;
 }
 
+// Printable Latin: the characters that every text routine of the system
+// lays out one after the other, with no shaping, reordering or hidden
+// characters.
+bool IsPlainLatin(const wchar_t* text, int length) {
+    for (int i = 0; i < length; ++i) {
+        const wchar_t c = text[i];
+        if (c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0xAD || c >= 0x300) return false;
+    }
+    return true;
+}
+
+// One line of `width` that fits its rectangle. A plain Latin text without
+// prefix processing, left or right aligned, goes straight to ExtTextOutW
+// where DrawTextW would put it (the rectangle's top, its left edge or its
+// right edge less the text's width), clipped to the rectangle as DrawTextW
+// clips it; centring and the current-position mode are left to DrawTextW.
+// knownPlain: the caller has seen that the text is plain Latin.
+void DrawLine(HDC dc, const wchar_t* text, int length, RECT area, UINT flags, int width,
+              bool knownPlain) {
+    const bool direct = (flags & DT_NOPREFIX) && !(flags & DT_CENTER) &&
+                        !(GetTextAlign(dc) & TA_UPDATECP) &&
+                        (knownPlain || IsPlainLatin(text, length));
+    if (!direct) {
+        DrawTextW(dc, text, length, &area, flags);
+        return;
+    }
+    const int x = (flags & DT_RIGHT) ? area.right - width : area.left;
+    ExtTextOutW(dc, x, area.top, ETO_CLIPPED, &area, text, static_cast<UINT>(length), nullptr);
+}
+
 // Every line is as high as a capital letter of the selected font.
 int LineHeight(HDC dc) {
     SIZE size;
@@ -104,10 +134,12 @@ int LongestFittingPrefix(HDC dc, const wchar_t* text, int length, int room) {
 
 // One line of text without line breaks: drawn whole when it fits, else the
 // longest prefix that fits together with "..." (or "..." alone).
-void DrawOneLine(HDC dc, const wchar_t* text, int length, RECT area, UINT flags, int width) {
+// knownPlain: the caller has seen that the text is plain Latin.
+void DrawOneLine(HDC dc, const wchar_t* text, int length, RECT area, UINT flags, int width,
+                 bool knownPlain) {
     const int available = area.right - area.left;
     if (width <= available) {
-        DrawTextW(dc, text, length, &area, flags);
+        DrawLine(dc, text, length, area, flags, width, knownPlain);
         return;
     }
     const int ellipsis = TextWidth(dc, kEllipsis, kEllipsisLength);
@@ -163,20 +195,32 @@ void DrawLines(HDC dc, const wchar_t* text, int length, const RECT& area, UINT f
 
 } // namespace
 
-void DrawFittedText(HDC dc, const wchar_t* text, int length, RECT* rect, UINT flags, int maxLines) {
+bool MeasurePlainLine(HDC dc, const wchar_t* text, int length, SIZE* size) {
+    return text && length > 0 && IsPlainLatin(text, length) &&
+           GetTextExtentPoint32W(dc, text, length, size);
+}
+
+void DrawFittedText(HDC dc, const wchar_t* text, int length, RECT* rect, UINT flags, int maxLines,
+                    const SIZE* plainSize) {
     if (!text || length < 1 || !rect) return;
-    const int lineHeight = LineHeight(dc);
     const bool wrap = (flags & DT_WORDBREAK) != 0;
-    const bool simple = ((flags & DT_SINGLELINE) || !wrap) && !HasLineBreak(text, length);
+    // A plain text has no line breaks.
+    const bool simple =
+        ((flags & DT_SINGLELINE) || !wrap) && (plainSize || !HasLineBreak(text, length));
 
     int width;
     int height;
+    int lineHeight = 0;
     if (simple) {
         SIZE size = {0, 0};
-        GetTextExtentPoint32W(dc, text, length, &size);
+        if (plainSize)
+            size = *plainSize;
+        else
+            GetTextExtentPoint32W(dc, text, length, &size);
         width = size.cx;
         height = size.cy;
     } else {
+        lineHeight = LineHeight(dc);
         width = rect->right - rect->left;
         const int lines = CountLines(dc, text, length, width, wrap, maxLines);
         height = max(lines, 1) * lineHeight;
@@ -201,7 +245,7 @@ void DrawFittedText(HDC dc, const wchar_t* text, int length, RECT* rect, UINT fl
 
     if (simple)
         DrawOneLine(dc, text, length, area, flags & ~static_cast<UINT>(DT_WORDBREAK | DT_NOCLIP),
-                    width);
+                    width, plainSize != nullptr);
     else
         DrawLines(dc, text, length, area, flags, maxLines, lineHeight);
 }

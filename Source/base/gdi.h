@@ -71,18 +71,23 @@ class SolidPen : public GdiObject<HPEN> {
     explicit SolidPen(COLORREF rgb) : GdiObject<HPEN>(CreatePen(PS_SOLID, 1, rgb)) {}
 };
 
+// GetDeviceCaps(dc, BITSPIXEL). The display's depth, which display DCs and
+// their memory DCs report, is read at most about once a second.
+UINT ColorDepth(HDC dc);
+
+// A bitmap of width x height with the colour format (planes and bits per
+// pixel) of `like`; null for an empty size or when it cannot be made.
+inline HBITMAP CreateFormatBitmap(HDC like, int width, int height) {
+    if (width <= 0 || height <= 0) return nullptr;
+    return CreateBitmap(width, height, static_cast<UINT>(GetDeviceCaps(like, PLANES)),
+                        ColorDepth(like), nullptr);
+}
+
 // A bitmap with the colour format (planes and bits per pixel) of `like`.
 class CompatibleBitmap : public GdiObject<HBITMAP> {
   public:
     CompatibleBitmap(HDC like, int width, int height)
-        : GdiObject<HBITMAP>(Create(like, width, height)) {}
-
-  private:
-    static HBITMAP Create(HDC like, int width, int height) {
-        if (width <= 0 || height <= 0) return nullptr;
-        return CreateBitmap(width, height, static_cast<UINT>(GetDeviceCaps(like, PLANES)),
-                            static_cast<UINT>(GetDeviceCaps(like, BITSPIXEL)), nullptr);
-    }
+        : GdiObject<HBITMAP>(CreateFormatBitmap(like, width, height)) {}
 };
 
 // A monochrome bitmap (one plane, one bit per pixel), as used for masks.
@@ -126,25 +131,43 @@ class MemoryDC {
 };
 
 // Selects an object into a DC and puts the previous one back at scope end.
-// A null object selects nothing; Ok() tells whether the selection took.
+// A null object selects nothing; Ok() tells whether the selection took. A
+// font that the DC already has is left as it is: selecting a font makes the
+// system look it up again, which is slow enough to matter once per row.
 class Selection {
   public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(nullptr) {
+    Selection() : dc_(nullptr), old_(nullptr), kept_(false) {}
+    Selection(HDC dc, HGDIOBJ object) : dc_(nullptr), old_(nullptr), kept_(false) {
+        Select(dc, object);
+    }
+    // A selection made later; puts back what an earlier one replaced first.
+    void Select(HDC dc, HGDIOBJ object) {
+        Undo();
+        dc_ = dc;
         if (!dc || !object) return;
+        if (GetObjectType(object) == OBJ_FONT && GetCurrentObject(dc, OBJ_FONT) == object) {
+            kept_ = true;
+            return;
+        }
         HGDIOBJ old = SelectObject(dc, object);
         if (old && old != HGDI_ERROR) old_ = old;
     }
-    ~Selection() {
-        if (old_) SelectObject(dc_, old_);
-    }
+    ~Selection() { Undo(); }
     Selection(const Selection&) = delete;
     Selection& operator=(const Selection&) = delete;
 
-    bool Ok() const { return old_ != nullptr; }
+    bool Ok() const { return old_ != nullptr || kept_; }
 
   private:
+    void Undo() {
+        if (old_) SelectObject(dc_, old_);
+        old_ = nullptr;
+        kept_ = false;
+    }
+
     HDC dc_;
     HGDIOBJ old_;
+    bool kept_;
 };
 
 // Remembers text colour, background colour, background mode and text

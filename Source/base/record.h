@@ -253,6 +253,9 @@ struct ControlRecord {
     // Column offsets by display position (columnoffsets.cpp); null until the
     // first columns are installed.
     struct ColumnOffsets* columnOffsets;
+    // Brushes and pens of the list paint in progress (paint/brushes.cpp);
+    // null outside one.
+    struct PaintObjects* paintObjects;
 
     // ---- Lifetime and re-entrance (record.cpp, items.cpp, dropdown.cpp) ------------
     // The number of exported calls and window messages of this control in

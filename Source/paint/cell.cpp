@@ -6,6 +6,7 @@
 #include "model/columns.h"
 #include "geometry/metrics.h"
 #include "model/items.h"
+#include "paint/paintobjects.h"
 #include "paint/draw.h"
 #include "base/gdi.h"
 
@@ -76,8 +77,8 @@ bool PaintCell(const RowPaint& row, int column, const wchar_t* text, const CellC
     if (colors.textBackground == QELBOX_COLOR_NONE) colors.textBackground = defaults.textBackground;
     if (colors.textColor == QELBOX_COLOR_NONE) colors.textColor = defaults.textColor;
 
-    SolidBrush fillBrush(ResolveColor(colors.fill));
-    SolidBrush textBrush(ResolveColor(colors.textBackground));
+    PaintBrush fillBrush(rec, PaintColor(rec, colors.fill));
+    PaintBrush textBrush(rec, PaintColor(rec, colors.textBackground));
 
     // Cell bitmaps: at their own size in variable-height rows once a
     // prototype switched them on, else at the prototype's size. The content

@@ -4,6 +4,7 @@
 #include "paint/draw.h"
 #include "base/fittedtext.h"
 #include "base/gdi.h"
+#include "paint/paintobjects.h"
 
 namespace {
 
@@ -56,7 +57,14 @@ void DrawCellContent(const PaintTarget& target, const CellContent& content) {
         baseFlags |= DT_RIGHT;
 
     int tw = 0;
-    if (hasText) {
+    // A single line of plain Latin text that gets fitted is measured once,
+    // for the layout and for the fitting.
+    SIZE plainSize = {0, 0};
+    const bool plain = hasText && !multiLine && rec->showTruncated &&
+                       MeasurePlainLine(dc, text, length, &plainSize);
+    if (plain) {
+        tw = plainSize.cx;
+    } else if (hasText) {
         if (multiLine) {
             const int w = width - (hasBitmap ? 3 * charWidth / 2 + bw : charWidth);
             RECT measure = {0, 0, w, 0};
@@ -111,10 +119,10 @@ void DrawCellContent(const PaintTarget& target, const CellContent& content) {
     if (drawText) {
         SavedDcColors savedColors(dc);
         if (content.textBackground != QELBOX_COLOR_NONE)
-            SetBkColor(dc, ResolveColor(content.textBackground));
+            SetBkColor(dc, PaintColor(rec, content.textBackground));
         const DWORD color =
             content.textColor != QELBOX_COLOR_NONE ? content.textColor : content.textColorFallback;
-        if (color != QELBOX_COLOR_NONE) SetTextColor(dc, ResolveColor(color));
+        if (color != QELBOX_COLOR_NONE) SetTextColor(dc, PaintColor(rec, color));
         Selection extra(dc, content.extraObject);
         // The DC keeps its background mode: painted opaque, the text
         // background shows behind the characters only.
@@ -124,7 +132,7 @@ void DrawCellContent(const PaintTarget& target, const CellContent& content) {
                            baseFlags | DT_NOPREFIX | DT_WORDBREAK | DT_VCENTER, rec->itemLines);
         } else if (rec->showTruncated) {
             DrawFittedText(dc, text, length, &textRect, baseFlags | DT_NOPREFIX | DT_VCENTER,
-                           rec->itemLines);
+                           rec->itemLines, plain ? &plainSize : nullptr);
         } else {
             // Cut at the rectangle's edge, centred vertically.
             RECT measure = {0, 0, 0, 0};

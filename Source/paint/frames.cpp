@@ -1,4 +1,5 @@
 // One-pixel raised or sunken frames of rows and headers.
+#include "paint/paintobjects.h"
 #include "paint/draw.h"
 #include "base/gdi.h"
 
@@ -11,14 +12,14 @@ void FillStrip(HDC dc, HBRUSH brush, int left, int top, int right, int bottom) {
 
 } // namespace
 
-void Draw3DFrame(ControlRecord* /*rec*/, HDC dc, int left, int top, int right, int bottom,
-                 bool raised, DWORD lightColor, DWORD darkColor) {
+void Draw3DFrame(ControlRecord* rec, HDC dc, int left, int top, int right, int bottom, bool raised,
+                 DWORD lightColor, DWORD darkColor) {
     {
-        SolidBrush topLeft(ResolveColor(raised ? lightColor : darkColor));
+        PaintBrush topLeft(rec, PaintColor(rec, raised ? lightColor : darkColor));
         FillStrip(dc, topLeft, left, top, right, top + 1);
         FillStrip(dc, topLeft, left, top, left + 1, bottom);
     }
-    SolidBrush bottomRight(ResolveColor(raised ? darkColor : lightColor));
+    PaintBrush bottomRight(rec, PaintColor(rec, raised ? darkColor : lightColor));
     FillStrip(dc, bottomRight, left, bottom - 1, right, bottom);
     FillStrip(dc, bottomRight, right - 1, top, right, bottom);
 }

@@ -9,6 +9,7 @@
 #include "geometry/metrics.h"
 #include "model/items.h"
 #include "model/levelindex.h"
+#include "paint/paintobjects.h"
 #include "paint/draw.h"
 #include "paint/elements.h"
 #include "base/gdi.h"
@@ -32,6 +33,68 @@ bool RowEnabled(const ControlRecord* rec, const Item* item) {
     return IsWindowEnabled(rec->hwndControl) && (item->flags & QELBOX_ITEM_ENABLED);
 }
 
+// Where the rows are composed: a bitmap as tall as the tallest visible row
+// in a DC of its own, with the black pen, opaque text backgrounds and the
+// control font selected (every row selects its font and puts the previous
+// one back; with the control font already there, that costs nothing for the
+// rows that use it). Without a bitmap the rows go straight to the target.
+// The bitmap is made when the first row or row header is painted, so a
+// paint whose update region holds none of them (the list's scroll bar
+// repainted on its own, for one) makes none: selecting a colour bitmap
+// makes some systems read the display settings.
+class RowBuffer {
+  public:
+    RowBuffer(ControlRecord* rec, HDC target, int width, int height)
+        : rec_(rec), target_(target), width_(width), height_(height), made_(false) {
+        if (width <= 0 || height <= 0 || dc_.Create(target)) return;
+        // Without a DC for it, a bitmap that can be made means nothing can
+        // be painted; one that cannot means painting straight to the target.
+        bitmap_.Reset(CreateFormatBitmap(target, width, height));
+        failed_ = static_cast<bool>(bitmap_);
+        bitmap_.Reset();
+    }
+    RowBuffer(const RowBuffer&) = delete;
+    RowBuffer& operator=(const RowBuffer&) = delete;
+
+    // False when nothing may be painted.
+    bool Usable() const { return !failed_; }
+    // The DC a row is composed in: the buffer's, or the target.
+    HDC Dc() {
+        Make();
+        return bitmap_ ? dc_.Get() : target_;
+    }
+    bool Buffered() {
+        Make();
+        return static_cast<bool>(bitmap_);
+    }
+
+  private:
+    void Make() {
+        if (made_) return;
+        made_ = true;
+        if (dc_) bitmap_.Reset(CreateFormatBitmap(target_, width_, height_));
+        const HDC dc = bitmap_ ? dc_.Get() : target_;
+        if (bitmap_) {
+            bitmapSelection_.Select(dc, bitmap_);
+            penSelection_.Select(dc, GetStockObject(BLACK_PEN));
+            SetBkMode(dc, OPAQUE);
+        }
+        fontSelection_.Select(dc, rec_->font);
+    }
+
+    ControlRecord* rec_;
+    HDC target_;
+    int width_;
+    int height_;
+    bool made_;
+    bool failed_ = false;
+    MemoryDC dc_;
+    GdiObject<HBITMAP> bitmap_;
+    Selection bitmapSelection_;
+    Selection penSelection_;
+    Selection fontSelection_;
+};
+
 } // namespace
 
 void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
@@ -49,8 +112,10 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
     headerColumn.right = client.left + rec->rowHeaderWidth;
     const int itemsWidth = items.right - items.left;
 
-    // Levels read for the tree lines are remembered for this paint.
+    // Levels read for the tree lines are remembered for this paint, and
+    // the rows share their brushes and pens.
     PaintLevelScope levelScope(rec);
+    PaintObjectsScope objectsScope(rec);
 
     // Rows are composed one at a time in a buffer as tall as the tallest
     // visible row; without one they are painted straight into the target.
@@ -77,22 +142,16 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
         for (int i = rec->topIndex; i <= last + 1 && i < rec->itemCount; ++i)
             LevelAt(rec, i);
     }
-    CompatibleBitmap buffer(dc, max(itemsWidth, rec->rowHeaderWidth), tallest);
-    MemoryDC bufferDc;
-    if (buffer && !bufferDc.Create(dc)) return;
-    const HDC rowDc = buffer ? bufferDc.Get() : dc;
-    Selection bufferSelection(buffer ? rowDc : nullptr, buffer);
+    RowBuffer rows(rec, dc, max(itemsWidth, rec->rowHeaderWidth), tallest);
+    if (!rows.Usable()) return;
 
     HGDIOBJ blackPen = GetStockObject(BLACK_PEN);
     Selection targetPen(dc, blackPen);
-    Selection rowPen(rowDc != dc ? rowDc : nullptr, blackPen);
     // Text backgrounds are painted opaque behind the characters.
     SavedDcColors targetColors(dc);
     SetBkMode(dc, OPAQUE);
-    SetBkMode(rowDc, OPAQUE);
 
     const int availableWidth = ListWidth(rec);
-    const PaintTarget rowTarget = {rec, rowDc, scratch1, scratch2};
     int y = items.top;
     for (int i = rec->topIndex; y < items.bottom; ++i) {
         if (i >= rec->itemCount) {
@@ -107,7 +166,9 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
         bool enabled = false;
         if (IntersectRect(&clip, &paintArea, &fromHere)) {
             Item* item = GetItem(rec, i);
-            if (buffer) {
+            const HDC rowDc = rows.Dc();
+            const PaintTarget rowTarget = {rec, rowDc, scratch1, scratch2};
+            if (rows.Buffered()) {
                 const RECT rowRect = {0, 0, itemsWidth, h};
                 enabled = PaintRow({rowTarget, false, i, availableWidth, item, rowRect, false});
                 BitBlt(dc, items.left, y, itemsWidth, h, rowDc, 0, 0, SRCCOPY);
@@ -125,7 +186,8 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
             // The row's item is still at hand when the row was just painted.
             const Item* item = rowPainted ? GetItemForPaint(rec, i) : GetItem(rec, i);
             if (!rowPainted) enabled = RowEnabled(rec, item);
-            if (buffer) {
+            const HDC rowDc = rows.Dc();
+            if (rows.Buffered()) {
                 const RECT bufferRect = {0, 0, rec->rowHeaderWidth, h};
                 PaintRowHeader(rec, false, rowDc, scratch1, scratch2, item, i, bufferRect, enabled);
                 BitBlt(dc, headerColumn.left, y, rec->rowHeaderWidth, h, rowDc, 0, 0, SRCCOPY);

@@ -8,6 +8,7 @@
 #include "geometry/layout.h"
 #include "geometry/metrics.h"
 #include "model/items.h"
+#include "paint/paintobjects.h"
 #include "paint/draw.h"
 #include "base/gdi.h"
 
@@ -94,8 +95,8 @@ bool IsRowSelected(const ControlRecord* rec, bool inClosedControl, int index) {
 }
 
 void DrawGridLine(const ControlRecord* rec, HDC dc, int x, int y, int width, int height) {
-    SolidBrush brush(
-        ResolveColor(width == 1 ? rec->colors.colorGridVertical : rec->colors.colorGridHorizontal));
+    PaintBrush brush(rec, PaintColor(rec, width == 1 ? rec->colors.colorGridVertical
+                                                     : rec->colors.colorGridHorizontal));
     RECT line = {x, y, x + width, y + height};
     FillRect(dc, &line, brush);
 }
@@ -121,7 +122,8 @@ bool PaintRow(const RowPaint& row) {
     // The application may change colours, font, pictures and the enabled
     // state of the row; a disabled control stays disabled.
     DrawInfo info;
-    info.controlId = GetDlgCtrlID(rec->hwndControl);
+    // Only the draw-info callback reads the record.
+    info.controlId = rec->drawInfoCallback ? GetDlgCtrlID(rec->hwndControl) : 0;
     info.hwnd = rec->hwndControl;
     info.index = index;
     info.selected = selected;
@@ -144,13 +146,16 @@ bool PaintRow(const RowPaint& row) {
         if (!item) return false;
     }
     const bool rowEnabled = windowEnabled && info.enabled;
+    // From here on only the tree lines of a virtual list may call the
+    // application.
+    const RowColorScope rowColors(rec);
 
     Selection fontSelection(dc, info.font);
     SavedDcColors savedColors(dc);
-    SolidBrush rowBrush(ResolveColor(info.rowBackground));
+    PaintBrush rowBrush(rec, PaintColor(rec, info.rowBackground));
     const int rowIndent = Indent(rec, level);
     RECT indentArea = {left, rowRect.top, left + rowIndent, rowRect.bottom};
-    FillRect(dc, &indentArea, rowBrush);
+    if (rowIndent != 0) FillRect(dc, &indentArea, rowBrush);
 
     // Indentation area: gap, label slot, tree area, item-bitmap slot.
     const int gap = IndentGap(rec);
@@ -165,14 +170,16 @@ bool PaintRow(const RowPaint& row) {
         // this one go.
         item = GetItemForPaint(rec, index);
         if (!item || Died(rec)) return rowEnabled;
+        // Fetching calls the application.
+        if (IsVirtual(rec)) ForgetPaintColors(rec);
     }
     if (rec->showBitmaps && info.bitmap)
         DrawSlotBitmap(rec, dc, scratch1, scratch2, info.bitmap, rec->prototypeBitmap,
                        left + labelWidth + gap + IndentUnit(rec) * level, rowRect,
                        info.rowBackground, rowEnabled);
 
-    SetBkColor(dc, ResolveColor(info.cellBackground));
-    SetTextColor(dc, ResolveColor(info.cellText));
+    SetBkColor(dc, PaintColor(rec, info.cellBackground));
+    SetTextColor(dc, PaintColor(rec, info.cellText));
     const int firstVisible = FirstVisiblePosition(rec);
     const RowPaint cellRow = {{rec, dc, scratch1, scratch2},
                               inClosedControl,

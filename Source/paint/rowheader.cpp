@@ -2,6 +2,7 @@
 // closed control's display area.
 #include "base/bitmapinfo.h"
 #include "geometry/rowheaders.h"
+#include "paint/paintobjects.h"
 #include "paint/draw.h"
 #include "paint/elements.h"
 #include "base/gdi.h"
@@ -37,7 +38,7 @@ void PaintRowHeader(ControlRecord* rec, bool inClosedControl, HDC dc, HDC scratc
     if (info) face = Override(face, selected ? info->colorSelBackground : info->colorBackground);
     SavedDcColors savedColors(dc);
     SetBkColor(dc, ResolveColor(face));
-    SolidBrush faceBrush(ResolveColor(face));
+    PaintBrush faceBrush(rec, ResolveColor(face));
 
     DWORD text = GreyedTextColor(colors.colorRowHeaderDisabledText);
     if (enabled) text = selected ? colors.colorRowHeaderSelText : colors.colorRowHeaderText;

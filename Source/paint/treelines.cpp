@@ -9,6 +9,7 @@
 #include "model/hierarchy.h"
 #include "model/items.h"
 #include "model/levelindex.h"
+#include "paint/paintobjects.h"
 #include "paint/draw.h"
 #include "base/gdi.h"
 
@@ -36,7 +37,7 @@ void Segment(HDC dc, int x1, int y1, int x2, int y2) {
 void DrawTreeLines(ControlRecord* rec, HDC dc, int index, int level, int treeLeft,
                    const RECT& rowRect, bool windowEnabled) {
     const CtlColors& c = rec->colors;
-    SolidPen pen(ResolveColor(windowEnabled ? c.colorTreeLines : c.colorTreeLinesDisabled));
+    PaintPen pen(rec, PaintColor(rec, windowEnabled ? c.colorTreeLines : c.colorTreeLinesDisabled));
     Selection penSelection(dc, pen);
     const int unit = IndentUnit(rec);
     const int top = rowRect.top;
