@@ -36,14 +36,6 @@ void QelFree(void* block) {
     free(block);
 }
 
-char* QelStrDup(const char* text) {
-    if (!text) return nullptr;
-    size_t length = strlen(text);
-    char* copy = static_cast<char*>(QelMalloc(length + 1));
-    if (copy) memcpy(copy, text, length + 1);
-    return copy;
-}
-
 void GdiCreated() {
     InterlockedIncrement(&g_liveGdiObjects);
 }

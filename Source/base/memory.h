@@ -10,9 +10,6 @@
 void* QelMalloc(size_t size);
 void* QelRealloc(void* block, size_t size);
 void QelFree(void* block);
-// Heap copy of a zero-terminated string (null for a null text); null when
-// memory runs out.
-char* QelStrDup(const char* text);
 
 // True when the next allocation must fail (tests); counts the attempt.
 bool QelAllocationRefused();
