@@ -293,7 +293,7 @@ TEST_F(PaintTest, RowsOfManyColoursEachShowTheirOwn) {
 TEST_F(PaintTest, RowsPaintTheSameWithoutMemoryForTheirBuffer) {
     HWND control = MakeList(0);
     ASSERT_EQ(SetColumns(control, {Column(70), Column(90, 2)}), 1);
-    Fill(control, 9, "Row text");
+    Fill(control, 9);
     QelBox_SetCurSel(control, 2);
     const Image normal = Shot(control);
     QelBoxDiag_FailAllocationsAfter(0);
