@@ -101,29 +101,33 @@ struct Canvas {
     }
 };
 
-// Average seconds of one WM_PAINT of `window` into a memory DC, after one
-// paint that is not timed: over `repeats` paints, or, with several rounds
-// of them, in the fastest round. Other work on the machine only ever adds
-// time, so the fastest round is the steadier figure when two controls are
-// compared in one run.
-double PaintTime(HWND window, int repeats, int rounds = 1) {
+// Average seconds of one WM_PAINT of `window` into a memory DC.
+double PaintTime(HWND window, int repeats) {
     RECT client;
     GetClientRect(window, &client);
     Canvas canvas(client.right, client.bottom);
     SendMessageA(window, WM_PAINT, reinterpret_cast<WPARAM>(canvas.dc), 0);
-    double fastest = 0;
-    for (int round = 0; round < rounds; ++round) {
-        const double start = Now();
-        for (int i = 0; i < repeats; ++i)
-            SendMessageA(window, WM_PAINT, reinterpret_cast<WPARAM>(canvas.dc), 0);
-        GdiFlush();
-        const double time = (Now() - start) / repeats;
-        if (round == 0 || time < fastest) fastest = time;
-    }
-    return fastest;
+    const double start = Now();
+    for (int i = 0; i < repeats; ++i)
+        SendMessageA(window, WM_PAINT, reinterpret_cast<WPARAM>(canvas.dc), 0);
+    GdiFlush();
+    return (Now() - start) / repeats;
 }
-// Rounds of paints whose fastest one the list paints are compared by.
-const int kPaintRounds = 7;
+
+// Seconds of one WM_PAINT of each of two windows, taken in turns: rounds of
+// ten paints of one and then of the other, each figure the average of its
+// fastest round. The machine's other work only ever adds time, and taking
+// turns gives both windows the same conditions.
+void PaintTimes(HWND first, HWND second, double* firstTime, double* secondTime) {
+    const int kRounds = 15;
+    const int kPaints = 10;
+    for (int round = 0; round < kRounds; ++round) {
+        const double a = PaintTime(first, kPaints);
+        const double b = PaintTime(second, kPaints);
+        if (round == 0 || a < *firstTime) *firstTime = a;
+        if (round == 0 || b < *secondTime) *secondTime = b;
+    }
+}
 
 // Average seconds of one call of `f`.
 template <typename F> double PerCall(int repeats, F f) {
@@ -346,11 +350,12 @@ void MeasureStoredList(int n) {
     SendMessageA(c, WM_SETREDRAW, TRUE, 0);
     QelBox_SetTopIndex(c, n / 2);
     HWND list = QelBox_GetHWNDDropDown(c);
-    const double qelPaint = PaintTime(list, 10, kPaintRounds);
     HWND view = CreateListView(LVS_OWNERDATA, 1);
     SendMessageA(view, LVM_SETITEMCOUNT, static_cast<WPARAM>(n), 0);
     SendMessageA(view, LVM_ENSUREVISIBLE, static_cast<WPARAM>(n / 2), FALSE);
-    const double viewPaint = PaintTime(view, 10, kPaintRounds);
+    double qelPaint = 0;
+    double viewPaint = 0;
+    PaintTimes(list, view, &qelPaint, &viewPaint);
     Report("paint the visible rows, flat list", n, qelPaint * 1e3, viewPaint * 1e3, "ms",
            "ListView owner-data");
     MeasureNavigation(c, view, n, "flat list");
@@ -362,9 +367,9 @@ void MeasureStoredList(int n) {
     QelBox_SetShowTreeLines(c, TRUE);
     SendMessageA(c, WM_SETREDRAW, TRUE, 0);
     QelBox_SetTopIndex(c, n / 2);
-    Report("paint, all rows children of one parent, top in the middle", n,
-           PaintTime(list, 10, kPaintRounds) * 1e3, PaintTime(view, 10, kPaintRounds) * 1e3, "ms",
-           "ListView owner-data");
+    PaintTimes(list, view, &qelPaint, &viewPaint);
+    Report("paint, all rows children of one parent, top in the middle", n, qelPaint * 1e3,
+           viewPaint * 1e3, "ms", "ListView owner-data");
 
     MeasureNavigation(c, view, n, "all rows children of one parent");
 
@@ -375,9 +380,9 @@ void MeasureStoredList(int n) {
         QelBox_SetItemLevel(c, i, i % 64);
     SendMessageA(c, WM_SETREDRAW, TRUE, 0);
     QelBox_SetTopIndex(c, n / 2);
-    Report("paint, chains of levels 0..63, top in the middle", n,
-           PaintTime(list, 10, kPaintRounds) * 1e3, PaintTime(view, 10, kPaintRounds) * 1e3, "ms",
-           "ListView owner-data");
+    PaintTimes(list, view, &qelPaint, &viewPaint);
+    Report("paint, chains of levels 0..63, top in the middle", n, qelPaint * 1e3, viewPaint * 1e3,
+           "ms", "ListView owner-data");
 
     // Deleting all rows.
     start = Now();

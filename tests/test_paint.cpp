@@ -263,4 +263,20 @@ TEST_F(PaintTest, RowsOfManyColoursEachShowTheirOwn) {
     }
 }
 
+// Rows are composed in a buffer over the library's heap where the system
+// offers one; without the memory for it they are composed in a bitmap, with
+// the same pixels.
+TEST_F(PaintTest, RowsPaintTheSameWithoutMemoryForTheirBuffer) {
+    HWND control = MakeList(0);
+    ASSERT_EQ(SetColumns(control, {Column(70), Column(90, 2)}), 1);
+    Fill(control, 9);
+    QelBox_SetCurSel(control, 2);
+    const Image normal = Shot(control);
+    QelBoxDiag_FailAllocationsAfter(0);
+    const Image refused = Shot(control);
+    QelBoxDiag_FailAllocationsAfter(-1);
+    EXPECT_EQ(refused.pixels, normal.pixels);
+    EXPECT_GT(normal.Count(kAll, kSelBack), 0);
+}
+
 } // namespace

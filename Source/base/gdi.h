@@ -90,6 +90,32 @@ class CompatibleBitmap : public GdiObject<HBITMAP> {
         : GdiObject<HBITMAP>(CreateFormatBitmap(like, width, height)) {}
 };
 
+// A DC of its own holding a bitmap of width x height in the colour format
+// of a display DC of 32 bits per pixel, the bits in memory of the
+// library's heap; made only where the system offers it (see gdi.cpp).
+// Pixels are drawn and read as in a memory DC with such a bitmap selected.
+class MemorySurface {
+  public:
+    MemorySurface() {}
+    ~MemorySurface() { Release(); }
+    MemorySurface(const MemorySurface&) = delete;
+    MemorySurface& operator=(const MemorySurface&) = delete;
+
+    // False, and nothing held, when `like` is no display DC of 32 bits per
+    // pixel, the system lacks the means or memory runs out.
+    bool Create(HDC like, int width, int height);
+    HDC Dc() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+  private:
+    void Release();
+
+    HDC dc_ = nullptr;
+    HANDLE bitmap_ = nullptr;
+    void* bits_ = nullptr;
+    void* destroy_ = nullptr; // the system's routine that deletes DC and bitmap
+};
+
 // A monochrome bitmap (one plane, one bit per pixel), as used for masks.
 class MonochromeBitmap : public GdiObject<HBITMAP> {
   public:

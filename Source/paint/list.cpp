@@ -34,14 +34,15 @@ bool RowEnabled(const ControlRecord* rec, const Item* item) {
 }
 
 // Where the rows are composed: a bitmap as tall as the tallest visible row
-// in a DC of its own, with the black pen, opaque text backgrounds and the
-// control font selected (every row selects its font and puts the previous
-// one back; with the control font already there, that costs nothing for the
-// rows that use it). Without a bitmap the rows go straight to the target.
-// The bitmap is made when the first row or row header is painted, so a
-// paint whose update region holds none of them (the list's scroll bar
-// repainted on its own, for one) makes none: selecting a colour bitmap
-// makes some systems read the display settings.
+// in a DC of its own (a MemorySurface where the system offers one), with
+// the black pen, opaque text backgrounds and the control font selected
+// (every row selects its font and puts the previous one back; with the
+// control font already there, that costs nothing for the rows that use
+// it). Without a bitmap the rows go straight to the target. The bitmap is
+// made when the first row or row header is painted, so a paint whose
+// update region holds none of them (the list's scroll bar repainted on its
+// own, for one) makes none: selecting a colour bitmap makes some systems
+// read the display settings.
 class RowBuffer {
   public:
     RowBuffer(ControlRecord* rec, HDC target, int width, int height)
@@ -61,25 +62,34 @@ class RowBuffer {
     // The DC a row is composed in: the buffer's, or the target.
     HDC Dc() {
         Make();
-        return bitmap_ ? dc_.Get() : target_;
+        return rowDc_;
     }
     bool Buffered() {
         Make();
-        return static_cast<bool>(bitmap_);
+        return rowDc_ != target_;
     }
 
   private:
+    // A surface over heap memory where the system offers one, else a
+    // bitmap of the target's format in the DC made at the start.
     void Make() {
         if (made_) return;
         made_ = true;
-        if (dc_) bitmap_.Reset(CreateFormatBitmap(target_, width_, height_));
-        const HDC dc = bitmap_ ? dc_.Get() : target_;
-        if (bitmap_) {
-            bitmapSelection_.Select(dc, bitmap_);
-            penSelection_.Select(dc, GetStockObject(BLACK_PEN));
-            SetBkMode(dc, OPAQUE);
+        rowDc_ = target_;
+        if (dc_ && surface_.Create(target_, width_, height_)) {
+            rowDc_ = surface_.Dc();
+        } else if (dc_) {
+            bitmap_.Reset(CreateFormatBitmap(target_, width_, height_));
+            if (bitmap_) {
+                rowDc_ = dc_.Get();
+                bitmapSelection_.Select(rowDc_, bitmap_);
+            }
         }
-        fontSelection_.Select(dc, rec_->font);
+        if (rowDc_ != target_) {
+            penSelection_.Select(rowDc_, GetStockObject(BLACK_PEN));
+            SetBkMode(rowDc_, OPAQUE);
+        }
+        fontSelection_.Select(rowDc_, rec_->font);
     }
 
     ControlRecord* rec_;
@@ -88,7 +98,9 @@ class RowBuffer {
     int height_;
     bool made_;
     bool failed_ = false;
+    HDC rowDc_ = nullptr;
     MemoryDC dc_;
+    MemorySurface surface_;
     GdiObject<HBITMAP> bitmap_;
     Selection bitmapSelection_;
     Selection penSelection_;
