@@ -14,16 +14,25 @@
 
 namespace {
 
-// The row generation a merge sort started from, and whether a callback
-// changed the rows since.
-unsigned g_sortGeneration;
-bool g_sortAborted;
-
 // One sibling block: where it starts, how many rows it has, its key.
 struct Block {
     int start;
     int length;
     SortKey key;
+};
+
+// One merge sort in progress: the blocks and the index arrays it orders,
+// the row generation it started from, and whether a callback changed the
+// rows since. Each sort has its own, so a sort run from inside a compare
+// callback leaves the outer one's state alone.
+struct MergeRun {
+    ControlRecord* rec;
+    const Block* blocks;
+    int* order;
+    int* scratch;
+    const Comparison& compare;
+    unsigned generation;
+    bool aborted;
 };
 
 // Heap arrays of the library's allocator, freed on every path.
@@ -44,18 +53,20 @@ template <typename T> class TempArray {
 // Merges the sorted runs order[lo, mid) and order[mid, hi) into scratch and
 // back. A block of the right run goes first only when the left one belongs
 // strictly after it, so equal blocks keep their order.
-void Merge(ControlRecord* rec, const Block* blocks, int* order, int* scratch, int lo, int mid,
-           int hi, const Comparison& compare) {
+void Merge(MergeRun& run, int lo, int mid, int hi) {
+    const Block* blocks = run.blocks;
+    int* order = run.order;
+    int* scratch = run.scratch;
     int left = lo;
     int right = mid;
     int out = lo;
     while (left < mid && right < hi) {
-        const bool after =
-            KeyBelongsAfter(rec, blocks[order[left]].key, blocks[order[right]].key, compare);
+        const bool after = KeyBelongsAfter(run.rec, blocks[order[left]].key,
+                                           blocks[order[right]].key, run.compare);
         // A callback that changed the rows or destroyed the control makes
         // the keys stale: the sort stops and moves nothing.
-        if (SortInterrupted(rec, g_sortGeneration, compare)) {
-            g_sortAborted = true;
+        if (SortInterrupted(run.rec, run.generation, run.compare)) {
+            run.aborted = true;
             return;
         }
         if (after)
@@ -71,13 +82,12 @@ void Merge(ControlRecord* rec, const Block* blocks, int* order, int* scratch, in
 }
 
 // Bottom-up merge sort of order[lo, hi).
-void MergeSort(ControlRecord* rec, const Block* blocks, int* order, int* scratch, int lo, int hi,
-               const Comparison& compare) {
-    for (int width = 1; width < hi - lo && !g_sortAborted; width *= 2) {
-        for (int start = lo; start + width < hi && !g_sortAborted; start += 2 * width) {
+void MergeSort(MergeRun& run, int lo, int hi) {
+    for (int width = 1; width < hi - lo && !run.aborted; width *= 2) {
+        for (int start = lo; start + width < hi && !run.aborted; start += 2 * width) {
             const int mid = start + width;
             const int end = (hi - mid > width) ? mid + width : hi;
-            Merge(rec, blocks, order, scratch, start, mid, end, compare);
+            Merge(run, start, mid, end);
         }
     }
 }
@@ -187,28 +197,17 @@ bool SortBlocksStable(ControlRecord* rec, int first, int column, const Compariso
     }
     blocks[count - 1].length = end - blocks[count - 1].start;
 
-    // A sort run from inside a compare callback keeps the outer sort's
-    // state intact.
-    struct SavedSortState {
-        unsigned generation = g_sortGeneration;
-        bool aborted = g_sortAborted;
-        ~SavedSortState() {
-            g_sortGeneration = generation;
-            g_sortAborted = aborted;
-        }
-    } saved;
-    g_sortGeneration = rec->rowGeneration;
-    g_sortAborted = false;
     // Sort each run between fixed blocks.
+    MergeRun run = {rec,     blocks.get(),       order.get(), scratch.get(),
+                    compare, rec->rowGeneration, false};
     int runStart = 0;
     for (int i = 0; i <= count; ++i) {
         if (i < count && !IsFixed(blocks[i], compare)) continue;
-        if (i - runStart > 1)
-            MergeSort(rec, blocks.get(), order.get(), scratch.get(), runStart, i, compare);
+        if (i - runStart > 1) MergeSort(run, runStart, i);
         runStart = i + 1;
     }
 
-    if (g_sortAborted) return false;
+    if (run.aborted) return false;
 
     // Copy the rows into their new order and follow the tracked row.
     StoredRow** items = rec->items;
