@@ -403,10 +403,13 @@ int CALLBACK ListViewCompare(LPARAM a, LPARAM b, LPARAM) {
            2;
 }
 
-void MeasureSort(int n) {
+// Sorts n siblings, each followed by `dependents` rows one level deeper,
+// with the default comparison; the ListView sorts as many rows in all.
+void MeasureSort(int n, int dependents) {
+    const int rows = n * (1 + dependents);
     g_sortTexts.clear();
     unsigned seed = 1;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < rows; ++i) {
         seed = seed * 1103515245u + 12345u;
         char text[32];
         wsprintfA(text, "Name %08u", seed % 100000000u);
@@ -414,15 +417,17 @@ void MeasureSort(int n) {
     }
     HWND c = CreateQelBox(QELBOXSTYLE_DROPDOWNLIST, 1);
     SendMessageA(c, WM_SETREDRAW, FALSE, 0);
-    for (const std::string& text : g_sortTexts)
-        QelBox_AddString_A(c, text.c_str());
+    for (int i = 0; i < rows; ++i) {
+        const int index = QelBox_AddString_A(c, g_sortTexts[static_cast<size_t>(i)].c_str());
+        if (i % (1 + dependents)) QelBox_SetItemLevel(c, index, 1);
+    }
     double start = Now();
     QelBox_SortItems(c, -1, 0, nullptr);
     const double qelSort = Now() - start;
 
     HWND view = CreateListView(0, 1);
     SendMessageA(view, WM_SETREDRAW, FALSE, 0);
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < rows; ++i) {
         LVITEMA item = {};
         item.mask = LVIF_TEXT | LVIF_PARAM;
         item.iItem = i;
@@ -432,7 +437,10 @@ void MeasureSort(int n) {
     }
     start = Now();
     SendMessageA(view, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(ListViewCompare));
-    Report("sort siblings, default comparison", n, qelSort, Now() - start, "s", "ListView");
+    Report(dependents ? "sort siblings with 3 dependents each, default comparison (ListView: as "
+                        "many rows in all)"
+                      : "sort siblings, default comparison",
+           n, qelSort, Now() - start, "s", "ListView");
     DestroyWindow(view);
     DestroyWindow(c);
 }
@@ -669,7 +677,8 @@ int main(int argc, char** argv) {
             MeasureStoredList(n);
             MeasureThreeColumns(n);
         }
-        MeasureSort(sortSize);
+        MeasureSort(sortSize, 0);
+        MeasureSort(sortSize, 3);
         MeasureVirtual(virtualSize);
         MeasureVirtualTree(treeSize);
         MeasureTextsAndColumns(textLengths, columnCount);
