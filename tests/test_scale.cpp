@@ -10,12 +10,6 @@ namespace {
 
 using ScaleTest = ControlTest;
 
-ColumnRecord PlainColumn(int width, int position) {
-    ColumnRecord column = Column(width);
-    column.displayPosition = position;
-    return column;
-}
-
 // Pixels of row `index` of the list.
 std::vector<DWORD> RowPixels(const Image& image, HWND control, int index) {
     const int height = QelBox_GetItemHeight(control, 0);
@@ -63,8 +57,10 @@ TEST_F(ScaleTest, ManyColumnsAreOrderedAndPlacedLikeFew) {
     };
     for (const Case& test : cases) {
         std::vector<ColumnRecord> columns;
-        for (int i = 0; i < n; ++i)
-            columns.push_back(PlainColumn(1 + i % 3, test.position(i, n)));
+        for (int i = 0; i < n; ++i) {
+            columns.push_back(Column(1 + i % 3));
+            columns.back().displayPosition = test.position(i, n);
+        }
         ASSERT_EQ(QelBox_SetColumns(c, n, columns.data()), 1) << test.name;
         ColumnRecord* installed = nullptr;
         ASSERT_EQ(QelBox_GetColumns(c, &installed), n);
