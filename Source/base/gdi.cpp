@@ -122,8 +122,8 @@ void MemorySurface::Release() {
     if (!dc_) return;
     const DestroyDcFromMemory request = {dc_, bitmap_};
     reinterpret_cast<DestroyDcFromMemoryProc>(destroy_)(&request);
-    GdiDeleted();
-    GdiDeleted();
+    GdiDeleted(request.dc);
+    GdiDeleted(request.bitmap);
     QelFree(bits_);
     dc_ = nullptr;
     bitmap_ = nullptr;

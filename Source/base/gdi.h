@@ -15,7 +15,7 @@
 template <typename Handle> void DeleteOwned(Handle& handle) {
     if (!handle) return;
     DeleteObject(handle);
-    GdiDeleted();
+    GdiDeleted(handle);
     handle = nullptr;
 }
 
@@ -42,15 +42,16 @@ template <typename Handle> class GdiObject {
     void Reset(Handle handle = nullptr) {
         if (handle_) {
             DeleteObject(handle_);
-            GdiDeleted();
+            GdiDeleted(handle_);
         }
         handle_ = handle;
         if (handle_) GdiCreated();
     }
-    // Gives up ownership: the caller deletes the object (and counts it).
+    // Gives up ownership: the object is the caller's to delete, and no
+    // longer counted among the library's.
     Handle Release() {
         Handle handle = handle_;
-        if (handle_) GdiDeleted();
+        if (handle_) GdiDisowned();
         handle_ = nullptr;
         return handle;
     }
@@ -149,7 +150,7 @@ class MemoryDC {
     void Release() {
         if (!dc_) return;
         DeleteDC(dc_);
-        GdiDeleted();
+        GdiDeleted(dc_);
         dc_ = nullptr;
     }
 

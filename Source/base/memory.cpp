@@ -39,7 +39,10 @@ void QelFree(void* block) {
 void GdiCreated() {
     InterlockedIncrement(&g_liveGdiObjects);
 }
-void GdiDeleted() {
+void GdiDeleted(HGDIOBJ object) {
+    if (!GetObjectType(object)) InterlockedDecrement(&g_liveGdiObjects);
+}
+void GdiDisowned() {
     InterlockedDecrement(&g_liveGdiObjects);
 }
 

@@ -14,9 +14,14 @@ void QelFree(void* block);
 // True when the next allocation must fail (tests); counts the attempt.
 bool QelAllocationRefused();
 
-// GDI accounting: call after creating and before deleting an object or DC.
+// GDI accounting. GdiCreated after creating an object or DC; GdiDeleted
+// after deleting it, which counts the deletion only when the handle no
+// longer names an object, so that an object never deleted, or deleted while
+// still selected into a DC, stays counted and shows as a leak; GdiDisowned
+// when an object leaves the library's care undeleted.
 void GdiCreated();
-void GdiDeleted();
+void GdiDeleted(HGDIOBJ object);
+void GdiDisowned();
 
 // The bookkeeping's controls and counts, which the test build of the library
 // exports (tests/qelbox_diag.h): after `successes` more successful
