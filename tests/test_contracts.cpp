@@ -134,8 +134,9 @@ TEST_F(ContractTest, DocumentedDefaults) {
         ROW(SendMessageA(d, WM_GETFONT, 0, 0), font),
         ROW(QelBox_GetColHeaderFont(d), font),
         ROW(QelBox_GetEditCtlFont(d), font),
-        ROW(CustomControlInfoA(nullptr), 3),                        // one record per control type
-        ROW((QelBox_AddString_A(l, "x"), QelBox_GetCurSel(l)), -1), // nothing selected
+        ROW(CustomControlInfoA(nullptr), 3), // one record per control type
+        // Nothing highlighted or committed once there are rows.
+        ROW((QelBox_AddString_A(l, "x"), QelBox_GetCurSel(l) + QelBox_GetTextLength(l, -1, 0)), -2),
     };
     for (const Row& row : defaults)
         EXPECT_EQ(row.get({d, s, l, nullptr, nullptr}), row.expected) << row.what;

@@ -98,7 +98,7 @@ TEST_F(FontsTest, SizesOfScalableAndRasterFaces) {
 TEST_F(FontsTest, StylesAreNamedByRoundedWeightUprightFirst) {
     HWND control = Create(QELBOXSTYLE_DROPDOWNLIST);
     LOGFONTA font = {};
-    const LONG added[][2] = {{700, 1}, {550, 0}, {0, 0}, {700, 0}, {420, 1}, {680, 0}};
+    const LONG added[][2] = {{700, 1}, {550, 0}, {0, 0}, {700, 0}, {420, 1}, {680, 0}, {990, 0}};
     for (const auto& style : added) {
         font.lfWeight = style[0];
         font.lfItalic = static_cast<BYTE>(style[1]);
@@ -106,11 +106,12 @@ TEST_F(FontsTest, StylesAreNamedByRoundedWeightUprightFirst) {
                   1);
     }
     // Outside a QelBox_FontStyles_A call the library's own names apply; 550
-    // is as near to 500 as to 600 and takes the first; 680 is Bold again.
-    EXPECT_EQ(Rows(control),
-              (std::vector<std::string>{"Thin", "Normal Italic", "Medium", "Bold", "Bold Italic"}));
-    const DWORD keys[] = {100, 0x80000190, 500, 700, 0x800002BC};
-    for (int i = 0; i < 5; ++i)
+    // is as near to 500 as to 600 and takes the first; 680 is Bold again,
+    // 990 the heaviest.
+    EXPECT_EQ(Rows(control), (std::vector<std::string>{"Thin", "Normal Italic", "Medium", "Bold",
+                                                       "Bold Italic", "Black"}));
+    const DWORD keys[] = {100, 0x80000190, 500, 700, 0x800002BC, 900};
+    for (int i = 0; i < 6; ++i)
         EXPECT_EQ(CellData(control, i), keys[i]) << i;
     // Vector and device faces get the four usual styles and stop.
     HWND vector = Create(QELBOXSTYLE_DROPDOWNLIST);
