@@ -153,9 +153,9 @@ FAULTS = [
     ("mouse-autoscroll-direction", "mouse", "auto-scroll below the list scrolls up",
      "        rec->autoScrollDown = 1;",
      "        rec->autoScrollDown = 0;"),
-    ("mouse-left-only", "mouse", "LEFTBUTTONONLY lets the middle button through",
-     "event.buttonCode != QELBOXN_LBUTTON)",
-     "event.buttonCode == QELBOXN_RBUTTON)"),
+    ("mouse-left-only", "mouse", "the list ignores LEFTBUTTONONLY",
+     "    const bool leftOnly = LeftButtonOnly(rec);\n",
+     "    const bool leftOnly = false;\n"),
     ("mouse-empty-button", "mouse", "drop button pressed on an empty list does not beep",
      "if (rec->itemCount == 0) {\n                MessageBeep(0);",
      "if (rec->itemCount < 0) {\n                MessageBeep(0);"),
@@ -194,9 +194,9 @@ FAULTS = [
      "        else\n            styles &= ~binding.bit;",
      "        else\n            (void)0;"),
     # Module and window
-    ("window-default-selection", "window", "a new control starts with row 0 committed",
-     "    rec->committedSel = -1;\n    rec->gridStyle = QELBOX_GRID_BOTH;",
-     "    rec->committedSel = 0;\n    rec->gridStyle = QELBOX_GRID_BOTH;"),
+    ("window-typed-text-kept", "window", "typed text that matches no row is overwritten",
+     "CountScope keepEditText(rec->editSyncSuppress, found < 0);",
+     "CountScope keepEditText(rec->editSyncSuppress, false);"),
 ]
 
 SOURCE_SUFFIXES = {".cpp", ".h", ".c", ".inl"}
