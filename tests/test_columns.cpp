@@ -8,12 +8,6 @@ namespace {
 
 class ColumnTest : public ControlTest {
   protected:
-    static std::vector<ColumnRecord> Columns(std::initializer_list<int> widths) {
-        std::vector<ColumnRecord> columns;
-        for (int width : widths)
-            columns.push_back(Column(width));
-        return columns;
-    }
     static std::string Header(HWND control, int column) {
         char buffer[256];
         return QelBox_GetHeader_A(control, column, buffer, sizeof(buffer)) < 0 ? "<error>" : buffer;
@@ -34,19 +28,19 @@ TEST_F(ColumnTest, DefaultColumnAndCountZero) {
     EXPECT_EQ(QelBox_GetColumns(control, nullptr), 1);
     ASSERT_EQ(QelBox_GetColumns(control, &copy), 1);
     EXPECT_EQ(memcmp(copy, &expected, sizeof(ColumnRecord)), 0);
-    ASSERT_EQ(SetColumns(control, Columns({40, 50, 60})), 1);
+    ASSERT_EQ(SetColumns(control, {40, 50, 60}), 1);
     // Count 0 does not read the array argument.
     EXPECT_EQ(QelBox_SetColumns(control, 0, reinterpret_cast<const ColumnRecord*>(1)), 1);
     ASSERT_EQ(QelBox_GetColumns(control, &copy), 1);
     EXPECT_EQ(memcmp(copy, &expected, sizeof(ColumnRecord)), 0);
-    EXPECT_EQ(SetColumns(control, Columns({0, 0, 1})), 1); // one shown column is enough
+    EXPECT_EQ(SetColumns(control, {0, 0, 1}), 1); // one shown column is enough
 }
 
 // Column headers
 
 TEST_F(ColumnTest, HeaderTextSetGetTruncateAndClear) {
     HWND control = Create(QELBOXSTYLE_DROPDOWNLIST);
-    ASSERT_EQ(SetColumns(control, Columns({50, 50})), 1);
+    ASSERT_EQ(SetColumns(control, {50, 50}), 1);
     EXPECT_EQ(QelBox_SetHeader_A(control, 1, "Columns"), 1);
     EXPECT_EQ(QelBox_GetHeaderLength(control, 1), 7);
     EXPECT_EQ(QelBox_GetHeaderLength(control, 0), 0);
@@ -73,13 +67,13 @@ TEST_F(ColumnTest, HeaderTextSetGetTruncateAndClear) {
 TEST_F(ColumnTest, HeaderButtonAndShowHeaderRanges) {
     HWND control = Create(QELBOXSTYLE_DROPDOWNLIST);
     EXPECT_EQ(QelBox_GetHeaderButton(control), -1);
-    ASSERT_EQ(SetColumns(control, Columns({20, 20, 20, 20})), 1);
+    ASSERT_EQ(SetColumns(control, {20, 20, 20, 20}), 1);
     EXPECT_EQ(QelBox_SetHeaderButton(control, 3), 1);
     EXPECT_EQ(QelBox_SetHeaderButton(control, 3), 1);
     // Kept while its column stays, reset when it goes.
-    ASSERT_EQ(SetColumns(control, Columns({20, 20, 20, 30})), 1);
+    ASSERT_EQ(SetColumns(control, {20, 20, 20, 30}), 1);
     EXPECT_EQ(QelBox_GetHeaderButton(control), 3);
-    ASSERT_EQ(SetColumns(control, Columns({20, 20, 20})), 1);
+    ASSERT_EQ(SetColumns(control, {20, 20, 20}), 1);
     EXPECT_EQ(QelBox_GetHeaderButton(control), -1);
     EXPECT_EQ(QelBox_SetHeaderButton(control, 2), 1);
     EXPECT_EQ(QelBox_SetHeaderButton(control, -1), 1);
@@ -98,14 +92,14 @@ TEST_F(ColumnTest, HeaderButtonAndShowHeaderRanges) {
 
 TEST_F(ColumnTest, TheFirstVisibleColumnDecidesTheEditField) {
     HWND control = Create(QELBOXSTYLE_DROPDOWN);
-    ASSERT_EQ(SetColumns(control, Columns({0, 80, 80})), 1);
+    ASSERT_EQ(SetColumns(control, {0, 80, 80}), 1);
     AddRows(control, 3);
     ASSERT_EQ(QelBox_SetText_A(control, 1, 1, "Second"), 1);
     ASSERT_EQ(QelBox_SetText_A(control, 1, 2, "Third"), 1);
     ASSERT_EQ(QelBox_SetCurSel(control, 1), 0);
     EXPECT_EQ(WindowText(QelBox_GetHWNDEdit(control)), "Second");
     // Display order decides: column 2 at position 0 is the edit column...
-    std::vector<ColumnRecord> columns = Columns({80, 80, 80});
+    std::vector<ColumnRecord> columns(3, Column(80));
     columns[0].displayPosition = 1;
     columns[1].displayPosition = 2;
     columns[2].displayPosition = 0;

@@ -1,8 +1,7 @@
 // UTF-16 text: the _W functions with text of several scripts, mixing them
-// with the _A functions, searching and sorting, painting, typing, the
+// with the _A functions, searching and sorting, typing, the
 // clipboard, virtual mode with wide records, and running out of memory.
 #include "harness.h"
-#include "pixels.h"
 
 #include <string>
 #include <vector>
@@ -191,24 +190,6 @@ TEST_F(UnicodeTest, SortsWideTextAndCallsWideCallbacksInTheSameOrder) {
     }
     EXPECT_EQ(calls[0], calls[1]);
     EXPECT_FALSE(calls[0].empty());
-}
-
-TEST_F(UnicodeTest, WideTextIsPaintedAndAnsiTextPaintsAsBefore) {
-    HWND a = Create(QELBOXSTYLE_DROPDOWNLIST, 0, 1, 30);
-    HWND w = Create(QELBOXSTYLE_DROPDOWNLIST, 0, 2, 30);
-    QelBox_AddString_A(a, "Row 1");
-    QelBox_AddString_W(w, L"Row 1");
-    QelBox_SetCurSel(a, 0);
-    QelBox_SetCurSel(w, 0);
-    const Image ansi = Capture(a);
-    EXPECT_EQ(ansi.pixels, Capture(w).pixels); // the same text, either way in
-
-    QelBox_SetText_W(w, 0, 0, kScripts[1]);
-    const Image cyrillic = Capture(w);
-    const RECT text = {4, 4, 60, Height(ClientOf(w)) - 4};
-    const COLORREF background = cyrillic.At(2, Height(ClientOf(w)) / 2);
-    EXPECT_GT(cyrillic.CountOther(text, background), 20);
-    EXPECT_NE(cyrillic.pixels, ansi.pixels);
 }
 
 TEST_F(UnicodeTest, TypedWideCharactersReachTheEditFieldAndSelectTheirRow) {
