@@ -1057,24 +1057,31 @@ QELBOXAPI LCID WINAPI QelBox_SetLocale(HWND control, LCID locale);
    the control holds stored items. Item-changing calls are refused in
    virtual mode; list-wide settings (index -1) still work.
    Within one paint of the list a fetched record serves every column of
-   its row, its height and its tree lines, and the level of every record
-   read is remembered until the paint ends: each shown row is fetched at
-   most twice. Tree lines need the levels of a row's relatives, which may
-   lie anywhere in the list; in a stored list the control keeps a summary
-   of all levels for them, but in virtual mode it cannot know a level
-   without fetching the record, so a paint fetches (once each) the records
-   between the top row and its parent, and after the last row up to the
-   end of its ancestors' sibling runs. Outlines whose parents lie far above
-   the visible rows cost that many fetches per paint. */
+   its row, its height and its tree lines. Tree lines need the levels of a
+   row's relatives, which may lie anywhere in the list; in virtual mode the
+   control cannot know a level without fetching the record, so the first
+   paint near a place fetches (once each) the records between the top row
+   and its parent, and after the last row up to the end of its ancestors'
+   sibling runs. The control remembers the level of every record it has
+   read (memory grows with the rows read, about one byte each, never with
+   the count alone) until the application announces a change: later
+   paints, scrolling and paging there fetch each shown row at most twice.
+   An application that changes the level of a row announces it with
+   QelBox_VirtualItemChanged (for that row, or -1 for all);
+   QelBox_VirtualCount and QelBox_VirtualInitialize forget every level.
+   When memory runs out the control fetches the levels it cannot keep. */
 QELBOXAPI int WINAPI QelBox_VirtualInitialize(HWND control, QELBOX_FETCHPROC fetch,
                                               QELBOX_RELEASEPROC release, QelData value);
 /* Sets the number of items, scrolls to the top and clears the selection
    (QELBOXN_SELCHANGE when something was highlighted). Returns 1; 0 outside
    virtual mode or for a negative count. */
 QELBOXAPI int WINAPI QelBox_VirtualCount(HWND control, int count);
-/* Gives back the item fetched last and repaints row `index` (negative: the
-   whole list). Returns 1; 0 outside virtual mode or for an index >= count
-   (the item is given back all the same). */
+/* Gives back the item fetched last, forgets the level remembered for row
+   `index` (negative: for every row) and repaints that row (negative: the
+   whole list). Call it whenever a row's record changes, in particular its
+   level: the tree lines are drawn from the remembered levels. Returns 1; 0
+   outside virtual mode or for an index >= count (the item is given back
+   all the same). */
 QELBOXAPI int WINAPI QelBox_VirtualItemChanged(HWND control, int index);
 
 /* ------------------------------------------------------------------ */

@@ -52,8 +52,9 @@ void Strike(HWND c) {
         [c] { QelBox_VirtualInitialize(c, nullptr, nullptr, 0); },
         [c] { QelBox_SetCurSel(c, Pick(QelBox_GetCount(c) + 1) - 1); },
         [c] { QelBox_SetItemLevel(c, Pick(4), Pick(5)); },
+        [c] { QelBox_VirtualItemChanged(c, Pick(QelBox_GetCount(c) + 1) - 1); },
     };
-    strikes[Pick(8)]();
+    strikes[Pick(9)]();
 }
 
 void CALLBACK OnDelete(HWND control, int, QelData, QelData) {

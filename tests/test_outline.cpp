@@ -2,8 +2,9 @@
 // that end far below the bottom, deep chains. Every painted row must show
 // exactly the lines its outline asks for, also after levels, insertions,
 // deletions and sorting changed the outline between paints; a virtual list
-// of the same outline paints the same picture and fetches each shown row at
-// most twice.
+// of the same outline paints the same picture, fetches each shown row at
+// most twice once it has learnt the levels around it, and forgets the level
+// of a row the application announces as changed.
 #include "harness.h"
 #include "pixels.h"
 
@@ -178,19 +179,32 @@ TEST_F(OutlineTest, EveryRowShowsTheLinesOfItsOutlineAcrossChanges) {
     EXPECT_GT(checked, 100);
 
     // One parent and all other rows its children, painted in the middle:
-    // each shown row is fetched at most twice besides the one walk up to the
-    // parent, also when the paint starts with an item still fetched from the
-    // paint before.
+    // the first paint learns the levels up to the parent; later paints and
+    // a one-row scroll fetch each shown row at most twice, also when a paint
+    // starts with an item still fetched from the paint before.
     std::fill(g_levels.begin(), g_levels.end(), 1);
     g_levels[0] = 0;
     QelBox_VirtualItemChanged(twin, -1);
     QelBox_SetTopIndex(twin, n / 2);
     const int shown = QelBox_GetItemsShown(twin);
-    for (int paint = 0; paint < 2; ++paint) {
+    for (int paint = 0; paint < 3; ++paint) {
+        if (paint == 2) QelBox_SetTopIndex(twin, n / 2 + 1);
         g_fetches = 0;
         Capture(QelBox_GetHWNDDropDown(twin));
-        EXPECT_LE(g_fetches, n / 2 + 2 * (shown + 2)) << paint;
+        EXPECT_LE(g_fetches, (paint == 0 ? n / 2 + 2 : 0) + 2 * shown) << paint;
     }
+
+    // A row whose level the application changed and announced (it ends the
+    // run of its siblings above) is painted as in a stored list of the new
+    // shape.
+    g_levels[n / 2 + 3] = 0;
+    QelBox_VirtualItemChanged(twin, n / 2 + 3);
+    QelBox_ResetContent(c);
+    AddRows(c, n);
+    QelBox_SetItemLevel(c, 0, 63);
+    for (size_t i = 0; i < g_levels.size(); ++i)
+        QelBox_SetItemLevel(c, static_cast<int>(i), g_levels[i]);
+    CheckLines(c, twin, Read(c), n / 2);
 }
 
 // A release callback that destroys the control while the tree lines of

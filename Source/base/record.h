@@ -247,9 +247,12 @@ struct ControlRecord {
     unsigned accState;
 
     // ---- Paint-time summaries (model/) ---------------------------------------------
-    // Summary of the item levels and the level memory of a paint
-    // (levelindex.cpp); null until first needed.
+    // Summary of the item levels, the learnt levels of a virtual list and
+    // the answers of a paint (levelindex.cpp); null until first needed.
     struct LevelIndex* levelIndex;
+    // Counts every change of the levels the index may have seen: a scan
+    // that fetched rows compares it to see whether what it read still holds.
+    unsigned levelGeneration;
     // Column offsets by display position (columnoffsets.cpp); null until the
     // first columns are installed.
     struct ColumnOffsets* columnOffsets;

@@ -1,4 +1,5 @@
-// The level summary of stored lists and the level memory of one paint; see
+// The level summary of stored lists, the answers remembered within one
+// paint, and the scans over the learnt levels of virtual lists; see
 // levelindex.h.
 //
 // The summary is a pyramid: layer 0 holds every item's level as a byte,
@@ -14,6 +15,7 @@
 
 #include "base/memory.h"
 #include "model/items.h"
+#include "model/virtuallevels.h"
 
 namespace {
 
@@ -41,15 +43,11 @@ struct LevelIndex {
     int layerCount = 0;
     int layerStart[kMaxLayers] = {};
 
-    // Memory of one paint.
+    // Levels of a virtual list read so far.
+    VirtualLevels* learnt = nullptr;
+
+    // Answers remembered within one paint.
     int paintDepth = 0;
-    int anchor = -1;                // first index remembered
-    unsigned char* after = nullptr; // levels of anchor, anchor + 1, ...
-    int afterCount = 0;
-    int afterRoom = 0;
-    unsigned char* before = nullptr; // levels of anchor - 1, anchor - 2, ...
-    int beforeCount = 0;
-    int beforeRoom = 0;
     Span parents[kLevels]; // PrevShallower answers by level (from > to)
     Span runEnds[kLevels]; // NextNotDeeper answers by level (from < to)
 };
@@ -61,15 +59,6 @@ void ForgetAnswers(LevelIndex* x) {
         x->parents[l] = {-1, -1};
         x->runEnds[l] = {-1, -1};
     }
-}
-
-void ForgetPaintLevels(LevelIndex* x) {
-    QelFree(x->after);
-    QelFree(x->before);
-    x->after = x->before = nullptr;
-    x->afterCount = x->afterRoom = x->beforeCount = x->beforeRoom = 0;
-    x->anchor = -1;
-    ForgetAnswers(x);
 }
 
 LevelIndex* IndexOf(ControlRecord* rec, bool create) {
@@ -85,43 +74,6 @@ LevelIndex* IndexOf(ControlRecord* rec, bool create) {
 
 bool Painting(const ControlRecord* rec) {
     return rec->levelIndex && rec->levelIndex->paintDepth > 0;
-}
-
-// Appends a byte to a growing array; false when memory runs out.
-bool Push(unsigned char*& array, int& count, int& room, int value) {
-    if (count == room) {
-        const int grown = room ? room * 2 : 256;
-        void* block = QelRealloc(array, static_cast<size_t>(grown));
-        if (!block) return false;
-        array = static_cast<unsigned char*>(block);
-        room = grown;
-    }
-    array[count++] = static_cast<unsigned char>(value);
-    return true;
-}
-
-void Remember(LevelIndex* x, int index, int level) {
-    if (x->anchor < 0) {
-        x->anchor = index;
-        Push(x->after, x->afterCount, x->afterRoom, level);
-    } else if (index == x->anchor + x->afterCount) {
-        Push(x->after, x->afterCount, x->afterRoom, level);
-    } else if (index == x->anchor - 1 - x->beforeCount) {
-        Push(x->before, x->beforeCount, x->beforeRoom, level);
-    }
-}
-
-bool Recall(const LevelIndex* x, int index, int* level) {
-    if (x->anchor < 0) return false;
-    if (index >= x->anchor && index - x->anchor < x->afterCount) {
-        *level = x->after[index - x->anchor];
-        return true;
-    }
-    if (index < x->anchor && x->anchor - 1 - index < x->beforeCount) {
-        *level = x->before[x->anchor - 1 - index];
-        return true;
-    }
-    return false;
 }
 
 int StoredLevel(const ControlRecord* rec, int index) {
@@ -259,57 +211,99 @@ int SummaryNextAtMost(const LevelIndex& x, int n, int index, int level) {
     return found;
 }
 
-// The scans proper, without remembered answers.
+const VirtualLevels* Learnt(const ControlRecord* rec) {
+    return rec->levelIndex ? rec->levelIndex->learnt : nullptr;
+}
+
+// A fetch went out to the application, which may have announced changed
+// levels, changed the count or the mode, or destroyed the control: what
+// the scan has seen no longer counts.
+bool LevelsMoved(const ControlRecord* rec, unsigned generation) {
+    return Died(rec) || !IsVirtual(rec) || rec->levelGeneration != generation;
+}
+
+// The scans proper, without remembered answers: the index found, -2 when
+// none lies between index and stop, -3 when the levels changed during a
+// virtual scan. A virtual scan reads the learnt levels, passing whole
+// learnt blocks that cannot hold the answer, and fetches (and learns) the
+// rows it does not know yet.
 int ScanPrevShallower(ControlRecord* rec, int index, int level, int stop) {
     int i = index - 1;
-    if (!IsVirtual(rec)) {
-        for (int steps = 0; i > stop && steps < kShortScan; --i, ++steps)
-            if (StoredLevel(rec, i) < level) return i;
-        if (i <= stop) return -2;
-        if (const LevelIndex* x = Summary(rec)) {
-            const int j = SummaryPrevBelow(*x, rec->itemCount, i + 1, level);
-            return j > stop ? j : -2;
+    if (IsVirtual(rec)) {
+        const unsigned generation = rec->levelGeneration;
+        for (; i > stop; --i) {
+            const LearntScan known = LearntPrevBelow(Learnt(rec), i, stop, level);
+            if (known.kind == LearntScan::kFound) return known.at;
+            if (known.kind == LearntScan::kNone) return -2;
+            i = known.at;
+            const int l = LevelAt(rec, i);
+            if (LevelsMoved(rec, generation)) return -3;
+            if (l < level) return i;
         }
+        return -2;
+    }
+    for (int steps = 0; i > stop && steps < kShortScan; --i, ++steps)
+        if (StoredLevel(rec, i) < level) return i;
+    if (i <= stop) return -2;
+    if (const LevelIndex* x = Summary(rec)) {
+        const int j = SummaryPrevBelow(*x, rec->itemCount, i + 1, level);
+        return j > stop ? j : -2;
     }
     for (; i > stop; --i)
-        if (LevelAt(rec, i) < level) return i;
+        if (StoredLevel(rec, i) < level) return i;
     return -2;
 }
 
 int ScanNextNotDeeper(ControlRecord* rec, int index, int level, int stop) {
     int i = index + 1;
-    if (!IsVirtual(rec)) {
-        for (int steps = 0; i < stop && steps < kShortScan; ++i, ++steps)
-            if (StoredLevel(rec, i) <= level) return i;
-        if (i >= stop) return -2;
-        if (const LevelIndex* x = Summary(rec)) {
-            const int j = SummaryNextAtMost(*x, rec->itemCount, i - 1, level);
-            return j >= 0 && j < stop ? j : -2;
+    if (IsVirtual(rec)) {
+        const unsigned generation = rec->levelGeneration;
+        for (; i < stop; ++i) {
+            const LearntScan known = LearntNextAtMost(Learnt(rec), i, stop, level);
+            if (known.kind == LearntScan::kFound) return known.at;
+            if (known.kind == LearntScan::kNone) return -2;
+            i = known.at;
+            const int l = LevelAt(rec, i);
+            if (LevelsMoved(rec, generation)) return -3;
+            if (l <= level) return i;
         }
+        return -2;
+    }
+    for (int steps = 0; i < stop && steps < kShortScan; ++i, ++steps)
+        if (StoredLevel(rec, i) <= level) return i;
+    if (i >= stop) return -2;
+    if (const LevelIndex* x = Summary(rec)) {
+        const int j = SummaryNextAtMost(*x, rec->itemCount, i - 1, level);
+        return j >= 0 && j < stop ? j : -2;
     }
     for (; i < stop; ++i)
-        if (LevelAt(rec, i) <= level) return i;
+        if (StoredLevel(rec, i) <= level) return i;
     return -2;
 }
 
 } // namespace
 
 int LevelAt(ControlRecord* rec, int index) {
+    // An index from before a change the application made during a scan
+    // may lie outside the list now.
+    if (index < 0 || index >= rec->itemCount) return 0;
     if (!IsVirtual(rec)) return StoredLevel(rec, index);
-    LevelIndex* x = rec->levelIndex;
-    int level;
-    if (x && x->paintDepth > 0 && Recall(x, index, &level)) return level;
+    int level = KnownLevel(Learnt(rec), index);
+    if (level >= 0) return level;
+    const unsigned generation = rec->levelGeneration;
     level = ItemLevel(rec, index);
-    // The fetch may have destroyed the control or changed its mode, which
-    // frees the summary: it is looked up again.
-    x = rec->levelIndex;
-    if (x && x->paintDepth > 0 && !Died(rec)) Remember(x, index, level);
+    // The fetch may have announced changes or freed the index: the level
+    // is kept only when nothing moved, in a store looked up again.
+    if (LevelsMoved(rec, generation)) return level;
+    if (LevelIndex* x = IndexOf(rec, true)) LearnLevel(&x->learnt, rec->itemCount, index, level);
     return level;
 }
 
 // Within a paint the answers are remembered by level: rows are painted from
 // the top down, so the next row's question usually continues where the
 // last one ended, and an ancestor's question is asked again for each row.
+// An answer found while the levels changed is neither kept nor given: the
+// changed rows are painted again.
 int PrevShallower(ControlRecord* rec, int index, int level) {
     if (level <= 0) return -1;
     level = min(level, QELBOX_MAXLEVEL);
@@ -317,56 +311,68 @@ int PrevShallower(ControlRecord* rec, int index, int level) {
         const int j = ScanPrevShallower(rec, index, level, -1);
         return j >= 0 ? j : -1;
     }
-    Span& known = rec->levelIndex->parents[level];
+    const unsigned generation = rec->levelGeneration;
+    const Span known = rec->levelIndex->parents[level];
     int j;
     if (known.from >= 0 && index >= known.from) {
         // Only the items from `from` up to index - 1 are new.
         j = ScanPrevShallower(rec, index, level, known.from - 1);
-        if (j < 0) j = known.to;
+        if (j == -2) j = known.to;
     } else {
         j = ScanPrevShallower(rec, index, level, -1);
-        if (j < 0) j = -1;
     }
-    // The scan may have run into a change of the levels that dropped what
-    // was remembered; the answer itself stands.
+    if (j == -3 || rec->levelGeneration != generation) return -1;
+    j = max(j, -1);
     if (rec->levelIndex) rec->levelIndex->parents[level] = {index, j};
     return j;
 }
 
 int NextNotDeeper(ControlRecord* rec, int index, int level, int* found) {
     level = min(max(level, 0), QELBOX_MAXLEVEL);
+    const unsigned generation = rec->levelGeneration;
     int j;
     if (!Painting(rec)) {
         j = ScanNextNotDeeper(rec, index, level, rec->itemCount);
     } else {
-        Span& known = rec->levelIndex->runEnds[level];
+        const Span known = rec->levelIndex->runEnds[level];
         const int end = known.to >= 0 ? known.to : rec->itemCount;
         if (known.from >= 0 && index >= known.from && index < end) {
             j = known.to; // nothing between index and the known end qualifies
         } else {
             j = ScanNextNotDeeper(rec, index, level, rec->itemCount);
-            if (j < 0) j = -1;
-            if (rec->levelIndex) rec->levelIndex->runEnds[level] = {index, j};
+            if (j == -2) j = -1;
+            if (j >= -1 && rec->levelIndex && rec->levelGeneration == generation)
+                rec->levelIndex->runEnds[level] = {index, j};
         }
     }
-    if (j < 0) return -1;
+    if (j < 0 || rec->levelGeneration != generation) return -1;
     if (found) *found = LevelAt(rec, j);
     return j;
 }
 
 void LevelsChanged(ControlRecord* rec, int index) {
+    ++rec->levelGeneration;
     LevelIndex* x = rec->levelIndex;
     if (!x) return;
     x->valid = min(x->valid, max(index, 0));
     ForgetAnswers(x);
+    ForgetLevels(&x->learnt, -1);
+}
+
+void VirtualLevelChanged(ControlRecord* rec, int index) {
+    ++rec->levelGeneration;
+    LevelIndex* x = rec->levelIndex;
+    if (!x) return;
+    ForgetAnswers(x);
+    ForgetLevels(&x->learnt, index < 0 ? -1 : index);
 }
 
 void FreeLevelIndex(ControlRecord* rec) {
+    ++rec->levelGeneration;
     LevelIndex* x = rec->levelIndex;
     if (!x) return;
     QelFree(x->data);
-    QelFree(x->after);
-    QelFree(x->before);
+    ForgetLevels(&x->learnt, -1);
     x->~LevelIndex();
     QelFree(x);
     rec->levelIndex = nullptr;
@@ -376,19 +382,18 @@ PaintLevelScope::PaintLevelScope(ControlRecord* rec) : rec_(rec), owner_(false) 
     LevelIndex* x = IndexOf(rec, true);
     if (!x) return;
     owner_ = true;
-    if (x->paintDepth++ == 0) ForgetPaintLevels(x);
+    if (x->paintDepth++ == 0) ForgetAnswers(x);
 }
 
 PaintLevelScope::~PaintLevelScope() {
     LevelIndex* x = rec_->levelIndex;
     if (!owner_ || !x || x->paintDepth <= 0) return;
-    if (--x->paintDepth == 0) ForgetPaintLevels(x);
+    if (--x->paintDepth == 0) ForgetAnswers(x);
 }
 
 void RememberFetchedLevel(ControlRecord* rec, int index) {
-    LevelIndex* x = rec->levelIndex;
-    if (!IsVirtual(rec) || !x || x->paintDepth <= 0) return;
-    if (rec->virtualFetchedIndex != index || !rec->virtualItem) return;
-    int known;
-    if (!Recall(x, index, &known)) Remember(x, index, LevelFromFlags(rec->virtualItem->flags));
+    if (!IsVirtual(rec) || rec->virtualFetchedIndex != index || !rec->virtualItem) return;
+    if (index >= rec->itemCount || KnownLevel(Learnt(rec), index) >= 0) return;
+    if (LevelIndex* x = IndexOf(rec, true))
+        LearnLevel(&x->learnt, rec->itemCount, index, LevelFromFlags(rec->virtualItem->flags));
 }

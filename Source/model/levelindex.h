@@ -10,10 +10,13 @@
 // (LevelsChanged), and the next question brings it up to date again.
 //
 // Virtual mode: the levels belong to the application and can only be read
-// by fetching items, so there is no summary. Within one paint
-// (PaintLevelScope) every level read is remembered, so each item is
-// fetched at most once for its level however many rows ask about it.
-// Outside a paint the scans read items one by one in their usual order.
+// by fetching items. Every level read is kept (virtuallevels.h) until the
+// application announces a change of its rows, so a level is fetched once
+// however many paints ask about it, and the scans pass over learnt rows
+// without calling the application.
+//
+// Within one paint (PaintLevelScope) the answers are also remembered by
+// level, so the rows below the first continue where its scans ended.
 #pragma once
 
 #include "base/record.h"
@@ -24,15 +27,19 @@ int PrevShallower(ControlRecord* rec, int index, int level);
 // Smallest j > index whose level is at most `level`; -1 when there is none.
 // *found (when given) receives that item's level.
 int NextNotDeeper(ControlRecord* rec, int index, int level, int* found);
-// Level of a valid row, from the paint's memory where it has it.
+// Level of a row, from the learnt levels where they have it; 0 for an index
+// outside the list.
 int LevelAt(ControlRecord* rec, int index);
 
 // Items from `index` on were inserted, deleted, moved or got other levels.
 void LevelsChanged(ControlRecord* rec, int index);
+// The application announced a change of virtual row `index` (negative: of
+// every row): its learnt level is forgotten.
+void VirtualLevelChanged(ControlRecord* rec, int index);
 // Frees the summary (all items gone, or the control destroyed).
 void FreeLevelIndex(ControlRecord* rec);
 
-// While one exists (one paint), virtual-mode levels are remembered.
+// While one exists (one paint), the scans' answers are remembered.
 class PaintLevelScope {
   public:
     explicit PaintLevelScope(ControlRecord* rec);
@@ -44,6 +51,6 @@ class PaintLevelScope {
     ControlRecord* rec_;
     bool owner_;
 };
-// Within a paint: remembers the level of the item fetched last, if it is
-// `index` (so a fetch made for another purpose also serves the tree lines).
+// Virtual mode: learns the level of the item fetched last, if it is `index`
+// (so a fetch made for another purpose also serves the tree lines).
 void RememberFetchedLevel(ControlRecord* rec, int index);

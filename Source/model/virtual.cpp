@@ -93,6 +93,7 @@ int VirtualItemChanged(ControlRecord* rec, int index) {
     // give it back even when the index is refused.
     GetItem(rec, -1);
     if (index >= rec->itemCount) return 0;
+    VirtualLevelChanged(rec, index);
     if (index < 0) {
         g_view.rowsChanged(rec, 0, true);
         AccRowsChanged(rec);
@@ -142,6 +143,8 @@ int VirtualInitialize(ControlRecord* rec, QELBOX_FETCHPROC fetch, QELBOX_RELEASE
     rec->virtualFetchW = fetchW;
     rec->virtualReleaseW = fetchW ? releaseW : nullptr;
     rec->virtualUserData = value;
+    // Levels learnt through the old callbacks need not hold for the new ones.
+    LevelsChanged(rec, 0);
     if (fetch || fetchW) {
         VirtualCount(rec, 0);
     } else {

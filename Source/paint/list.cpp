@@ -124,8 +124,8 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
     headerColumn.right = client.left + rec->rowHeaderWidth;
     const int itemsWidth = items.right - items.left;
 
-    // Levels read for the tree lines are remembered for this paint, and
-    // the rows share their brushes and pens.
+    // The tree lines' answers are remembered for this paint, and the rows
+    // share their brushes and pens.
     PaintLevelScope levelScope(rec);
     PaintObjectsScope objectsScope(rec);
 
@@ -148,8 +148,8 @@ void PaintList(ControlRecord* rec, HDC dc, const RECT* update) {
         last = i;
     }
     // In virtual mode the tree lines of each row look at its neighbours:
-    // their levels are read once, here, for all visible rows and the one
-    // after them.
+    // their levels are learnt here, for all visible rows and the one after
+    // them (fetched only when not known from an earlier read).
     if (IsVirtual(rec) && rec->showTreeLines) {
         for (int i = rec->topIndex; i <= last + 1 && i < rec->itemCount; ++i)
             LevelAt(rec, i);
