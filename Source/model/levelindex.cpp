@@ -263,6 +263,9 @@ int SummaryNextAtMost(const LevelIndex& x, int n, int index, int level) {
 int ScanPrevShallower(ControlRecord* rec, int index, int level, int stop) {
     int i = index - 1;
     if (!IsVirtual(rec)) {
+        // A fetch made for the rows asked about before may have left
+        // virtual mode: rows beyond the count are not read.
+        i = min(i, rec->itemCount - 1);
         for (int steps = 0; i > stop && steps < kShortScan; --i, ++steps)
             if (StoredLevel(rec, i) < level) return i;
         if (i <= stop) return -2;
@@ -295,7 +298,9 @@ int ScanNextNotDeeper(ControlRecord* rec, int index, int level, int stop) {
 } // namespace
 
 int LevelAt(ControlRecord* rec, int index) {
-    if (!IsVirtual(rec)) return StoredLevel(rec, index);
+    // The scans that ask may have fetched items whose callbacks left
+    // virtual mode: a row beyond the stored ones is at level 0.
+    if (!IsVirtual(rec)) return index < rec->itemCount ? StoredLevel(rec, index) : 0;
     LevelIndex* x = rec->levelIndex;
     int level;
     if (x && x->paintDepth > 0 && Recall(x, index, &level)) return level;
