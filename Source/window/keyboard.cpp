@@ -11,8 +11,7 @@
 
 void MoveHighlightTo(ControlRecord* rec, int n) {
     if (n == rec->curSel) return;
-    SetHighlight(rec, n);
-    SetCommittedSel(rec, n, true);
+    SelectRow(rec, n, true);
 }
 
 namespace {
