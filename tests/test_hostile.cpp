@@ -218,7 +218,7 @@ TEST_F(HostileTest, RandomCallsAndCallbacksThatStrikeBack) {
                             0,
                             0,
                             0,
-                            g_virtualCells[i],
+                            i % 7 ? g_virtualCells[i] : nullptr,
                             QELBOX_ITEM_ENABLED | (static_cast<DWORD>(i % 3) << 1)};
     }
     int total = 0;
