@@ -8,6 +8,8 @@
 #include "base/diagnostics.h"
 
 void SetHighlight(ControlRecord* rec, int index) {
+    // Callbacks since the caller chose the row may have taken it away.
+    if (index >= rec->itemCount) index = -1;
     if (index == rec->curSel) return;
     if (rec->curSel >= 0) {
         g_view.rowsChanged(rec, rec->curSel, false);
