@@ -157,13 +157,15 @@ TEST_F(ReentryTest, NotificationHandlersDestroyOrClearTheControl) {
 void CALLBACK OnDrawInfo(HWND control, DrawInfo* info, QelData) {
     if (info->index > 0) RunOnce(control);
 }
-void CALLBACK OnFetch(HWND, QelData, int, ItemRecord** buffer) {
+void CALLBACK OnFetch(HWND control, QelData, int index, ItemRecord** buffer) {
     static ItemRecord row = {0, 0, 0, 0, 0, 0, nullptr, QELBOX_ITEM_ENABLED};
     *buffer = &row;
+    if (index > 30) RunOnce(control);
 }
 
 // The repaint of a selection change calls the draw-info callback, a count
-// change notifies: what they do to the rows leaves the highlighted and the
+// change notifies, a page of variable-height rows is fetched (rows below
+// 30): what they do to the rows leaves the highlighted and the
 // committed row inside the count, and no paint faults.
 TEST_F(ReentryTest, SelectionsStayInsideTheCount) {
     const auto select8 = [](HWND c) { QelBox_SetCurSel(c, 8); };
@@ -178,10 +180,12 @@ TEST_F(ReentryTest, SelectionsStayInsideTheCount) {
         {"stored while scrolling", true,
          [](HWND c) { QelBox_VirtualInitialize(c, nullptr, nullptr, 0); }, select8},
         {"select while counting", true, [](HWND c) { QelBox_SetCurSel(c, 7); }, count3},
+        {"count while paging", true, nullptr,
+         [count3](HWND c) { QelBox_SetCurSel(c, 35), g_once = count3, Key(c, VK_PRIOR); }},
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.name);
-        HWND c = Create(QELBOXSTYLE_SIMPLE);
+        HWND c = Create(QELBOXSTYLE_SIMPLE, k.isVirtual ? QELBOXSTYLE_VARIABLE : 0);
         QelBox_SetShowTreeLines(c, TRUE);
         if (k.isVirtual)
             QelBox_VirtualInitialize(c, OnFetch, nullptr, 0), QelBox_VirtualCount(c, 40);
