@@ -53,7 +53,10 @@
  * DestroyWindow. The call in progress then continues from the control's
  * current state: a deletion whose delete callback removed other rows still
  * deletes its own row and no other; rows are never fetched outside the
- * current count; a sort whose compare callback changed the rows or a cell
+ * current count; the highlighted and the committed row always lie inside
+ * it (a selection whose repaint lets a callback move the highlight commits
+ * the row highlighted afterwards, and a row taken away meanwhile is neither
+ * highlighted nor committed); a sort whose compare callback changed the rows or a cell
  * text stops and returns 0. When the control was destroyed meanwhile, the
  * call in progress returns its failure value at once. A control destroyed
  * while its list is being cleared still reports every item it held to the

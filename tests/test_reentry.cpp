@@ -154,6 +154,64 @@ TEST_F(ReentryTest, NotificationHandlersDestroyOrClearTheControl) {
     }
 }
 
+void CALLBACK OnDrawInfo(HWND control, DrawInfo* info, QelData) {
+    if (info->index > 0) RunOnce(control);
+}
+void CALLBACK OnFetch(HWND control, QelData, int index, ItemRecord** buffer) {
+    static ItemRecord row = {0, 0, 0, 0, 0, 0, nullptr, QELBOX_ITEM_ENABLED};
+    *buffer = &row;
+    if (index > 30) RunOnce(control);
+}
+
+// The repaint of a selection change calls the draw-info callback, a count
+// change notifies, a page of variable-height rows is fetched (rows below
+// 30): what they do to the rows leaves the highlighted and the
+// committed row inside the count, and no paint faults.
+TEST_F(ReentryTest, SelectionsStayInsideTheCount) {
+    const auto select8 = [](HWND c) { QelBox_SetCurSel(c, 8); };
+    const auto count3 = [](HWND c) { QelBox_VirtualCount(c, 3); };
+    const struct {
+        const char* name;
+        bool isVirtual;
+        std::function<void(HWND)> inCallback, call;
+    } cases[] = {
+        {"reset while scrolling", false, Reset, select8},
+        {"count while scrolling", true, [](HWND c) { QelBox_VirtualCount(c, 20); }, select8},
+        {"stored while scrolling", true,
+         [](HWND c) { QelBox_VirtualInitialize(c, nullptr, nullptr, 0); }, select8},
+        {"select while counting", true, [](HWND c) { QelBox_SetCurSel(c, 7); }, count3},
+        {"count while paging", true, nullptr,
+         [count3](HWND c) { QelBox_SetCurSel(c, 35), g_once = count3, Key(c, VK_PRIOR); }},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        HWND c = Create(QELBOXSTYLE_SIMPLE, k.isVirtual ? QELBOXSTYLE_VARIABLE : 0);
+        QelBox_SetShowTreeLines(c, TRUE);
+        if (k.isVirtual)
+            QelBox_VirtualInitialize(c, OnFetch, nullptr, 0), QelBox_VirtualCount(c, 40);
+        for (int i = 0; i < 40 && !k.isVirtual; ++i)
+            QelBox_AddString_A(c, "Row"), QelBox_SetItemLevel(c, i, i > 0);
+        DrawInfoCallbackInfo draw = {OnDrawInfo, 0};
+        QelBox_SetDrawInfoCallback(c, &draw);
+        QelBox_SetCurSel(c, 1);
+        PaintNow(c);
+        g_onNotify = [](const Note& note) {
+            if (note.code == QELBOXN_SELCHANGE) RunOnce(note.sender);
+        };
+        g_once = k.inCallback;
+        k.call(c);
+        g_onNotify = nullptr;
+        for (int pass = 0; pass < 2; ++pass) {
+            const int sel = QelBox_GetCurSel(c);
+            EXPECT_LT(sel, QelBox_GetCount(c));
+            EXPECT_EQ(QelBox_GetTextLength(c, -1, 0) >= 0, sel >= 0);
+            // Rows that come back show where a stale selection was left.
+            QelBox_AddString_A(c, "New"), QelBox_VirtualCount(c, 40);
+        }
+        g_once = nullptr;
+    }
+}
+
 // Every export refuses handles that are not a live control: it returns its
 // failure value, sets the last error and changes nothing.
 void ExpectAllRefused(HWND handle, DWORD error, const char* what) {

@@ -242,6 +242,9 @@ int ScanPrevShallower(ControlRecord* rec, int index, int level, int stop) {
         }
         return -2;
     }
+    // A fetch made for the rows asked about before may have left virtual
+    // mode: rows beyond the count are not read.
+    i = min(i, rec->itemCount - 1);
     for (int steps = 0; i > stop && steps < kShortScan; --i, ++steps)
         if (StoredLevel(rec, i) < level) return i;
     if (i <= stop) return -2;
@@ -269,6 +272,7 @@ int ScanNextNotDeeper(ControlRecord* rec, int index, int level, int stop) {
         }
         return -2;
     }
+    stop = min(stop, rec->itemCount);
     for (int steps = 0; i < stop && steps < kShortScan; ++i, ++steps)
         if (StoredLevel(rec, i) <= level) return i;
     if (i >= stop) return -2;

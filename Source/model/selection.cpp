@@ -8,21 +8,43 @@
 #include "base/diagnostics.h"
 
 void SetHighlight(ControlRecord* rec, int index) {
+    // Callbacks since the caller chose the row may have taken it away.
+    if (index >= rec->itemCount) index = -1;
     if (index == rec->curSel) return;
-    if (rec->curSel >= 0) g_view.rowsChanged(rec, rec->curSel, false);
+    if (rec->curSel >= 0) {
+        g_view.rowsChanged(rec, rec->curSel, false);
+        // Repainting may have called the application, which may have
+        // changed the rows: a row that is gone is not highlighted.
+        if (Died(rec)) return;
+        if (index >= rec->itemCount) index = -1;
+    }
     rec->curSel = index;
     if (index >= 0) g_view.rowsChanged(rec, index, false);
     AccHighlightMoved(rec);
 }
 
 void SetCommittedSel(ControlRecord* rec, int index, bool notify) {
-    if (index >= 0) g_view.showRow(rec, index);
+    if (index >= 0) {
+        // The row committed is the highlighted one. Scrolling it into view
+        // paints, and the application's callbacks may have moved the
+        // highlight or changed the rows: the highlight as it is afterwards
+        // is committed.
+        g_view.showRow(rec, index);
+        if (Died(rec)) return;
+        index = rec->curSel < rec->itemCount ? rec->curSel : -1;
+    }
     const bool changed = index != rec->committedSel;
     rec->committedSel = index;
     g_view.editTextChanged(rec);
     g_view.layoutChanged(rec);
     if (changed) AccValueChanged(rec);
     if (notify) Notify(rec, QELBOXN_SELCHANGE);
+}
+
+void SelectRow(ControlRecord* rec, int index, bool notify) {
+    SetHighlight(rec, index);
+    if (Died(rec)) return;
+    SetCommittedSel(rec, rec->curSel, notify);
 }
 
 void RevertHighlight(ControlRecord* rec) {
@@ -49,8 +71,7 @@ void ShiftSelectionsForDelete(ControlRecord* rec, int index) {
 
 int SetCurSel(ControlRecord* rec, int index) {
     if (index < -1 || index >= rec->itemCount) return -1;
-    SetHighlight(rec, index);
-    SetCommittedSel(rec, index, true);
+    SelectRow(rec, index, true);
     return 0;
 }
 

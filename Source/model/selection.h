@@ -6,10 +6,14 @@
 
 // Moves the highlight, repainting the old and the new row.
 void SetHighlight(ControlRecord* rec, int index);
-// Commits `index` (-1 = none): scrolls it into view, brings the edit field
-// up to date, recalculates, and notifies QELBOXN_SELCHANGE when asked
-// (even when the index did not change).
+// Commits `index` (-1 = none; otherwise the highlighted row): scrolls it
+// into view, brings the edit field up to date, recalculates, and notifies
+// QELBOXN_SELCHANGE when asked (even when the index did not change). When
+// the callbacks of the scrolling moved the highlight, the row highlighted
+// afterwards is committed.
 void SetCommittedSel(ControlRecord* rec, int index, bool notify);
+// Highlights `index` and commits the row highlighted afterwards.
+void SelectRow(ControlRecord* rec, int index, bool notify);
 
 // The highlight goes back to the committed row without repainting (the
 // list is closing).

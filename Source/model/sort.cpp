@@ -141,8 +141,7 @@ int Sort(ControlRecord* rec, int parent, int column, Comparison compare, bool fa
     ++rec->rowGeneration;
 
     if (selected >= 0) {
-        SetHighlight(rec, selected);
-        SetCommittedSel(rec, selected, false);
+        SelectRow(rec, selected, false);
     }
     g_view.rowsChanged(rec, first, true);
     AccRowsChanged(rec);

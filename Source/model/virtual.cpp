@@ -117,6 +117,12 @@ int VirtualCount(ControlRecord* rec, int count) {
     // the control or left virtual mode: the count then stays as it is.
     if (Died(rec) || !IsVirtual(rec)) return 0;
     rec->itemCount = count;
+    // They may also have selected a row again: one the new count leaves
+    // out is let go.
+    if (rec->curSel >= count || rec->committedSel >= count) {
+        SelectRow(rec, -1, false);
+        if (Died(rec) || !IsVirtual(rec)) return 0;
+    }
     LevelsChanged(rec, 0);
     VirtualItemChanged(rec, -1);
     g_view.layoutChanged(rec);

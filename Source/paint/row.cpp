@@ -111,7 +111,7 @@ bool PaintRow(const RowPaint& row) {
     if (!item) return false;
     // Everything left of the columns scrolls with them.
     const int left = rowRect.left - rec->horizontalOffset;
-    const int level = LevelFromFlags(item->flags);
+    int level = LevelFromFlags(item->flags);
     const bool windowEnabled = IsWindowEnabled(rec->hwndControl) != FALSE;
     // A row counts as enabled only while the control is: a disabled control
     // shows every row, the selected one included, in the disabled colours.
@@ -139,11 +139,15 @@ bool PaintRow(const RowPaint& row) {
     if (rec->drawInfoCallback) {
         rec->drawInfoCallback(rec->hwndControl, &info, rec->drawInfoUserData);
         // The callback may have changed the rows or destroyed the control:
-        // a stored item is looked up again (a blank one when the row is
-        // gone), a fetched one again only when the callback let it go.
-        if (Died(rec)) return false;
-        if (!IsVirtual(rec) || rec->virtualFetchedIndex != index) item = GetItem(rec, index);
-        if (!item) return false;
+        // a row that is gone is not painted (its list is repainted), a
+        // stored item is looked up again with its level, a fetched one
+        // again only when the callback let it go.
+        if (Died(rec) || index >= rec->itemCount) return false;
+        if (!IsVirtual(rec) || rec->virtualFetchedIndex != index) {
+            item = GetItem(rec, index);
+            if (!item) return false;
+            level = LevelFromFlags(item->flags);
+        }
     }
     const bool rowEnabled = windowEnabled && info.enabled;
     // From here on only the tree lines of a virtual list may call the

@@ -89,7 +89,8 @@ BOOL SyncEditText(ControlRecord* rec) {
     if (edit && rec->editSyncSuppress == 0) {
         if (IsValidIndex(rec, rec->committedSel)) {
             Item* item = GetItem(rec, rec->committedSel);
-            if (!item->cells[0]) {
+            // A virtual record may come without cells.
+            if (!item->cells || !item->cells[0]) {
                 if (GetWindowTextLengthW(edit) > 0) SetWindowTextW(edit, L"");
             } else {
                 const wchar_t* text = item->cells[EditColumn(rec)];

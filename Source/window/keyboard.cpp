@@ -10,9 +10,10 @@
 #include "base/module.h"
 
 void MoveHighlightTo(ControlRecord* rec, int n) {
-    if (n == rec->curSel) return;
-    SetHighlight(rec, n);
-    SetCommittedSel(rec, n, true);
+    // Measuring a page of variable-height rows fetches them: the callbacks
+    // may have destroyed the control or taken the row away.
+    if (Died(rec) || n >= rec->itemCount || n == rec->curSel) return;
+    SelectRow(rec, n, true);
 }
 
 namespace {

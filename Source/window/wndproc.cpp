@@ -196,8 +196,7 @@ void OnEditChange(ControlRecord* rec) {
         if (text[0]) found = FindText(rec, -1, 0, text, TRUE, true);
         // Text that matches no row stays as typed.
         CountScope keepEditText(rec->editSyncSuppress, found < 0);
-        SetHighlight(rec, found);
-        SetCommittedSel(rec, found, false);
+        SelectRow(rec, found, false);
     }
     // A new committed row has reported the value already.
     if (rec->committedSel == committed) AccValueChanged(rec);
