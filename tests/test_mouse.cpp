@@ -181,30 +181,4 @@ TEST_F(MouseTest, PressOnTheClosedRowHeaderIsARowHeaderClick) {
     }
 }
 
-// In the list the middle and right buttons click and select rows as the
-// left one does, unless the control takes the left button only: then a right-button
-// release is all it reports.
-TEST_F(MouseTest, LeftButtonOnlyListIgnoresTheOtherButtons) {
-    const int item = QELBOXN_ZONE_ITEM;
-    for (long style : {0L, QELBOXSTYLE_LEFTBUTTONONLY}) {
-        HWND c = AddRows(Create(QELBOXSTYLE_SIMPLE, static_cast<DWORD>(style), 2), 3);
-        RECT row;
-        QelBox_GetItemRect(c, 1, &row);
-        const LPARAM at = MAKELPARAM(row.left + 5, (row.top + row.bottom) / 2);
-        const std::pair<UINT, std::vector<int>> presses[] = {
-            {WM_MBUTTONDOWN, style ? std::vector<int>{}
-                                   : std::vector<int>{QELBOXN_MBUTTON + item, QELBOXN_SELCHANGE}},
-            {WM_RBUTTONDOWN, style ? std::vector<int>{QELBOXN_RBUTTONUP}
-                                   : std::vector<int>{QELBOXN_RBUTTON + item, QELBOXN_SELCHANGE,
-                                                      QELBOXN_RBUTTONUP}}};
-        for (const auto& press : presses) {
-            ClearNotes();
-            SendMessageA(QelBox_GetHWNDDropDown(c), press.first, 0, at);
-            SendMessageA(QelBox_GetHWNDDropDown(c), press.first + 1, 0, at); // its release
-            EXPECT_EQ(Codes(c), press.second) << style << " " << press.first;
-        }
-        DestroyWindow(c);
-    }
-}
-
 } // namespace
